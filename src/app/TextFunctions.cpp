@@ -1,0 +1,180 @@
+#include "app/TextFunctions.h"
+
+#include "app/Clock.h"
+
+#include <cmath>
+
+QString TrimText(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 32)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString UpperAZ(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    }
+    return out;
+}
+
+QString LowerAZ(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + 32);
+    }
+    return out;
+}
+
+bool IsAllDigits(const QString &text)
+{
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+class DateScanner
+{
+public:
+    explicit DateScanner(const QString &text) : m_text(text) { }
+
+    void skipBlanks()
+    {
+        while (m_pos < m_text.size() && m_text.at(m_pos) == u' ')
+            ++m_pos;
+    }
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    bool take(QChar c)
+    {
+        if (!atEnd() && m_text.at(m_pos) == c) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+    // A run of decimal digits; its value and how many digits it had.
+    bool number(int &value, int &digits)
+    {
+        value = 0;
+        digits = 0;
+        while (!atEnd() && m_text.at(m_pos) >= u'0' && m_text.at(m_pos) <= u'9') {
+            if (digits < 9)
+                value = value * 10 + (m_text.at(m_pos).unicode() - u'0');
+            ++digits;
+            ++m_pos;
+        }
+        return digits > 0;
+    }
+
+private:
+    const QString &m_text;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+std::optional<QDate> ParseDate(const QString &text)
+{
+    DateScanner s(text);
+    int day = 0, month = 0, year = 0, digits = 0, yearDigits = 0;
+
+    s.skipBlanks();
+    if (!s.number(day, digits))
+        return std::nullopt;
+    s.skipBlanks();
+    if (!s.take(u'/'))
+        return std::nullopt;
+    s.skipBlanks();
+    if (!s.number(month, digits))
+        return std::nullopt;
+    s.skipBlanks();
+    bool hasYear = false;
+    if (s.take(u'/')) {
+        s.skipBlanks();
+        if (!s.number(year, yearDigits))
+            return std::nullopt;
+        hasYear = true;
+        s.skipBlanks();
+        s.take(u'/');
+    }
+    s.skipBlanks();
+    if (!s.atEnd())
+        return std::nullopt;
+
+    const int currentYear = Clock::now().date().year();
+    if (!hasYear) {
+        year = currentYear;
+    } else if (yearDigits <= 2) {
+        const int b = currentYear - 50;
+        year += (b / 100) * 100;
+        if (year < b)
+            year += 100;
+    } else if (yearDigits > 4) {
+        return std::nullopt;
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return std::nullopt;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+bool IsValidDate(const QString &text)
+{
+    return ParseDate(text).has_value();
+}
+
+QString LeftText(const QString &text, qsizetype n)
+{
+    if (n <= 0)
+        return QString();
+    return text.left(n);
+}
+
+QString RightText(const QString &text, qsizetype n)
+{
+    if (n <= 0)
+        return QString();
+    return text.right(n);
+}
+
+QString MidText(const QString &text, qsizetype start, qsizetype count)
+{
+    if (count <= 0)
+        return QString();
+    if (start < 1)
+        start = 1;
+    if (start > text.size())
+        return QString();
+    return text.mid(start - 1, count);
+}
+
+double RoundToDecimals(double x, int n)
+{
+    long double f = 1.0L;
+    for (int i = 0; i < n; ++i)
+        f *= 10.0L;
+    return static_cast<double>(std::trunc(static_cast<long double>(x) * f + 0.5L) / f);
+}
+
+QString FixedColumn(const QString &value, qsizetype n)
+{
+    QString v = TrimText(value);
+    if (v.size() < n)
+        v += QString(n - v.size(), u' ');
+    return LeftText(v, n);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The text and number rules every screen shares: trimming, a-z casing, date validity,
+// fixed-width columns and the decimal rounding of amounts.
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+// Removes leading and trailing characters whose code is 32 or below.
+QString TrimText(const QString &text);
+// Changes only the letters a to z; accented letters and everything else stay.
+QString UpperAZ(const QString &text);
+QString LowerAZ(const QString &text);
+
+bool IsAllDigits(const QString &text);
+bool IsValidDate(const QString &text);
+// The date a text stands for, under the program's dd/mm/yyyy rule; years of one or two
+// digits fall in the hundred years starting 50 years before the clock's current year.
+std::optional<QDate> ParseDate(const QString &text);
+
+QString LeftText(const QString &text, qsizetype n);
+QString RightText(const QString &text, qsizetype n);
+QString MidText(const QString &text, qsizetype start, qsizetype count);
+double RoundToDecimals(double x, int n);
+
+// A column of width n: the trimmed value padded with blanks, or cut, to exactly n characters.
+QString FixedColumn(const QString &value, qsizetype n);
