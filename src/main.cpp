@@ -1,7 +1,28 @@
+#include "app/AppWindows.h"
+#include "app/Password.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(u"Portavel"_s);
+    // Screens come and go by show and hide; the program ends only where it says so.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Standard buttons in Italian: "Sì", "No", "Annulla".
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), u"qtbase"_s, u"_"_s,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    AppWindows &windows = CreateAppWindows();
+    windows.password->showScreen();
+    const int result = QApplication::exec();
+    DestroyAppWindows();
+    return result;
 }

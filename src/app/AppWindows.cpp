@@ -1,0 +1,113 @@
+#include "app/AppWindows.h"
+
+#include "app/ScreenSettings.h"
+#include "app/Avvio.h"
+#include "app/CambiaPassword.h"
+#include "app/Guida.h"
+#include "app/Info.h"
+#include "app/Password.h"
+#include "app/Splash.h"
+#include "checks/Carta.h"
+#include "checks/CodFisc.h"
+#include "checks/Iban.h"
+#include "checks/PartitaIva.h"
+#include "register/EntratiOggi.h"
+#include "register/ExpVisite.h"
+#include "register/MenuRegistro.h"
+#include "register/NonUsciti.h"
+#include "register/Registro.h"
+#include "register/StampaVisita.h"
+#include "register/TrovaVisite.h"
+#include "register/UscitiOggi.h"
+#include "registry/AllegaCartella.h"
+#include "registry/Anagrafica.h"
+#include "registry/Cartella.h"
+#include "registry/DaRinnovare.h"
+#include "registry/ExpClienti.h"
+#include "registry/TrovaClienti.h"
+#include "summaries/MenuRiepilogo.h"
+#include "summaries/Riepilogo.h"
+#include "summaries/Statistiche.h"
+
+#include <QWidget>
+
+namespace {
+AppWindows windows;
+}
+
+AppWindows &CreateAppWindows()
+{
+    DestroyAppWindows();
+    ApplyScreenSettings();
+    AppWindows &w = windows;
+    w.password = new TfrmPassword;
+    w.avvio = new TfrmAvvio;
+    w.cambiaPassword = new TfrmCambiaPassword;
+    w.carta = new TfrmCarta;
+    w.codFisc = new TfrmCodFisc;
+    w.guida = new TfrmGuida;
+    w.iban = new TfrmIban;
+    w.info = new TfrmInfo;
+    w.partitaIva = new TfrmPartitaIva;
+    w.splash = new TfrmSplash;
+    w.anagrafica = new TfrmAnagrafica;
+    w.allegaCartella = new TfrmAllegaCartella;
+    w.cartella = new TfrmCartella;
+    w.trovaClienti = new TfrmTrovaClienti;
+    w.daRinnovare = new TfrmDaRinnovare;
+    w.expClienti = new TfrmExpClienti;
+    w.registro = new TfrmRegistro;
+    w.menuRegistro = new TfrmMenuRegistro;
+    w.nonUsciti = new TfrmNonUsciti;
+    w.entratiOggi = new TfrmEntratiOggi;
+    w.uscitiOggi = new TfrmUscitiOggi;
+    w.trovaVisite = new TfrmTrovaVisite;
+    w.expVisite = new TfrmExpVisite;
+    w.stampaVisita = new TfrmStampaVisita;
+    w.statistiche = new TfrmStatistiche;
+    w.menuRiepilogo = new TfrmMenuRiepilogo;
+    w.riepilogo = new TfrmRiepilogo;
+    return w;
+}
+
+AppWindows &Windows()
+{
+    return windows;
+}
+
+void DestroyAppWindows()
+{
+    // Reverse order, so no window outlives one created before it.
+    QWidget *all[] = {
+        windows.riepilogo,
+        windows.menuRiepilogo,
+        windows.statistiche,
+        windows.stampaVisita,
+        windows.expVisite,
+        windows.trovaVisite,
+        windows.uscitiOggi,
+        windows.entratiOggi,
+        windows.nonUsciti,
+        windows.menuRegistro,
+        windows.registro,
+        windows.expClienti,
+        windows.daRinnovare,
+        windows.trovaClienti,
+        windows.cartella,
+        windows.allegaCartella,
+        windows.anagrafica,
+        windows.splash,
+        windows.partitaIva,
+        windows.info,
+        windows.iban,
+        windows.guida,
+        windows.codFisc,
+        windows.carta,
+        windows.cambiaPassword,
+        windows.avvio,
+        windows.password,
+    };
+    for (QWidget *window : all)
+        delete window;
+    windows = AppWindows();
+}

@@ -1,0 +1,48 @@
+#include "app/ClickableImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+QPixmap SvgPixmap(const QString &resource, const QSize &size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    return pixmap;
+}
+
+ClickableImage::ClickableImage(const QString &objectName, const QString &resource, const QRect &geometry,
+                               QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(objectName);
+    setGeometry(geometry);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+    setPicture(resource);
+}
+
+void ClickableImage::setPicture(const QString &resource)
+{
+    setPixmap(SvgPixmap(resource, size()));
+}
+
+void ClickableImage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT pressed();
+}
+
+void ClickableImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    Q_EMIT released();
+    if (rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}

@@ -1,0 +1,79 @@
+#include "app/Dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QScreen>
+
+Dialog::Dialog(const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent,
+               Placement placement)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_placement(placement)
+    , m_top(Qt::white)
+    , m_bottom(Qt::white)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    setModal(true);
+}
+
+void Dialog::setBackground(const QColor &top, const QColor &bottom)
+{
+    m_top = top;
+    m_bottom = bottom;
+    update();
+}
+
+void Dialog::closeDialog(int result)
+{
+    m_closing = true;
+    done(result);
+    m_closing = false;
+}
+
+void Dialog::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, m_top);
+    gradient.setColorAt(1, m_bottom);
+    painter.fillRect(rect(), gradient);
+}
+
+void Dialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    QRect area;
+    if (m_placement == Placement::CentreOnOwner && parentWidget())
+        area = parentWidget()->window()->frameGeometry();
+    else if (QScreen *s = QApplication::primaryScreen())
+        area = s->availableGeometry();
+    if (area.isValid()) {
+        QRect r(QPoint(), size());
+        r.moveCenter(area.center());
+        move(r.topLeft());
+    }
+}
+
+void Dialog::closeEvent(QCloseEvent *event)
+{
+    // Only the dialog's own buttons close it.
+    if (m_closing)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Dialog::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,44 @@
+#include "app/FocusFrame.h"
+
+#include "app/GradientPanel.h"
+
+#include <QEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class FocusWatcher : public QObject
+{
+public:
+    FocusWatcher(QWidget *box, QWidget *frame) : QObject(box), m_frame(frame) { box->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            m_frame->show();
+        else if (event->type() == QEvent::FocusOut)
+            m_frame->hide();
+        return false;
+    }
+
+private:
+    QWidget *m_frame;
+};
+
+} // namespace
+
+QWidget *AttachFocusFrame(QWidget *box)
+{
+    QString field = box->objectName();
+    if (field.startsWith(u"txt"_s))
+        field = field.mid(3);
+    auto *frame = new GradientPanel(box->parentWidget(), QColor(255, 255, 0), QColor(255, 255, 0));
+    frame->setObjectName(u"eff"_s + field);
+    frame->setBorder(QColor(255, 255, 160), 2, 3);
+    frame->setGeometry(box->geometry().adjusted(-4, -4, 4, 4));
+    frame->stackUnder(box);
+    frame->hide();
+    new FocusWatcher(box, frame);
+    return frame;
+}

@@ -1,0 +1,41 @@
+#include "app/HintLine.h"
+
+#include <QEvent>
+
+using namespace Qt::StringLiterals;
+
+HintLine::HintLine(QWidget *parent, const QRect &geometry, const QString &initialText)
+    : QLabel(initialText, parent)
+{
+    setObjectName(u"panInfo"_s);
+    setGeometry(geometry);
+    setAutoFillBackground(true);
+    setStyleSheet(u"QLabel#panInfo { background-color: #3030DD; color: white; font-family: Tahoma; "
+                  u"font-size: 12pt; padding-left: 8px; }"_s);
+}
+
+void HintLine::addHint(QWidget *control, const QString &hint)
+{
+    m_hints.insert(control, hint);
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+}
+
+void HintLine::addBackground(QWidget *background)
+{
+    m_backgrounds.append(background);
+    background->setMouseTracking(true);
+    background->installEventFilter(this);
+}
+
+bool HintLine::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
+        const auto hint = m_hints.constFind(watched);
+        if (hint != m_hints.constEnd())
+            setText(*hint);
+        else if (event->type() == QEvent::MouseMove && m_backgrounds.contains(watched))
+            clear();
+    }
+    return false;
+}

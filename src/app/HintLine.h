@@ -1,0 +1,24 @@
+#pragma once
+// The status line at the bottom of a screen: each button and clickable image writes its own hint
+// while the mouse moves over it, the background empties it.
+
+#include <QLabel>
+
+class HintLine : public QLabel
+{
+    Q_OBJECT
+
+public:
+    HintLine(QWidget *parent, const QRect &geometry, const QString &initialText);
+
+    void addHint(QWidget *control, const QString &hint);
+    // The window's background, its shapes and panels: moving over them empties the line.
+    void addBackground(QWidget *background);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QHash<QObject *, QString> m_hints;
+    QList<QObject *> m_backgrounds;
+};

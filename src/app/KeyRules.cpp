@@ -1,0 +1,90 @@
+#include "app/KeyRules.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+bool isEnter(const QKeyEvent *key)
+{
+    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
+
+class EnterMover : public QObject
+{
+public:
+    EnterMover(QWidget *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event))) {
+            m_next->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_next;
+};
+
+class YearBoxFilter : public QObject
+{
+public:
+    YearBoxFilter(QLineEdit *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (isEnter(key)) {
+            m_next->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        switch (key->key()) {
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            break;
+        }
+        // Shortcuts such as paste go through: pasted text is not filtered.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+            return false;
+        const QString typed = key->text();
+        if (typed.isEmpty())
+            return false;
+        for (QChar c : typed) {
+            if (c < u'0' || c > u'9')
+                return true;
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_next;
+};
+
+} // namespace
+
+void InstallEnterCycle(const QList<QWidget *> &boxes)
+{
+    for (qsizetype i = 0; i < boxes.size(); ++i)
+        new EnterMover(boxes.at(i), boxes.at((i + 1) % boxes.size()));
+}
+
+void InstallEnterMovesTo(QWidget *box, QWidget *next)
+{
+    new EnterMover(box, next);
+}
+
+void InstallYearBoxFilter(QLineEdit *box, QWidget *next)
+{
+    box->setMaxLength(4);
+    new YearBoxFilter(box, next);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Shows the system print dialog and gives the chosen printer, or nothing when the operator
+// cancels. Tests replace the dialog with a printer that writes a PDF file.
+
+#include <QPageLayout>
+#include <functional>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+class PrintService
+{
+public:
+    static std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, QPageLayout::Orientation orientation,
+                                                   int copies = 1);
+
+    using Chooser = std::function<std::unique_ptr<QPrinter>(QWidget *parent, QPageLayout::Orientation, int copies)>;
+    // An empty chooser gives the system dialog back.
+    static void setChooser(Chooser chooser);
+};

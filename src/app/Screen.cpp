@@ -1,0 +1,109 @@
+#include "app/Screen.h"
+
+#include "app/TextFunctions.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+Screen::Screen(const QString &className, const QString &caption, Kind kind, const QSize &panelSize, QWidget *parent)
+    : QWidget(parent)
+    , m_kind(kind)
+    , m_panel(new QWidget(this))
+    , m_top(70, 130, 180) // steel blue
+    , m_bottom(Qt::white)
+{
+    setObjectName(className);
+    setWindowTitle(caption);
+    m_panel->setObjectName(QStringLiteral("panel"));
+    m_panel->setFixedSize(panelSize);
+    if (kind == Kind::Fixed) {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        setFixedSize(panelSize);
+    } else {
+        setMinimumSize(panelSize);
+        resize(1016, 713);
+    }
+}
+
+void Screen::setBackground(const QColor &top, const QColor &bottom)
+{
+    m_top = top;
+    m_bottom = bottom;
+    update();
+}
+
+void Screen::showScreen()
+{
+    if (m_kind == Kind::Maximized) {
+        if (QScreen *s = QApplication::primaryScreen())
+            setGeometry(s->availableGeometry());
+        showMaximized();
+    } else {
+        if (QScreen *s = QApplication::primaryScreen()) {
+            QRect r(QPoint(), size());
+            r.moveCenter(s->availableGeometry().center());
+            move(r.topLeft());
+        }
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void Screen::switchTo(Screen *next)
+{
+    next->showScreen();
+    hide();
+}
+
+void Screen::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, m_top);
+    gradient.setColorAt(1, m_bottom);
+    painter.fillRect(rect(), gradient);
+}
+
+void Screen::resizeEvent(QResizeEvent *)
+{
+    m_panel->move((width() - m_panel->width()) / 2, (height() - m_panel->height()) / 2);
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        onShow();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    onClose();
+}
+
+QLabel *MakeHiddenLabel(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+QString TrimmedText(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return TrimText(label->text());
+    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return TrimText(edit->text());
+    if (auto *memo = qobject_cast<const QPlainTextEdit *>(widget))
+        return TrimText(memo->toPlainText());
+    return QString();
+}

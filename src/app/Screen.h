@@ -1,0 +1,51 @@
+#pragma once
+// A working screen: created once at start-up, switched by showing the next one and hiding
+// itself, keeping its state while hidden. Draws the steel-blue to white background and holds a
+// content panel of the design size centred in it.
+
+#include <QWidget>
+
+class QLabel;
+
+class Screen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Kind { Maximized, Fixed };
+
+    // className becomes the objectName, so tests find the window as they find a control.
+    Screen(const QString &className, const QString &caption, Kind kind, const QSize &panelSize,
+           QWidget *parent = nullptr);
+
+    Kind kind() const { return m_kind; }
+    QWidget *panel() const { return m_panel; }
+    void setBackground(const QColor &top, const QColor &bottom);
+
+    // Shows this screen maximised or centred, as its kind asks.
+    void showScreen();
+    // Show the next screen, then hide this one.
+    void switchTo(Screen *next);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+    // Runs on every switch to this screen: where screens reset themselves.
+    virtual void onShow() { }
+    // Decides what comes next when the screen is closed; the screen then hides.
+    virtual void onClose() { }
+
+private:
+    Kind m_kind;
+    QWidget *m_panel;
+    QColor m_top;
+    QColor m_bottom;
+};
+
+// A hand-over label: a hidden label whose text only code reads and writes.
+QLabel *MakeHiddenLabel(QWidget *parent, const QString &name, const QString &text = QString());
+// The text of a label or box as the program reads it: trimmed.
+QString TrimmedText(const QWidget *widget);

@@ -1,0 +1,12 @@
+#pragma once
+// TfrmRiepilogo: its content arrives with its own feature; for now caption and size only.
+
+#include "app/Dialog.h"
+
+class TfrmRiepilogo : public Dialog
+{
+    Q_OBJECT
+
+public:
+    explicit TfrmRiepilogo(QWidget *parent = nullptr);
+};

@@ -1,0 +1,39 @@
+#include "TestHelpers.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QProcess>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+void WhenModalShown(const std::function<void(QDialog *)> &action)
+{
+    auto *timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action]() {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        } else if (++*tries > 500) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+QStringList PdfPages(const QString &pdfPath)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {u"-layout"_s, pdfPath, u"-"_s});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QStringList pages = text.split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers for driving windows headless: a temporary program folder, a fixed clock,
+// the next modal dialog, the text of a PDF page.
+
+#include "app/Clock.h"
+#include "app/ProgramFolder.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+// Points the program folder at a fresh temporary folder for the life of the object.
+class TempProgramFolder
+{
+public:
+    TempProgramFolder() { SetProgramFolder(m_dir.path()); }
+    ~TempProgramFolder() { SetProgramFolder(QString()); }
+    QString path() const { return ProgramFolder(); }
+    QString file(const QString &name) const { return ProgramFolder() + name; }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Runs action on the next modal dialog as soon as it is shown (polling the event loop),
+// so a test can drive a dialog that its opener runs with exec().
+void WhenModalShown(const std::function<void(QDialog *)> &action);
+
+// The text of a PDF file as pdftotext reads it, one entry per page.
+QStringList PdfPages(const QString &pdfPath);
