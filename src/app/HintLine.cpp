@@ -1,6 +1,6 @@
 #include "app/HintLine.h"
 
-#include <QEvent>
+#include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
 
@@ -28,13 +28,22 @@ void HintLine::addBackground(QWidget *background)
     background->installEventFilter(this);
 }
 
+// A move ignored by a button or a label travels up to its background; only a move over the
+// background itself empties the line.
+bool HintLine::overBackground(QObject *background, QEvent *event) const
+{
+    auto *widget = static_cast<QWidget *>(background);
+    QWidget *under = widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+    return !under || m_backgrounds.contains(under);
+}
+
 bool HintLine::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const auto hint = m_hints.constFind(watched);
         if (hint != m_hints.constEnd())
             setText(*hint);
-        else if (event->type() == QEvent::MouseMove && m_backgrounds.contains(watched))
+        else if (event->type() == QEvent::MouseMove && m_backgrounds.contains(watched) && overBackground(watched, event))
             clear();
     }
     return false;

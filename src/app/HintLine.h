@@ -19,6 +19,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool overBackground(QObject *background, QEvent *event) const;
+
     QHash<QObject *, QString> m_hints;
     QList<QObject *> m_backgrounds;
 };
