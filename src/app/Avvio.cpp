@@ -1,12 +1,92 @@
 #include "app/Avvio.h"
 
+#include "app/AppWindows.h"
+#include "app/ClickableImage.h"
+#include "app/GradientPanel.h"
+#include "app/TMisc.h"
+#include "register/MenuRegistro.h"
+#include "registry/Anagrafica.h"
+#include "summaries/MenuRiepilogo.h"
+
 #include <QApplication>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+const QString siteAddress = u"https://www.portavel.it"_s;
+
+constexpr int tileWidth = 300;
+constexpr int tileGap = 30;
+constexpr int tileTop = 146;
+constexpr int tileHeight = 410;
+constexpr int pictureInset = 15;
+} // namespace
+
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : Screen(u"TfrmAvvio"_s, u" Portavel"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
+    // Title, subtitle and logo are decoration: plain pictures that do not react.
+    auto *logo = new QLabel(panel());
+    logo->setObjectName(u"imgLogo"_s);
+    logo->setGeometry(205, 14, 90, 90);
+    logo->setPixmap(SvgPixmap(u":/img/avvio_logo.svg"_s, logo->size()));
+    auto *title = new QLabel(panel());
+    title->setObjectName(u"imgTitolo"_s);
+    title->setGeometry(305, 18, 500, 62);
+    title->setPixmap(SvgPixmap(u":/img/avvio_titolo.svg"_s, title->size()));
+    auto *subtitle = new QLabel(panel());
+    subtitle->setObjectName(u"imgSottotitolo"_s);
+    subtitle->setGeometry(305, 80, 500, 26);
+    subtitle->setPixmap(SvgPixmap(u":/img/avvio_sottotitolo.svg"_s, subtitle->size()));
+
+    const int left = (panel()->width() - 3 * tileWidth - 2 * tileGap) / 2;
+    addTile(u"Anagrafica"_s, left, [] { return static_cast<Screen *>(Windows().anagrafica); });
+    addTile(u"Registro"_s, left + tileWidth + tileGap, [] { return static_cast<Screen *>(Windows().menuRegistro); });
+    addTile(u"Riepilogo"_s, left + 2 * (tileWidth + tileGap),
+        [] { return static_cast<Screen *>(Windows().menuRiepilogo); });
+
+    addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56))->setToolTip(u"Informazioni"_s);
+    addImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(927, 12, 56, 56))->setToolTip(u"Guida"_s);
+    addImage(u"imgSplash"_s, u":/img/icona_crediti.svg"_s, QRect(12, 624, 56, 56))->setToolTip(u"Crediti"_s);
+    ClickableImage *esci = addImage(u"imgEsci"_s, u":/img/icona_esci.svg"_s, QRect(927, 624, 56, 56));
+    esci->setToolTip(u"Esci"_s);
+    connect(esci, &ClickableImage::clicked, this, &TfrmAvvio::imgEsciClick);
+    ClickableImage *sito = addImage(u"imgSito"_s, u":/img/banner_sito.svg"_s, QRect(217, 626, 560, 46));
+    connect(sito, &ClickableImage::clicked, this, &TfrmAvvio::imgSitoClick);
+}
+
+void TfrmAvvio::addTile(const QString &field, int x, Screen *(*target)())
+{
+    auto *card = new GradientPanel(panel(), QColor(255, 255, 255, 235), QColor(221, 232, 244, 235));
+    card->setObjectName(u"shp"_s + field);
+    card->setBorder(QColor(120, 150, 190), 1, 14);
+    card->setGeometry(x, tileTop, tileWidth, tileHeight);
+
+    const QString lower = field.toLower();
+    const int inner = x + pictureInset;
+    const int innerWidth = tileWidth - 2 * pictureInset;
+    ClickableImage *images[] = {
+        addImage(u"img"_s + field, u":/img/tile_"_s + lower + u".svg"_s, QRect(inner, tileTop + 16, innerWidth, 200)),
+        addImage(u"btn"_s + field, u":/img/btn_"_s + lower + u".svg"_s, QRect(inner, tileTop + 236, innerWidth, 50)),
+        addImage(u"inf"_s + field, u":/img/inf_"_s + lower + u".svg"_s, QRect(inner, tileTop + 304, innerWidth, 76)),
+    };
+    for (ClickableImage *image : images)
+        connect(image, &ClickableImage::clicked, this, [this, target] { switchTo(target()); });
+}
+
+ClickableImage *TfrmAvvio::addImage(const QString &name, const QString &resource, const QRect &geometry)
+{
+    return new ClickableImage(name, resource, geometry, panel());
+}
+
+void TfrmAvvio::imgEsciClick()
+{
+    QApplication::quit();
+}
+
+void TfrmAvvio::imgSitoClick()
+{
+    TMisc::Open(siteAddress);
 }
 
 void TfrmAvvio::onClose()

@@ -1,7 +1,10 @@
 #pragma once
-// TfrmAvvio: its content arrives with its own feature; for now caption, size, background and the way back.
+// TfrmAvvio: the start menu. Three tiles lead to the registry, the visit register and the
+// summaries; closing it ends the program.
 
 #include "app/Screen.h"
+
+class ClickableImage;
 
 class TfrmAvvio : public Screen
 {
@@ -12,4 +15,12 @@ public:
 
 protected:
     void onClose() override;
+
+private:
+    // One tile: its picture, title button and description, all leading to the same screen.
+    void addTile(const QString &field, int x, Screen *(*target)());
+    ClickableImage *addImage(const QString &name, const QString &resource, const QRect &geometry);
+
+    void imgEsciClick();
+    void imgSitoClick();
 };

@@ -1,16 +1,146 @@
 #include "app/CambiaPassword.h"
 
 #include "app/AppWindows.h"
-#include "app/Avvio.h"
+#include "app/Crypt.h"
+#include "app/KeyRules.h"
+#include "app/Messages.h"
+#include "app/Password.h"
+#include "app/PasswordStore.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
-    : Screen(u"TfrmCambiaPassword"_s, u" Cambia password"_s, Screen::Kind::Fixed, QSize(420, 340), parent)
+namespace {
+
+QLabel *makeCaption(QWidget *parent, const QString &text, int y)
 {
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(40, y, 360, 20);
+    label->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
+    label->setStyleSheet(u"color: #15305a;"_s);
+    return label;
+}
+
+} // namespace
+
+TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
+    : Screen(u"TfrmCambiaPassword"_s, u" Cambia password"_s, Screen::Kind::Fixed, QSize(440, 380), parent)
+{
+    setBackground(QColor(190, 211, 235), QColor(250, 252, 255));
+    QWidget *p = panel();
+    MakePasswordHeader(p, 440, u":/img/chiave.svg"_s, u"Cambia password"_s);
+
+    makeCaption(p, u"Vecchia password:"_s, 102);
+    m_txtPasswordOld = MakePasswordBox(p, u"txtPasswordOld"_s, QRect(40, 124, 360, 36));
+    makeCaption(p, u"Nuova password:"_s, 172);
+    m_txtPasswordNew = MakePasswordBox(p, u"txtPasswordNew"_s, QRect(40, 194, 360, 36));
+    makeCaption(p, u"Conferma nuova password:"_s, 242);
+    m_txtConferma = MakePasswordBox(p, u"txtConferma"_s, QRect(40, 264, 360, 36));
+
+    m_cmdOK = MakePasswordButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 326, 84, 34));
+    m_cmdEsci = MakePasswordButton(p, u"cmdEsci"_s, u"Chiudi"_s, QRect(316, 326, 84, 34));
+    m_cmdOK->setEnabled(false);
+    m_lblMemory = MakeHiddenLabel(p, u"lblMemory"_s);
+
+    setTabOrder(m_txtPasswordOld, m_txtPasswordNew);
+    setTabOrder(m_txtPasswordNew, m_txtConferma);
+    setTabOrder(m_txtConferma, m_cmdOK);
+    setTabOrder(m_cmdOK, m_cmdEsci);
+
+    // Enter only walks the boxes: OK is always a deliberate click.
+    InstallEnterCycle({ m_txtPasswordOld, m_txtPasswordNew, m_txtConferma });
+    for (QLineEdit *box : { m_txtPasswordOld, m_txtPasswordNew, m_txtConferma }) {
+        connect(box, &QLineEdit::textChanged, this, &TfrmCambiaPassword::txtChange);
+        box->installEventFilter(this);
+    }
+    connect(m_cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    connect(m_cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
+}
+
+void TfrmCambiaPassword::onShow()
+{
+    m_txtPasswordOld->clear();
+    m_txtPasswordNew->clear();
+    m_txtConferma->clear();
+    m_lblMemory->clear();
+    m_txtPasswordOld->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmCambiaPassword::onClose()
 {
-    switchTo(Windows().avvio);
+    TfrmPassword *login = Windows().password;
+    login->clearPassword();
+    switchTo(login);
+}
+
+bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease
+        && (watched == m_txtPasswordOld || watched == m_txtPasswordNew || watched == m_txtConferma))
+        txtChange();
+    return Screen::eventFilter(watched, event);
+}
+
+void TfrmCambiaPassword::txtChange()
+{
+    m_cmdOK->setEnabled(!TrimmedText(m_txtPasswordOld).isEmpty() && !TrimmedText(m_txtPasswordNew).isEmpty()
+        && !TrimmedText(m_txtConferma).isEmpty());
+}
+
+void TfrmCambiaPassword::cmdOKClick()
+{
+    const QString failure = u"Attenzione: si è verificato un errore durante la procedura di modifica della password."
+                            " Si consiglia di reinstallare il software."_s;
+    QString stored;
+    try {
+        stored = PasswordStore::readPassword();
+    } catch (const PasswordError &) {
+        Messages::notice(failure, this);
+        return;
+    }
+    if (stored != PasswordText(m_txtPasswordOld->text())) {
+        refuse(u"Attenzione: vecchia password errata."_s, { m_txtPasswordOld });
+        return;
+    }
+    // Compared as typed: the same word in another case is not a confirmation.
+    const QString typed = TrimmedText(m_txtPasswordNew);
+    if (typed != TrimmedText(m_txtConferma)) {
+        refuse(u"Attenzione: la nuova password non è stata confermata correttamente."
+               " E' necessario reinserire entrambi i valori."_s,
+            { m_txtPasswordNew, m_txtConferma });
+        return;
+    }
+    // The store keeps one byte per character: anything else could never be typed back.
+    const QString password = PasswordText(typed);
+    if (!IsStorablePassword(password)) {
+        refuse(u"Attenzione: la nuova password può contenere al massimo 255 caratteri,"
+               " scelti fra lettere, cifre e simboli dell'alfabeto latino."_s,
+            { m_txtPasswordNew, m_txtConferma });
+        return;
+    }
+    try {
+        PasswordStore::writePassword(password);
+    } catch (const PasswordError &) {
+        Messages::notice(failure, this);
+        return;
+    }
+    Messages::notice(u"Modifica della password completata con successo."_s, this);
+    close();
+}
+
+void TfrmCambiaPassword::cmdEsciClick()
+{
+    close();
+}
+
+void TfrmCambiaPassword::refuse(const QString &message, const QList<QLineEdit *> &boxes)
+{
+    Messages::notice(message, this);
+    for (QLineEdit *box : boxes)
+        box->clear();
+    boxes.first()->setFocus(Qt::OtherFocusReason);
 }

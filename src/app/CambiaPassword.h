@@ -1,7 +1,12 @@
 #pragma once
-// TfrmCambiaPassword: its content arrives with its own feature; for now caption, size, background and the way back.
+// TfrmCambiaPassword: changes the installation's password, after checking the old one and a
+// confirmation of the new one. Closing it always leads back to the login screen.
 
 #include "app/Screen.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 class TfrmCambiaPassword : public Screen
 {
@@ -11,5 +16,21 @@ public:
     explicit TfrmCambiaPassword(QWidget *parent = nullptr);
 
 protected:
+    void onShow() override;
     void onClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void txtChange();
+    void cmdOKClick();
+    void cmdEsciClick();
+    // Empties the boxes and puts the focus into the first of them.
+    void refuse(const QString &message, const QList<QLineEdit *> &boxes);
+
+    QLineEdit *m_txtPasswordOld;
+    QLineEdit *m_txtPasswordNew;
+    QLineEdit *m_txtConferma;
+    QPushButton *m_cmdOK;
+    QPushButton *m_cmdEsci;
+    QLabel *m_lblMemory;
 };

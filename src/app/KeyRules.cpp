@@ -28,10 +28,10 @@ private:
     QWidget *m_next;
 };
 
-class YearBoxFilter : public QObject
+class DigitFilter : public QObject
 {
 public:
-    YearBoxFilter(QLineEdit *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+    DigitFilter(QLineEdit *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -83,8 +83,13 @@ void InstallEnterMovesTo(QWidget *box, QWidget *next)
     new EnterMover(box, next);
 }
 
+void InstallDigitFilter(QLineEdit *box, QWidget *next)
+{
+    new DigitFilter(box, next);
+}
+
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next)
 {
     box->setMaxLength(4);
-    new YearBoxFilter(box, next);
+    InstallDigitFilter(box, next);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The keyboard rules every screen shares: Enter moves along a fixed cycle of boxes, and year
-// boxes take digits only.
+// and number boxes take digits only.
 
 #include <QList>
 
@@ -13,4 +13,6 @@ void InstallEnterCycle(const QList<QWidget *> &boxes);
 void InstallEnterMovesTo(QWidget *box, QWidget *next);
 // Digits, Backspace, Delete, Left and Right pass; any other typed character is discarded;
 // Enter moves the focus to next. Pasted text is not filtered.
+void InstallDigitFilter(QLineEdit *box, QWidget *next);
+// The digit filter on a box of at most four characters.
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next);

@@ -1,12 +1,15 @@
 #pragma once
-// TfrmCarta: its content arrives with its own feature; for now caption and size only.
+// TfrmCarta: tells whether a credit card number passes the Luhn check, and its network.
 
-#include "app/Dialog.h"
+#include "checks/CheckDialog.h"
 
-class TfrmCarta : public Dialog
+class TfrmCarta : public CheckDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmCarta(QWidget *parent = nullptr);
+
+protected:
+    Verdict check(const QString &text) const override;
 };

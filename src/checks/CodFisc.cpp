@@ -1,8 +1,24 @@
 #include "checks/CodFisc.h"
 
+#include "checks/FiscalCode.h"
+
 using namespace Qt::StringLiterals;
 
 TfrmCodFisc::TfrmCodFisc(QWidget *parent)
-    : Dialog(u"TfrmCodFisc"_s, u" Controllo codice fiscale"_s, QSize(520, 260), parent, Dialog::Placement::CentreOnScreen)
+    : CheckDialog({.className = u"TfrmCodFisc"_s,
+                   .caption = u" Controllo codice fiscale"_s,
+                   .instruction = u"Immettere il codice fiscale e premere il pulsante di controllo."_s,
+                   .picture = u":/img/chk_codfisc.svg"_s,
+                   .boxName = u"txtCodFisc"_s,
+                   .maxLength = int(FiscalCodeLength),
+                   .shownCharacters = int(FiscalCodeLength),
+                   .typing = Typing::UpperCaseAsTyped},
+                  parent)
 {
+}
+
+CheckDialog::Verdict TfrmCodFisc::check(const QString &text) const
+{
+    const FiscalCodeOutcome outcome = CheckFiscalCode(text);
+    return {FiscalCodeMessage(outcome), outcome == FiscalCodeOutcome::WrongLength};
 }

@@ -1,12 +1,15 @@
 #pragma once
-// TfrmCodFisc: its content arrives with its own feature; for now caption and size only.
+// TfrmCodFisc: tells whether a fiscal code carries the right check character.
 
-#include "app/Dialog.h"
+#include "checks/CheckDialog.h"
 
-class TfrmCodFisc : public Dialog
+class TfrmCodFisc : public CheckDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmCodFisc(QWidget *parent = nullptr);
+
+protected:
+    Verdict check(const QString &text) const override;
 };

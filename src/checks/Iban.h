@@ -1,12 +1,15 @@
 #pragma once
-// TfrmIban: its content arrives with its own feature; for now caption and size only.
+// TfrmIban: tells whether an IBAN passes the MOD 97-10 check.
 
-#include "app/Dialog.h"
+#include "checks/CheckDialog.h"
 
-class TfrmIban : public Dialog
+class TfrmIban : public CheckDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmIban(QWidget *parent = nullptr);
+
+protected:
+    Verdict check(const QString &text) const override;
 };

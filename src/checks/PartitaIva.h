@@ -1,12 +1,15 @@
 #pragma once
-// TfrmPartitaIva: its content arrives with its own feature; for now caption and size only.
+// TfrmPartitaIva: tells whether a VAT number has the right check digit, and its issuing office.
 
-#include "app/Dialog.h"
+#include "checks/CheckDialog.h"
 
-class TfrmPartitaIva : public Dialog
+class TfrmPartitaIva : public CheckDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmPartitaIva(QWidget *parent = nullptr);
+
+protected:
+    Verdict check(const QString &text) const override;
 };

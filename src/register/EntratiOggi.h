@@ -1,9 +1,9 @@
 #pragma once
-// TfrmEntratiOggi: its content arrives with its own feature; for now caption and size only.
+// The list of who came in today: the cards whose entry date is today.
 
-#include "app/Dialog.h"
+#include "register/PresenceList.h"
 
-class TfrmEntratiOggi : public Dialog
+class TfrmEntratiOggi : public PresenceList
 {
     Q_OBJECT
 

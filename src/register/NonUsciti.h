@@ -1,9 +1,9 @@
 #pragma once
-// TfrmNonUsciti: its content arrives with its own feature; for now caption and size only.
+// The list of who is still inside: the cards with no exit date.
 
-#include "app/Dialog.h"
+#include "register/PresenceList.h"
 
-class TfrmNonUsciti : public Dialog
+class TfrmNonUsciti : public PresenceList
 {
     Q_OBJECT
 

@@ -2,15 +2,539 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
+#include "app/ClickableImage.h"
+#include "app/Clock.h"
+#include "app/FocusFrame.h"
+#include "app/GradientPanel.h"
+#include "app/HintLine.h"
+#include "app/KeyRules.h"
+#include "app/Messages.h"
+#include "app/ScreenSettings.h"
+#include "app/TextFunctions.h"
+#include "register/EntratiOggi.h"
+#include "register/NonUsciti.h"
+#include "register/StampaVisita.h"
+#include "register/UscitiOggi.h"
+#include "register/VisitCardRules.h"
+#include "storage/StorageError.h"
+#include "storage/VisitFile.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int HintHeight = 28;
+constexpr int RowPitch = 34;
+constexpr int BoxHeight = 26;
+constexpr int HeaderHeight = 26;
+constexpr int LabelLeft = 12;
+constexpr int LabelWidth = 200;
+constexpr int BoxLeft = 222;
+constexpr int SectionLeft = 252;
+constexpr int SectionWidth = 735;
+
+const QColor Navy(26, 47, 85);
+const QColor SteelBlue(70, 130, 180);
+const QColor LightSteelBlue(176, 196, 222);
+
+QString today()
+{
+    return Clock::today().toString(u"dd/MM/yyyy"_s);
+}
+
+QString currentTime()
+{
+    return Clock::now().time().toString(u"hh:mm"_s);
+}
+
+struct Row
+{
+    VisitField field;
+    const char16_t *label;
+    int width;
+    // The picture beside the box, if any.
+    const char16_t *image = nullptr;
+    const char16_t *icon = nullptr;
+    const char16_t *hint = nullptr;
+};
+
+struct Section
+{
+    const char16_t *title;
+    QList<Row> rows;
+};
+
+constexpr int Long = 465;
+constexpr int Medium = 300;
+
+const char16_t *const DateHint = u"Inserisci data corrente.";
+const char16_t *const TimeHint = u"Inserisci ora corrente.";
+const char16_t *const ImportHint = u"Importa dati da Archivio Anagrafico.";
+
+QList<Section> sections()
+{
+    using F = VisitField;
+    return {
+        {u"INGRESSO",
+         {
+             {F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint},
+             {F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint},
+             {F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint},
+         }},
+        {u"VISITATORE",
+         {
+             {F::Cognome, u"Cognome:", Long},
+             {F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint},
+             {F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg", u"Controlla codice fiscale."},
+             {F::Motivo, u"Motivo della visita:", Long},
+             {F::Tessera, u"Numero tessera:", Medium},
+             {F::TipoDoc, u"Tipo documento:", Long},
+             {F::NumDoc, u"Numero documento:", Medium},
+             {F::EnteRil, u"Ente di rilascio:", Long},
+             {F::TelCel, u"Cellulare:", Medium},
+             {F::Note, u"Note:", Long},
+         }},
+        {u"USCITA",
+         {
+             {F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint},
+             {F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint},
+             {F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint},
+         }},
+    };
+}
+
+QString text(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+} // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
     : Screen(u"TfrmRegistro"_s, u" Portavel - Archivio Visite anno "_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
+    ApplyScreenSettings();
+
+    m_panInfo = new HintLine(this, QRect(0, height() - HintHeight, width(), HintHeight),
+                             u"Pronto per archiviare una nuova scheda..."_s);
+    m_panInfo->addBackground(this);
+    m_panInfo->addBackground(panel());
+
+    buildRecordBar();
+    buildButtons();
+    buildSections();
+
+    m_lblFile = MakeHiddenLabel(panel(), u"lblFile"_s);
+    m_panInfo->raise();
+}
+
+void TfrmRegistro::buildRecordBar()
+{
+    auto *bar = new GradientPanel(panel(), Qt::white, LightSteelBlue);
+    bar->setObjectName(u"shpRecord"_s);
+    bar->setBorder(SteelBlue, 1, 6);
+    bar->setGeometry(8, 6, 232, 56);
+    m_panInfo->addBackground(bar);
+
+    struct Arrow
+    {
+        const char16_t *name;
+        const char16_t *icon;
+        int left;
+        const char16_t *hint;
+        void (TfrmRegistro::*slot)();
+    };
+    const Arrow arrows[] = {
+        {u"cmdPrimo", u":/img/reg_primo.svg", 8, u"Visualizza la prima scheda in archivio.",
+         &TfrmRegistro::cmdPrimoClick},
+        {u"cmdIndietro", u":/img/reg_indietro.svg", 46, u"Visualizza la scheda precedente in archivio.",
+         &TfrmRegistro::cmdIndietroClick},
+        {u"cmdAvanti", u":/img/reg_avanti.svg", 154, u"Visualizza la scheda successiva in archivio.",
+         &TfrmRegistro::cmdAvantiClick},
+        {u"cmdUltimo", u":/img/reg_ultimo.svg", 192, u"Visualizza l'ultima scheda in archivio.",
+         &TfrmRegistro::cmdUltimoClick},
+    };
+    for (const Arrow &arrow : arrows) {
+        ClickableImage *image = makeImage(bar, text(arrow.name), text(arrow.icon), QRect(arrow.left, 12, 32, 32));
+        m_panInfo->addHint(image, text(arrow.hint));
+        connect(image, &ClickableImage::clicked, this, arrow.slot);
+    }
+
+    m_lblPosizione = new QLabel(bar);
+    m_lblPosizione->setObjectName(u"lblPosizione"_s);
+    m_lblPosizione->setGeometry(84, 12, 64, 32);
+    m_lblPosizione->setAlignment(Qt::AlignCenter);
+    m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    m_lblPosizione->setStyleSheet(u"QLabel { background: white; color: #1a2f55; border: 1px solid #4682b4; "
+                                  u"border-radius: 4px; }"_s);
+}
+
+QPushButton *TfrmRegistro::makeButton(const QString &name, const QString &caption, const QString &icon,
+                                      const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, panel());
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setCursor(Qt::PointingHandCursor);
+    // A click leaves the focus, and its yellow frame, in the box being edited.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->setIcon(QIcon(SvgPixmap(icon, QSize(28, 28))));
+    button->setIconSize(QSize(28, 28));
+    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
+    button->setStyleSheet(
+        u"QPushButton { text-align: left; padding-left: 10px; color: #1a2f55; border: 1px solid #4682b4; "
+        u"border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #c9d9ee); }"
+        u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe0, stop:1 #ffe680); "
+        u"border-color: #c89b00; }"
+        u"QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe680, stop:1 #ffd24d); }"
+        u"QPushButton:focus { border: 2px solid #1a2f55; }"_s);
+    return button;
+}
+
+ClickableImage *TfrmRegistro::makeImage(QWidget *parent, const QString &name, const QString &icon,
+                                        const QRect &geometry)
+{
+    auto *image = new ClickableImage(name, icon, geometry, parent);
+    image->setAttribute(Qt::WA_TranslucentBackground);
+    return image;
+}
+
+void TfrmRegistro::buildButtons()
+{
+    struct Button
+    {
+        const char16_t *name;
+        const char16_t *caption;
+        const char16_t *icon;
+        const char16_t *hint;
+        void (TfrmRegistro::*slot)(); // nullptr: the feature arrives later
+        bool groupStart;
+    };
+    const Button buttons[] = {
+        {u"btnNuovo", u"Nuovo", u":/img/reg_nuovo.svg",
+         u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmRegistro::btnNuovoClick, false},
+        {u"btnSalva", u"Salva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.",
+         &TfrmRegistro::btnSalvaClick, false},
+        {u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", nullptr, false},
+        {u"btnNonUsciti", u"Visitatori non ancora usciti", u":/img/reg_nonusciti.svg",
+         u"Visualizza l'elenco dei Visitatori non ancora usciti.", &TfrmRegistro::btnNonUscitiClick, true},
+        {u"btnEntratiOggi", u"Visitatori entrati oggi", u":/img/reg_entrati.svg",
+         u"Visualizza l'elenco dei Visitatori entrati oggi.", &TfrmRegistro::btnEntratiOggiClick, false},
+        {u"btnUscitiOggi", u"Visitatori usciti oggi", u":/img/reg_usciti.svg",
+         u"Visualizza l'elenco dei Visitatori usciti oggi.", &TfrmRegistro::btnUscitiOggiClick, false},
+        {u"btnStampa", u"Stampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.",
+         &TfrmRegistro::btnStampaClick, true},
+        {u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
+         u"Esporta le schede in archivio in un file di Microsoft Excel.", nullptr, false},
+        {u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", nullptr, true},
+        {u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
+         &TfrmRegistro::btnEsciClick, false},
+    };
+    int top = 72;
+    for (const Button &b : buttons) {
+        if (b.groupStart)
+            top += 12;
+        QPushButton *button = makeButton(text(b.name), text(b.caption), text(b.icon), QRect(8, top, 232, 48));
+        m_panInfo->addHint(button, text(b.hint));
+        if (b.slot)
+            connect(button, &QPushButton::clicked, this, b.slot);
+        top += 54;
+    }
+}
+
+void TfrmRegistro::buildSections()
+{
+    const QFont labelFont(u"Verdana"_s, 10, QFont::Bold);
+    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    const QFont headerFont(u"Verdana"_s, 11, QFont::Bold);
+    QList<QWidget *> cycle;
+
+    int top = 6;
+    for (const Section &section : sections()) {
+        const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
+        auto *shape = new GradientPanel(panel(), Qt::white, QColor(226, 235, 246));
+        shape->setObjectName(u"shp"_s + text(section.title).at(0) + text(section.title).mid(1).toLower());
+        shape->setBorder(SteelBlue, 1, 8);
+        shape->setGeometry(SectionLeft, top, SectionWidth, height);
+        m_panInfo->addBackground(shape);
+
+        auto *header = new QLabel(text(section.title), shape);
+        header->setGeometry(1, 1, SectionWidth - 2, HeaderHeight);
+        header->setFont(headerFont);
+        header->setIndent(14);
+        header->setStyleSheet(u"QLabel { color: white; border-top-left-radius: 7px; border-top-right-radius: 7px; "
+                              u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93c7, "
+                              u"stop:1 #2f5f93); }"_s);
+        m_panInfo->addBackground(header);
+
+        int y = HeaderHeight + 8;
+        for (const Row &row : section.rows) {
+            auto *label = new QLabel(text(row.label), shape);
+            label->setGeometry(LabelLeft, y, LabelWidth, BoxHeight);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setFont(labelFont);
+            QPalette labelPalette = label->palette();
+            labelPalette.setColor(QPalette::WindowText, Navy);
+            label->setPalette(labelPalette);
+
+            auto *edit = new QLineEdit(shape);
+            edit->setObjectName(VisitBoxName(row.field));
+            edit->setGeometry(BoxLeft, y, row.width, BoxHeight);
+            edit->setFont(boxFont);
+            edit->setMaxLength(TSchedaVisita::layout().capacity(int(row.field)));
+            edit->setStyleSheet(u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; "
+                                u"padding: 0 4px; }"_s);
+            m_boxes[std::size_t(row.field)] = edit;
+            AttachFocusFrame(edit);
+
+            if (row.image) {
+                ClickableImage *image = makeImage(shape, text(row.image), text(row.icon),
+                                                  QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
+                m_panInfo->addHint(image, text(row.hint));
+            }
+            y += RowPitch;
+        }
+        top += height + 8;
+    }
+
+    for (QLineEdit *edit : m_boxes)
+        cycle.append(edit);
+    InstallEnterCycle(cycle);
+
+    box(VisitField::CodFisc)->installEventFilter(this);
+
+    const auto connectImage = [this](const QString &name, void (TfrmRegistro::*slot)()) {
+        connect(panel()->findChild<ClickableImage *>(name), &ClickableImage::clicked, this, slot);
+    };
+    connectImage(u"impDataEnt"_s, &TfrmRegistro::impDataEntClick);
+    connectImage(u"impOraEnt"_s, &TfrmRegistro::impOraEntClick);
+    connectImage(u"impDataUsc"_s, &TfrmRegistro::impDataUscClick);
+    connectImage(u"impOraUscita"_s, &TfrmRegistro::impOraUscitaClick);
+}
+
+void TfrmRegistro::resizeEvent(QResizeEvent *event)
+{
+    Screen::resizeEvent(event);
+    if (m_panInfo)
+        m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
+}
+
+bool TfrmRegistro::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == box(VisitField::CodFisc) && event->type() == QEvent::KeyRelease)
+        txtCodFiscKeyUp();
+    return Screen::eventFilter(watched, event);
+}
+
+void TfrmRegistro::txtCodFiscKeyUp()
+{
+    QLineEdit *edit = box(VisitField::CodFisc);
+    const QString typed = edit->text();
+    const QString trimmed = TrimText(typed);
+    const QString fixed = UpperAZ(trimmed);
+    if (fixed == typed)
+        return;
+    // The cursor keeps its place among the characters that stay.
+    const qsizetype lead = trimmed.isEmpty() ? typed.size() : typed.indexOf(trimmed);
+    const int cursor = qBound(0, edit->cursorPosition() - int(lead), int(fixed.size()));
+    edit->setText(fixed);
+    edit->setCursorPosition(cursor);
+}
+
+void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
+{
+    for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+        m_boxes[std::size_t(i)]->setText(TrimText(card.field(i)));
+    m_lblPosizione->setText(QString::number(position));
+}
+
+TSchedaVisita TfrmRegistro::currentCard() const
+{
+    QStringList texts;
+    for (const QLineEdit *edit : m_boxes)
+        texts.append(edit->text());
+    return VisitCardFromTexts(texts);
+}
+
+void TfrmRegistro::onShow()
+{
+    newCard();
 }
 
 void TfrmRegistro::onClose()
 {
-    switchTo(Windows().avvio);
+    if (Windows().avvio)
+        switchTo(Windows().avvio);
+}
+
+void TfrmRegistro::newCard()
+{
+    for (QLineEdit *edit : m_boxes)
+        edit->clear();
+    box(VisitField::DataEnt)->setText(today());
+    box(VisitField::OraEnt)->setText(currentTime());
+    m_lblPosizione->clear();
+    box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &action)
+{
+    try {
+        VisitFile file;
+        file.OpenVisitFile(TrimmedText(m_lblFile));
+        action(file);
+    } catch (const StorageError &) {
+        Messages::error(VisitCardTexts::accessFailure(), this);
+    }
+}
+
+namespace {
+
+// The position on screen; a label that is not a position fails like the file would.
+int positionOnScreen(const QLabel *label)
+{
+    const std::optional<int> position = VisitPositionFromLabel(label->text());
+    if (!position)
+        throw StorageError(u"Position label is not a number: "_s + label->text());
+    return *position;
+}
+
+} // namespace
+
+void TfrmRegistro::btnNuovoClick()
+{
+    newCard();
+}
+
+void TfrmRegistro::btnSalvaClick()
+{
+    const TSchedaVisita card = currentCard();
+    if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
+        if (failure->box == VisitSaveFailure::Box::Warning)
+            Messages::warning(failure->message, this);
+        else
+            Messages::notice(failure->message, this);
+        box(failure->focus)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    withVisitFile([&](VisitFile &file) {
+        const int shown = positionOnScreen(m_lblPosizione);
+        if (!TrimmedText(m_lblPosizione).isEmpty()) {
+            file.WriteVisitAt(shown, card);
+            file.CloseVisitFile();
+            Messages::information(VisitCardTexts::changesSaved(), this);
+        } else {
+            const int position = file.AppendVisit(card);
+            file.CloseVisitFile();
+            // Only a card that is safely in the file gets its position.
+            m_lblPosizione->setText(QString::number(position));
+            Messages::information(VisitCardTexts::inserted(), this);
+        }
+    });
+}
+
+void TfrmRegistro::cmdPrimoClick()
+{
+    withVisitFile([this](VisitFile &file) {
+        const VisitNavigation step = FirstVisitStep(file.VisitCount());
+        if (step.action == VisitNavigation::Action::Load)
+            loadCard(file.ReadVisitAt(step.position), step.position);
+        file.CloseVisitFile();
+        if (step.action == VisitNavigation::Action::EmptyArchive)
+            Messages::information(VisitCardTexts::emptyArchive(), this);
+    });
+}
+
+void TfrmRegistro::cmdUltimoClick()
+{
+    withVisitFile([this](VisitFile &file) {
+        const VisitNavigation step = LastVisitStep(file.VisitCount());
+        if (step.action == VisitNavigation::Action::Load)
+            loadCard(file.ReadVisitAt(step.position), step.position);
+        file.CloseVisitFile();
+        if (step.action == VisitNavigation::Action::EmptyArchive)
+            Messages::information(VisitCardTexts::emptyArchive(), this);
+    });
+}
+
+void TfrmRegistro::cmdAvantiClick()
+{
+    withVisitFile([this](VisitFile &file) {
+        const VisitNavigation step = NextVisitStep(positionOnScreen(m_lblPosizione), file.VisitCount());
+        if (step.action == VisitNavigation::Action::Load)
+            loadCard(file.ReadVisitAt(step.position), step.position);
+        else if (step.action == VisitNavigation::Action::EmptyArchive)
+            m_lblPosizione->clear();
+        file.CloseVisitFile();
+        if (step.action == VisitNavigation::Action::EmptyArchive)
+            Messages::information(VisitCardTexts::emptyArchive(), this);
+    });
+}
+
+void TfrmRegistro::cmdIndietroClick()
+{
+    withVisitFile([this](VisitFile &file) {
+        const VisitNavigation step = PreviousVisitStep(positionOnScreen(m_lblPosizione), file.VisitCount());
+        if (step.action == VisitNavigation::Action::Load)
+            loadCard(file.ReadVisitAt(step.position), step.position);
+        file.CloseVisitFile();
+        if (step.action == VisitNavigation::Action::EmptyArchive)
+            Messages::information(VisitCardTexts::emptyArchive(), this);
+    });
+}
+
+void TfrmRegistro::btnNonUscitiClick()
+{
+    TfrmNonUsciti dlg(this);
+    dlg.exec();
+}
+
+void TfrmRegistro::btnEntratiOggiClick()
+{
+    TfrmEntratiOggi dlg(this);
+    dlg.exec();
+}
+
+void TfrmRegistro::btnUscitiOggiClick()
+{
+    TfrmUscitiOggi dlg(this);
+    dlg.exec();
+}
+
+void TfrmRegistro::btnStampaClick()
+{
+    TfrmStampaVisita dlg(this);
+    dlg.exec();
+}
+
+void TfrmRegistro::btnEsciClick()
+{
+    close();
+}
+
+void TfrmRegistro::impDataEntClick()
+{
+    box(VisitField::DataEnt)->setText(today());
+}
+
+void TfrmRegistro::impOraEntClick()
+{
+    box(VisitField::OraEnt)->setText(currentTime());
+}
+
+void TfrmRegistro::impDataUscClick()
+{
+    box(VisitField::DataUsc)->setText(today());
+}
+
+void TfrmRegistro::impOraUscitaClick()
+{
+    box(VisitField::OraUsc)->setText(currentTime());
 }

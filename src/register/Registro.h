@@ -1,7 +1,19 @@
 #pragma once
-// TfrmRegistro: its content arrives with its own feature; for now caption, size, background and the way back.
+// TfrmRegistro: the visit card editor, one card of the open year file at a time: new card, save,
+// browsing the file, the presence lists and the receipt.
 
 #include "app/Screen.h"
+#include "storage/TSchedaVisita.h"
+
+#include <array>
+#include <functional>
+
+class ClickableImage;
+class HintLine;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class VisitFile;
 
 class TfrmRegistro : public Screen
 {
@@ -10,6 +22,50 @@ class TfrmRegistro : public Screen
 public:
     explicit TfrmRegistro(QWidget *parent = nullptr);
 
+    // Puts a stored card and its 1-based position on screen in one step (the hand-over of the
+    // lists and of the search).
+    void loadCard(const TSchedaVisita &card, int position);
+    // The card the sixteen boxes describe, every field trimmed.
+    TSchedaVisita currentCard() const;
+
 protected:
+    void onShow() override;
     void onClose() override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void btnNuovoClick();
+    void btnSalvaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void btnNonUscitiClick();
+    void btnEntratiOggiClick();
+    void btnUscitiOggiClick();
+    void btnStampaClick();
+    void btnEsciClick();
+    void impDataEntClick();
+    void impOraEntClick();
+    void impDataUscClick();
+    void impOraUscitaClick();
+
+private:
+    void buildRecordBar();
+    void buildButtons();
+    void buildSections();
+    QPushButton *makeButton(const QString &name, const QString &caption, const QString &icon, const QRect &geometry);
+    ClickableImage *makeImage(QWidget *parent, const QString &name, const QString &icon, const QRect &geometry);
+
+    QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }
+    void newCard();
+    // Runs one file action on the year file; any access failure ends it with the one fixed message.
+    void withVisitFile(const std::function<void(VisitFile &file)> &action);
+    void txtCodFiscKeyUp();
+
+    std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
+    QLabel *m_lblFile = nullptr;
+    QLabel *m_lblPosizione = nullptr;
+    HintLine *m_panInfo = nullptr;
 };

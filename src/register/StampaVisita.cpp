@@ -1,8 +1,213 @@
 #include "register/StampaVisita.h"
 
+#include "app/ClickableImage.h"
+#include "app/Clock.h"
+#include "app/GradientPanel.h"
+#include "app/Screen.h"
+#include "output/ReportPrinting.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 using namespace Qt::StringLiterals;
 
-TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
-    : Dialog(u"TfrmStampaVisita"_s, u" Stampa scheda corrente"_s, QSize(364, 287), parent, Dialog::Placement::CentreOnOwner)
+namespace {
+
+const QColor LightSteelBlue(176, 196, 222);
+const QColor Gold(255, 215, 0);
+
+struct CardRow
 {
+    QString field;
+    QString caption;
+};
+
+const QList<CardRow> &cardRows()
+{
+    static const QList<CardRow> rows = {
+        { u"DataEnt"_s, u"Data ingresso:"_s },
+        { u"OraEnt"_s, u"Ora ingresso:"_s },
+        { u"OperatoreEnt"_s, u"Registrato da:"_s },
+        { u"Cognome"_s, u"Cognome Visitatore:"_s },
+        { u"Nome"_s, u"Nome Visitatore:"_s },
+        { u"CodFisc"_s, u"Codice fiscale:"_s },
+        { u"Motivo"_s, u"Motivo della visita:"_s },
+        { u"Tessera"_s, u"Numero tessera:"_s },
+        { u"TipoDoc"_s, u"Tipo documento:"_s },
+        { u"NumDoc"_s, u"Numero documento:"_s },
+        { u"EnteRil"_s, u"Ente di rilascio:"_s },
+        { u"TelCel"_s, u"Cellulare:"_s },
+        { u"Note"_s, u"Note:"_s },
+        { u"DataUsc"_s, u"Data uscita:"_s },
+        { u"OraUsc"_s, u"Ora uscita:"_s },
+        { u"OperatoreUsc"_s, u"Registrato da:"_s },
+    };
+    return rows;
+}
+
+// Where one copy of the card stands on the sheet, in report units.
+struct CopyPlace
+{
+    QString suffix;
+    qreal titleTop;
+    qreal rowsTop;
+    qreal labelTop;
+    QString label;
+};
+
+constexpr qreal RowPitch = 18.9;
+
+ReportElement arial(ReportElement e, qreal pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    e.fontFamily = u"Arial"_s;
+    e.pointSize = pointSize;
+    e.alignment = alignment;
+    return e;
+}
+
+ReportElement strip(const QString &name, const QRectF &rect, const QColor &fill, qreal pointSize, const QString &text)
+{
+    ReportElement e = arial(ReportElement::textBox(name, rect, text), pointSize, Qt::AlignCenter);
+    e.fill = fill;
+    e.frame = true;
+    return e;
+}
+
+void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
+{
+    elements.append(strip(u"txtTitolo"_s + copy.suffix, QRectF(3.8, copy.titleTop, 710.6, 21.9), LightSteelBlue, 9,
+        u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s));
+    const QList<CardRow> &rows = cardRows();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qreal top = copy.rowsTop + i * RowPitch;
+        ReportElement frame
+            = ReportElement::textBox(u"shpRiga%1"_s.arg(i + 1) + copy.suffix, QRectF(3.8, top, 710.6, 17.4));
+        frame.frame = true;
+        elements.append(frame);
+        elements.append(arial(ReportElement::textBox(u"lbl"_s + rows.at(i).field + copy.suffix,
+                                  QRectF(7.6, top + 1.9, 142.9, 13.2), rows.at(i).caption),
+            7));
+        elements.append(arial(
+            ReportElement::textBox(u"txt"_s + rows.at(i).field + copy.suffix, QRectF(166.3, top + 1.9, 544.3, 13.2)),
+            7));
+    }
+    elements.append(ReportElement::line(
+        u"linSeparatore"_s + copy.suffix, QPointF(158.7, copy.rowsTop), QPointF(158.7, copy.rowsTop + 300.9)));
+    elements.append(
+        strip(u"txtCopia"_s + copy.suffix, QRectF(412.0, copy.labelTop, 302.4, 21.9), LightSteelBlue, 9, copy.label));
+}
+
+ReportLayout buildRepDocumento()
+{
+    ReportLayout layout(u"Scheda Visitatore"_s, QPageLayout::Portrait);
+    ReportBand &page = layout.addBand(u"Pagina"_s, layout.printableSize().height());
+    addCopy(page.elements, { u"_A"_s, 3.8, 26.5, 336.4, u"COPIA PER VISITATORE"_s });
+    ReportElement cut = ReportElement::line(u"linTaglio"_s, QPointF(0, 385.5), QPointF(718.1, 385.5));
+    cut.arrowAtStart = true;
+    cut.arrowAtEnd = true;
+    page.elements.append(cut);
+    addCopy(page.elements, { u"_B"_s, 412.0, 434.6, 744.6, u"COPIA PER ENTE"_s });
+    page.elements.append(strip(u"txtCalce"_s, QRectF(3.8, 1020.4731, 710.6, 21.9), Gold, 8, u"Data e ora stampa"_s));
+    return layout;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
+    button->setStyleSheet(u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
+                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
+                          "QPushButton:hover { border-color: #1f5fa8;"
+                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
+                          "QPushButton:pressed { background: #c2d4ea; }"
+                          "QPushButton:focus { border: 2px solid #e0a800; }"_s);
+    return button;
+}
+
+} // namespace
+
+TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
+    : Dialog(
+        u"TfrmStampaVisita"_s, u" Stampa scheda corrente"_s, QSize(364, 287), parent, Dialog::Placement::CentreOnOwner)
+    , m_repDocumento(buildRepDocumento())
+{
+    setBackground(QColor(214, 226, 241), QColor(247, 250, 253));
+
+    auto *panel = new GradientPanel(this, Qt::white, Qt::white);
+    panel->setObjectName(u"panStampante"_s);
+    panel->setGeometry(14, 14, 336, 198);
+    panel->setBorder(QColor(143, 166, 196), 1, 6);
+
+    auto *picture = new QLabel(panel);
+    picture->setObjectName(u"imgStampante"_s);
+    picture->setGeometry(88, 31, 160, 136);
+    picture->setPixmap(SvgPixmap(u":/img/stampante.svg"_s, picture->size()));
+
+    m_btnAnnulla = makeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(14, 228, 160, 40));
+    m_btnStampa = makeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(190, 228, 160, 40));
+    m_btnStampa->setDefault(true);
+    setTabOrder(m_btnStampa, m_btnAnnulla);
+
+    connect(m_btnAnnulla, &QPushButton::clicked, this, &TfrmStampaVisita::btnAnnullaClick);
+    connect(m_btnStampa, &QPushButton::clicked, this, &TfrmStampaVisita::btnStampaClick);
+}
+
+const QStringList &TfrmStampaVisita::CardBoxes()
+{
+    static const QStringList boxes = [] {
+        QStringList names;
+        for (const CardRow &row : cardRows())
+            names.append(u"txt"_s + row.field);
+        return names;
+    }();
+    return boxes;
+}
+
+void TfrmStampaVisita::setValues(const QStringList &values)
+{
+    m_values = values;
+}
+
+QStringList TfrmStampaVisita::cardValues() const
+{
+    if (m_values)
+        return *m_values;
+    QStringList values;
+    const QWidget *owner = parentWidget();
+    for (const QString &name : CardBoxes()) {
+        const QLineEdit *box = owner ? owner->findChild<QLineEdit *>(name) : nullptr;
+        values.append(box ? TrimmedText(box) : QString());
+    }
+    return values;
+}
+
+void TfrmStampaVisita::fillReport()
+{
+    const QStringList values = cardValues();
+    const QList<CardRow> &rows = cardRows();
+    for (const QString &suffix : { u"_A"_s, u"_B"_s }) {
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            m_repDocumento.setText(u"txt"_s + rows.at(i).field + suffix, i < values.size() ? values.at(i) : QString());
+    }
+    const QDateTime now = Clock::now();
+    m_repDocumento.setText(u"txtCalce"_s,
+        u"Stampa eseguita in data "_s + now.toString(u"dd/MM/yyyy"_s) + u" alle ore "_s + now.toString(u"HH:mm:ss"_s));
+}
+
+void TfrmStampaVisita::btnStampaClick()
+{
+    m_repDocumento.setOrientation(QPageLayout::Portrait);
+    fillReport();
+    // A failed print leaves the dialog open, with the error shown, so the operator can retry.
+    if (PrintReport(this, m_repDocumento) != PrintOutcome::Failed)
+        closeDialog();
+}
+
+void TfrmStampaVisita::btnAnnullaClick()
+{
+    closeDialog();
 }

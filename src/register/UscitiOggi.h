@@ -1,9 +1,9 @@
 #pragma once
-// TfrmUscitiOggi: its content arrives with its own feature; for now caption and size only.
+// The list of who left today: the cards whose exit date is today.
 
-#include "app/Dialog.h"
+#include "register/PresenceList.h"
 
-class TfrmUscitiOggi : public Dialog
+class TfrmUscitiOggi : public PresenceList
 {
     Q_OBJECT
 

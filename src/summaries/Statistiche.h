@@ -1,5 +1,5 @@
 #pragma once
-// TfrmStatistiche: its content arrives with its own feature; for now caption, size, background and the way back.
+// TfrmStatistiche: the monthly visit chart. For now its title and the way back to the start menu.
 
 #include "app/Screen.h"
 

@@ -1,0 +1,121 @@
+#include "app/ListBox.h"
+
+#include "app/ListLinesModel.h"
+#include "app/ListText.h"
+#include "app/Messages.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+
+using namespace Qt::StringLiterals;
+
+ListBox::ListBox(const QString &objectName, const QRect &geometry, QWidget *parent, Order order)
+    : QListView(parent)
+    , m_model(new ListLinesModel(this))
+    , m_order(order)
+{
+    setObjectName(objectName);
+    setGeometry(geometry);
+    setModel(m_model);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setFrameShape(QFrame::Box);
+
+    QPalette p = palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Text, Qt::black);
+    setPalette(p);
+    setItemFont(QFont(u"Courier New"_s, 11));
+}
+
+void ListBox::setLines(QStringList lines)
+{
+    if (m_order == Order::Sorted)
+        SortListLines(lines);
+    m_model->setLines(std::move(lines));
+}
+
+void ListBox::clear()
+{
+    m_model->setLines(QStringList());
+}
+
+const QStringList &ListBox::lines() const
+{
+    return m_model->lines();
+}
+
+int ListBox::count() const
+{
+    return int(m_model->lines().size());
+}
+
+int ListBox::selectedRow() const
+{
+    if (!selectionModel())
+        return -1;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QString ListBox::selectedText() const
+{
+    const int row = selectedRow();
+    return row >= 0 ? m_model->lines().at(row) : QString();
+}
+
+void ListBox::selectRow(int row)
+{
+    if (row < 0 || row >= count())
+        return;
+    const QModelIndex index = m_model->index(row);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void ListBox::setItemWidth(int width)
+{
+    m_itemWidth = width;
+    updateItemSize();
+}
+
+void ListBox::setItemFont(const QFont &font)
+{
+    QFont f = font;
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    setFont(f);
+    updateItemSize();
+}
+
+void ListBox::updateItemSize()
+{
+    const QFontMetrics metrics(font());
+    m_model->setItemSize(QSize(m_itemWidth, metrics.height() + 2));
+}
+
+FindInList::Outcome ListBox::find(const QString &typedKey)
+{
+    const FindInList::Result result = m_finder.find(lines(), selectedRow(), typedKey);
+    if (result.outcome == FindInList::Outcome::EmptyList) {
+        Messages::notice(FindInList::emptyListMessage(), window());
+        return result.outcome;
+    }
+    selectRow(result.row);
+    return result.outcome;
+}
+
+void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QListView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT lineDoubleClicked();
+}

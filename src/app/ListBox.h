@@ -1,0 +1,62 @@
+#pragma once
+// The list box of every list screen: one fixed-width text line per record, filled all at once
+// (sorted once when the screen's list is sorted), drawn in Courier New, wider than the box so long
+// lines scroll sideways, with the screen's Trova built in.
+
+#include "app/FindInList.h"
+
+#include <QListView>
+
+class ListLinesModel;
+
+class ListBox : public QListView
+{
+    Q_OBJECT
+
+public:
+    enum class Order { Sorted, AsGiven };
+
+    // Named lstRecords on every list screen.
+    ListBox(const QString &objectName, const QRect &geometry, QWidget *parent, Order order = Order::Sorted);
+
+    // Replaces every line in one step; a sorted list sorts them once here.
+    void setLines(QStringList lines);
+    void clear();
+    // The lines in displayed order.
+    const QStringList &lines() const;
+    int count() const;
+
+    // -1 when no line is selected.
+    int selectedRow() const;
+    QString selectedText() const;
+    // Selects the line, makes it current and scrolls it into view.
+    void selectRow(int row);
+
+    // 1400 pixels by default, whatever the box's own width.
+    void setItemWidth(int width);
+    int itemWidth() const { return m_itemWidth; }
+    // Courier New 11 by default; the font never follows the window's.
+    void setItemFont(const QFont &font);
+
+    // Trova: forget the previous key (each time the screen is shown).
+    void resetFind() { m_finder.reset(); }
+    // Trova: one press with the search box's text as typed. An empty list shows the notice and
+    // keeps no key; otherwise the found line, or item 0 when nothing was selected, is selected.
+    FindInList::Outcome find(const QString &typedKey);
+    const FindInList &finder() const { return m_finder; }
+
+Q_SIGNALS:
+    // Any double-click inside the list, on a line or not; the screen reads selectedRow().
+    void lineDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void updateItemSize();
+
+    ListLinesModel *m_model;
+    Order m_order;
+    int m_itemWidth = 1400;
+    FindInList m_finder;
+};

@@ -1,0 +1,106 @@
+#include "checks/CardNumber.h"
+
+#include "app/TextFunctions.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int digitAt(const QString &digits, qsizetype i)
+{
+    return digits.at(i).unicode() - u'0';
+}
+
+// Numbers starting with 3 take their network from the first two characters of the text.
+QString networkOfThree(const QString &number)
+{
+    const QString start = number.left(2);
+    if (start == u"30" || start == u"36" || start == u"38")
+        return u"Diner's Club / Carte Blanche"_s;
+    if (start == u"34" || start == u"37")
+        return u"American Express"_s;
+    if (start == u"31" || start == u"33" || start == u"35")
+        return u"JCB"_s;
+    return {};
+}
+
+} // namespace
+
+QString CardNumberDigits(const QString &text)
+{
+    QString digits;
+    for (QChar c : text.left(CardNumberScanLength)) {
+        if (c >= u'0' && c <= u'9')
+            digits.append(c);
+    }
+    return digits;
+}
+
+int CardCheckValue(const QString &text)
+{
+    const QString digits = CardNumberDigits(text);
+    const qsizetype n = digits.size();
+    if (n == 0)
+        return 0;
+    int sum = 0;
+    for (qsizetype i = n - 2; i >= 0; --i) {
+        int value = digitAt(digits, i);
+        // Every second digit leftwards of the check digit, starting with its neighbour, is doubled.
+        if ((n - 1 - i) % 2 == 1) {
+            value *= 2;
+            if (value > 9)
+                value -= 9;
+        }
+        sum += value;
+    }
+    const int expected = (10 - sum % 10) % 10;
+    return digitAt(digits, n - 1) == expected ? digitAt(digits, 0) - 2 : 0;
+}
+
+CardNumberResult CheckCardNumber(const QString &text)
+{
+    const QString number = TrimText(text);
+    if (number.isEmpty())
+        return { CardNumberOutcome::Empty, number, {} };
+    QString network;
+    switch (CardCheckValue(number)) {
+    case 1:
+        network = networkOfThree(number);
+        if (network.isEmpty())
+            return { CardNumberOutcome::UnknownNetwork, number, {} };
+        break;
+    case 2:
+        network = u"Visa"_s;
+        break;
+    case 3:
+        network = u"MasterCard"_s;
+        break;
+    case 4:
+        network = u"Discover"_s;
+        break;
+    default:
+        return { CardNumberOutcome::Invalid, number, {} };
+    }
+    return { CardNumberOutcome::Valid, number, network };
+}
+
+std::optional<CheckMessage> CardNumberMessage(const CardNumberResult &result)
+{
+    switch (result.outcome) {
+    case CardNumberOutcome::Empty:
+        return CheckMessage { CheckMessage::Kind::Warning,
+            u"Attenzione: immettere il numero di carta di credito prima di premere il pulsante di "
+            u"controllo."_s };
+    case CardNumberOutcome::Valid:
+        return CheckMessage { CheckMessage::Kind::Information,
+            u"Il numero di carta di credito "_s + result.number
+                + u" risulta valido.\r\n\r\nLa carta di credito è del tipo "_s + result.network + u"."_s };
+    case CardNumberOutcome::UnknownNetwork:
+        return std::nullopt;
+    case CardNumberOutcome::Invalid:
+        break;
+    }
+    return CheckMessage { CheckMessage::Kind::Warning,
+        u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
+        u"informazioni relative al tipo di carta di credito."_s };
+}

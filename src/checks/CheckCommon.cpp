@@ -1,0 +1,8 @@
+#include "checks/CheckCommon.h"
+
+#include "app/TextFunctions.h"
+
+QString TypedCheckText(const QString &text)
+{
+    return UpperAZ(TrimText(text));
+}

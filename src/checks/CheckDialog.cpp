@@ -1,0 +1,193 @@
+#include "checks/CheckDialog.h"
+
+#include "app/ClickableImage.h"
+#include "app/GradientPanel.h"
+#include "app/KeyRules.h"
+#include "app/ListBanner.h"
+#include "app/Messages.h"
+#include "app/ScreenSettings.h"
+#include "app/TextFunctions.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Margin = 14;
+constexpr int BannerHeight = 46;
+constexpr int PanelPadding = 16;
+constexpr int PictureSize = 72;
+constexpr int BoxHeight = 44;
+constexpr int ButtonWidth = 150;
+constexpr int ButtonHeight = 40;
+constexpr int MinimumWidth = 540;
+
+QFont boxFont()
+{
+    return QFont(u"Courier New"_s, 20, QFont::Bold);
+}
+
+int boxWidth(int shownCharacters)
+{
+    const QFontMetrics metrics(boxFont());
+    // Room for the frame and the inner margins besides the characters themselves.
+    return metrics.horizontalAdvance(u'W') * shownCharacters + 30;
+}
+
+int panelWidth(int shownCharacters)
+{
+    return PanelPadding + PictureSize + PanelPadding + boxWidth(shownCharacters) + PanelPadding;
+}
+
+QSize clientSize(int shownCharacters)
+{
+    const int width = std::max(MinimumWidth, panelWidth(shownCharacters) + 2 * Margin);
+    return QSize(width, 272);
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
+    button->setStyleSheet(
+        u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
+        "QPushButton:hover { border-color: #1f5fa8;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
+        "QPushButton:pressed { background: #c2d4ea; }"
+        "QPushButton:focus { border: 2px solid #e0a800; }"_s);
+    return button;
+}
+
+} // namespace
+
+CheckDialog::CheckDialog(const Design &design, QWidget *parent)
+    : Dialog(design.className, design.caption, clientSize(design.shownCharacters), parent,
+             Dialog::Placement::CentreOnScreen)
+    , m_upperCaseAsTyped(design.typing == Typing::UpperCaseAsTyped
+                         || design.typing == Typing::DigitsUpperCaseAsTyped)
+{
+    ApplyScreenSettings();
+    setBackground(QColor(214, 226, 241), QColor(247, 250, 253));
+
+    const int inner = width() - 2 * Margin;
+    new ListBanner(u"imgLogo"_s, TrimText(design.caption), QRect(Margin, Margin, inner, BannerHeight), this);
+
+    const int panelTop = Margin + BannerHeight + 12;
+    auto *panel = new GradientPanel(this, Qt::white, QColor(240, 245, 251));
+    panel->setObjectName(u"shpRiquadro"_s);
+    panel->setGeometry(Margin, panelTop, inner, 132);
+    panel->setBorder(QColor(143, 166, 196), 1, 6);
+
+    auto *picture = new QLabel(panel);
+    picture->setObjectName(u"imgControllo"_s);
+    picture->setGeometry(PanelPadding, (panel->height() - PictureSize) / 2, PictureSize, PictureSize);
+    picture->setPixmap(SvgPixmap(design.picture, picture->size()));
+
+    const int textLeft = PanelPadding + PictureSize + PanelPadding;
+    m_lblTitolo = new QLabel(design.instruction, panel);
+    m_lblTitolo->setObjectName(u"lblTitolo"_s);
+    m_lblTitolo->setFont(QFont(u"Arial"_s, 12));
+    m_lblTitolo->setStyleSheet(u"color: #1b2f4d;"_s);
+    m_lblTitolo->setWordWrap(true);
+    m_lblTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblTitolo->setGeometry(textLeft, 10, panel->width() - textLeft - PanelPadding, 48);
+
+    m_box = new QLineEdit(panel);
+    m_box->setObjectName(design.boxName);
+    m_box->setFont(boxFont());
+    m_box->setMaxLength(design.maxLength);
+    m_box->setGeometry(textLeft, 68, boxWidth(design.shownCharacters), BoxHeight);
+    m_box->setStyleSheet(u"QLineEdit { color: #0d2240; background: white; border: 1px solid #7f9db9;"
+                         " border-radius: 3px; padding: 0 6px; }"
+                         "QLineEdit:focus { border: 2px solid #e0a800; background: #fffdf0; }"_s);
+
+    const int buttonTop = panelTop + panel->height() + 14;
+    m_btnChiudi = makeButton(this, u"btnChiudi"_s, u"Chiudi"_s);
+    m_btnChiudi->setGeometry(Margin, buttonTop, ButtonWidth, ButtonHeight);
+    m_btnControlla = makeButton(this, u"btnControlla"_s, u"Controlla"_s);
+    m_btnControlla->setGeometry(width() - Margin - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    setTabOrder(m_box, m_btnControlla);
+    setTabOrder(m_btnControlla, m_btnChiudi);
+
+    // Enter only moves to Controlla: the check runs when the operator presses it.
+    if (design.typing == Typing::DigitsOnly || design.typing == Typing::DigitsUpperCaseAsTyped)
+        InstallDigitFilter(m_box, m_btnControlla);
+    else
+        InstallEnterMovesTo(m_box, m_btnControlla);
+
+    if (m_upperCaseAsTyped) {
+        connect(m_box, &QLineEdit::textChanged, this, &CheckDialog::normaliseTyped);
+        m_box->installEventFilter(this);
+    }
+    connect(m_btnControlla, &QPushButton::clicked, this, &CheckDialog::btnControllaClick);
+    connect(m_btnChiudi, &QPushButton::clicked, this, &CheckDialog::btnChiudiClick);
+}
+
+void CheckDialog::setValue(const QString &text)
+{
+    m_box->setText(text);
+}
+
+QString CheckDialog::value() const
+{
+    return m_box->text();
+}
+
+void CheckDialog::showEvent(QShowEvent *event)
+{
+    Dialog::showEvent(event);
+    if (!event->spontaneous())
+        m_box->setFocus(Qt::OtherFocusReason);
+}
+
+bool CheckDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_box && event->type() == QEvent::KeyRelease)
+        normaliseTyped();
+    return Dialog::eventFilter(watched, event);
+}
+
+void CheckDialog::normaliseTyped()
+{
+    const QString typed = m_box->text();
+    const QString normal = TypedCheckText(typed);
+    if (normal == typed)
+        return;
+    // Keep the caret where it was relative to the text, past the blanks that were cut in front.
+    qsizetype cutInFront = 0;
+    while (cutInFront < typed.size() && typed.at(cutInFront).unicode() <= 32)
+        ++cutInFront;
+    const qsizetype caret = std::clamp<qsizetype>(m_box->cursorPosition() - cutInFront, 0, normal.size());
+    m_box->setText(normal);
+    m_box->setCursorPosition(int(caret));
+}
+
+void CheckDialog::btnControllaClick()
+{
+    const Verdict verdict = check(m_box->text());
+    if (verdict.message) {
+        if (verdict.message->kind == CheckMessage::Kind::Information)
+            Messages::information(verdict.message->text, this);
+        else
+            Messages::warning(verdict.message->text, this);
+    }
+    if (verdict.staysOpen) {
+        m_box->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    closeDialog(QDialog::Accepted);
+}
+
+void CheckDialog::btnChiudiClick()
+{
+    closeDialog(QDialog::Rejected);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The shared shape of the validator dialogs: an instruction, one value box, Controlla and Chiudi.
+// Each validator names its box, its typing rules and what its check tells.
+
+#include "app/Dialog.h"
+#include "checks/CheckCommon.h"
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CheckDialog : public Dialog
+{
+    Q_OBJECT
+
+public:
+    // The value handed in by the opener, shown in the box as the box's own typing rules leave it.
+    void setValue(const QString &text);
+    QString value() const;
+
+protected:
+    enum class Typing { AnyCharacter, UpperCaseAsTyped, DigitsOnly, DigitsUpperCaseAsTyped };
+
+    struct Design
+    {
+        QString className;
+        QString caption;
+        QString instruction;
+        QString picture;
+        QString boxName;
+        int maxLength = 0;
+        // How many characters the box shows without scrolling.
+        int shownCharacters = 0;
+        Typing typing = Typing::AnyCharacter;
+    };
+
+    // What Controlla does after a check: show the message if any, then close unless asked to stay.
+    struct Verdict
+    {
+        std::optional<CheckMessage> message;
+        bool staysOpen = false;
+    };
+
+    CheckDialog(const Design &design, QWidget *parent);
+
+    virtual Verdict check(const QString &text) const = 0;
+
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void btnControllaClick();
+    void btnChiudiClick();
+    void normaliseTyped();
+
+    bool m_upperCaseAsTyped = false;
+    QLabel *m_lblTitolo = nullptr;
+    QLineEdit *m_box = nullptr;
+    QPushButton *m_btnControlla = nullptr;
+    QPushButton *m_btnChiudi = nullptr;
+};

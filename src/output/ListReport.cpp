@@ -1,0 +1,68 @@
+#include "output/ListReport.h"
+
+#include "app/Clock.h"
+#include "output/ReportPrinting.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QColor SlateGrey(112, 128, 144);
+
+qreal mm(qreal millimetres)
+{
+    return millimetres * ReportLayout::UnitsPerMm;
+}
+
+ReportElement bar(const QString &name, const QRectF &rect, qreal pointSize, const QString &text)
+{
+    ReportElement e = ReportElement::textBox(name, rect, text);
+    e.fill = SlateGrey;
+    e.fontFamily = u"Verdana"_s;
+    e.pointSize = pointSize;
+    e.bold = true;
+    e.textColor = Qt::white;
+    e.alignment = Qt::AlignCenter;
+    return e;
+}
+
+} // namespace
+
+ReportLayout BuildListReport(const QString &title, const QStringList &lines, const QDate &printed)
+{
+    ReportLayout layout(u"Riepilogo dati"_s, QPageLayout::Landscape);
+
+    layout.addBand(u"ReportTitle"_s, mm(8))
+        .elements.append(bar(u"txtTitolo"_s, QRectF(mm(2), mm(1), mm(273), mm(5)), 9, title));
+
+    // One memo line per list line: a break inside a line would push the lines below out of the memo.
+    QStringList body;
+    body.reserve(lines.size());
+    for (QString line : lines)
+        body.append(line.replace(u'\r', u' ').replace(u'\n', u' '));
+    const qreal memoHeight = body.size() * ListLinePitch;
+
+    ReportBand &data = layout.addBand(u"MasterData"_s, memoHeight + 10, true);
+    data.splitMemo = u"txtRiepilogo"_s;
+    ReportElement memo
+        = ReportElement::textBox(u"txtRiepilogo"_s, QRectF(mm(3), 0, mm(273), memoHeight), body.join(u'\n'));
+    memo.fontFamily = u"Courier New"_s;
+    memo.pointSize = 8;
+    memo.linePitch = ListLinePitch;
+    data.elements.append(memo);
+
+    layout.addBand(u"Footer"_s, mm(8))
+        .elements.append(bar(u"txtPagina"_s, QRectF(mm(3), mm(2), mm(272), mm(5)), 8,
+            u"Stampa eseguita in data "_s + printed.toString(u"dd/MM/yyyy"_s)));
+    return layout;
+}
+
+bool RenderListReport(QPagedPaintDevice *device, const QString &title, const QStringList &lines, QString *error)
+{
+    return BuildListReport(title, lines, Clock::today()).render(device, error);
+}
+
+void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines)
+{
+    PrintReport(parent, BuildListReport(title, lines, Clock::today()));
+}

@@ -1,0 +1,36 @@
+#include "output/ReportPrinting.h"
+
+#include "app/Messages.h"
+#include "app/PrintService.h"
+#include "output/ReportLayout.h"
+
+#include <QPrinter>
+
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+QString PrintErrorMessage()
+{
+    return u"Attenzione: si è verificato un errore durante la stampa.\r\n\r\nControllare la stampante e riprovare."_s;
+}
+
+PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies)
+{
+    bool printed = false;
+    try {
+        std::unique_ptr<QPrinter> printer = PrintService::choosePrinter(parent, layout.orientation(), copies);
+        if (!printer)
+            return PrintOutcome::Cancelled;
+        printer->setDocName(layout.name());
+        printed = printer->printerState() != QPrinter::Error && layout.render(printer.get())
+            && printer->printerState() != QPrinter::Error;
+    } catch (const std::exception &) {
+        // Out of memory on a huge list or a failing driver must not take the program down.
+        printed = false;
+    }
+    if (printed)
+        return PrintOutcome::Printed;
+    Messages::error(PrintErrorMessage(), parent);
+    return PrintOutcome::Failed;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Prints a report layout through the print dialog and tells the operator when printing fails.
+
+#include <QString>
+
+class QWidget;
+class ReportLayout;
+
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// Shows the print dialog (orientation from the layout, copies preset); cancelling prints
+// nothing. A failure shows PrintErrorMessage() as an error box and gives Failed.
+PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies = 1);
+
+QString PrintErrorMessage();

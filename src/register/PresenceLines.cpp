@@ -1,0 +1,154 @@
+#include "register/PresenceLines.h"
+
+#include "app/Clock.h"
+#include "app/ListText.h"
+#include "app/TextFunctions.h"
+#include "storage/StorageError.h"
+#include "storage/VisitFile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using F = VisitField;
+
+// The full record holds its fields already trimmed; the view decodes (and trims) on demand.
+QString value(const TSchedaVisita &card, F field)
+{
+    return TrimText(card.field(field));
+}
+
+QString value(const RecordView<TSchedaVisita> &card, F field)
+{
+    return card.field(field);
+}
+
+bool exitDateEmpty(const TSchedaVisita &card)
+{
+    return value(card, F::DataUsc).isEmpty();
+}
+
+bool exitDateEmpty(const RecordView<TSchedaVisita> &card)
+{
+    return card.isEmpty(F::DataUsc);
+}
+
+template<typename Card> bool isListed(PresenceKind kind, const Card &card, const QString &today)
+{
+    switch (kind) {
+    case PresenceKind::NonUsciti:
+        return exitDateEmpty(card);
+    case PresenceKind::EntratiOggi:
+        return value(card, F::DataEnt) == today;
+    case PresenceKind::UscitiOggi:
+        return value(card, F::DataUsc) == today;
+    }
+    return false;
+}
+
+template<typename Card> QString line(PresenceKind kind, const Card &card)
+{
+    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 30);
+    out += u"  Cel. "_s + FixedColumn(value(card, F::TelCel), 12);
+    switch (kind) {
+    case PresenceKind::NonUsciti:
+        out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
+        out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
+        out += u"  Motivo: "_s;
+        break;
+    case PresenceKind::EntratiOggi:
+        out += u"  Ora entrata: "_s + FixedColumn(value(card, F::OraEnt), 5);
+        out += u"  Uscita: "_s + FixedColumn(value(card, F::DataUsc), 10);
+        out += u"  Ora: "_s + FixedColumn(value(card, F::OraUsc), 5);
+        out += u"  "_s;
+        break;
+    case PresenceKind::UscitiOggi:
+        out += u"  Ora uscita: "_s + FixedColumn(value(card, F::OraUsc), 5);
+        out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
+        out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
+        out += u"  "_s;
+        break;
+    }
+    return out + value(card, F::Motivo);
+}
+
+} // namespace
+
+QString PresenceToday()
+{
+    return Clock::today().toString(u"dd/MM/yyyy"_s);
+}
+
+QString NameColumn(const QString &cognome, const QString &nome, qsizetype width)
+{
+    // Not FixedColumn: trimming the joined name would drop the blank an empty surname leaves in front.
+    QString name = TrimText(cognome) + u' ' + TrimText(nome);
+    if (name.size() < width)
+        name += QString(width - name.size(), u' ');
+    return LeftText(name, width);
+}
+
+bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QString &today)
+{
+    return isListed(kind, card, today);
+}
+
+bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const QString &today)
+{
+    return isListed(kind, card, today);
+}
+
+QString PresenceLine(PresenceKind kind, const TSchedaVisita &card)
+{
+    return line(kind, card);
+}
+
+QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card)
+{
+    return line(kind, card);
+}
+
+QString PresenceReportTitle(PresenceKind kind, const QString &today)
+{
+    switch (kind) {
+    case PresenceKind::NonUsciti:
+        return u"Visitatori non ancora usciti"_s;
+    case PresenceKind::EntratiOggi:
+        return u"Visitatori entrati in data "_s + today;
+    case PresenceKind::UscitiOggi:
+        return u"Visitatori usciti in data "_s + today;
+    }
+    return QString();
+}
+
+PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today)
+{
+    PresenceLines result;
+    try {
+        ScanVisits(yearFile, [&](const VisitRecordView &card, int) {
+            if (isListed(kind, card, today))
+                result.lines.append(line(kind, card));
+            return true;
+        });
+    } catch (const StorageError &) {
+        // The lists fill silently: whatever was read before the failure stays listed.
+        result.complete = false;
+    }
+    return result;
+}
+
+std::optional<PresenceCard> FindPresenceCard(PresenceKind kind, const QString &yearFile, const QString &chosenLine)
+{
+    std::optional<PresenceCard> found;
+    const QString wanted = TrimText(chosenLine);
+    ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
+        // Every line starts with the name column: most cards are ruled out by it alone, before the
+        // rest of their line is built.
+        if (!wanted.startsWith(TrimText(NameColumn(card.field(F::Cognome), card.field(F::Nome), 30))))
+            return true;
+        if (SameListLine(line(kind, card), chosenLine))
+            found = PresenceCard { card.toRecord(), position };
+        return true;
+    });
+    return found;
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The three presence lists of the visit register as plain rules: which cards each one lists, the
+// line it shows for a card, the title it prints, and the card found again behind a chosen line.
+
+#include "storage/RecordView.h"
+#include "storage/TSchedaVisita.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class PresenceKind {
+    NonUsciti, // exit date empty
+    EntratiOggi, // entry date today
+    UscitiOggi, // exit date today
+};
+
+// Today as the lists compare it: dd/mm/yyyy from the program's clock.
+QString PresenceToday();
+
+// Surname, one blank, first name (both trimmed), padded or cut to exactly `width` characters.
+// An empty surname leaves the blank in front.
+QString NameColumn(const QString &cognome, const QString &nome, qsizetype width);
+
+bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QString &today);
+bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const QString &today);
+
+QString PresenceLine(PresenceKind kind, const TSchedaVisita &card);
+QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card);
+
+// The title of the printed list; the lists of today carry the given date.
+QString PresenceReportTitle(PresenceKind kind, const QString &today);
+
+struct PresenceLines
+{
+    QStringList lines; // in file order, not yet sorted
+    bool complete = true; // false when reading stopped at a failure: the lines read so far stay
+};
+
+// Reads the year file from the first card to the last (a missing file is created empty) and
+// builds the line of every listed card. Never throws.
+PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today);
+
+struct PresenceCard
+{
+    TSchedaVisita card;
+    int position = 0; // 1-based
+};
+
+// The card behind a chosen line: every card of the file, listed or not, has its line rebuilt and
+// compared, trimmed; the last equal one in file order wins. Nothing when no card gives that line.
+// Throws StorageError when the file cannot be read to its end.
+std::optional<PresenceCard> FindPresenceCard(PresenceKind kind, const QString &yearFile, const QString &chosenLine);

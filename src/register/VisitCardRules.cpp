@@ -1,0 +1,148 @@
+#include "register/VisitCardRules.h"
+
+#include "app/TextFunctions.h"
+
+using namespace Qt::StringLiterals;
+
+namespace VisitCardTexts {
+
+QString accessFailure()
+{
+    return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+           u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."_s;
+}
+
+QString emptyArchive()
+{
+    return u"L'archivio non contiene nessuna scheda."_s;
+}
+
+QString inserted()
+{
+    return u"La scheda corrente è stata inserita in archivio."_s;
+}
+
+QString changesSaved()
+{
+    return u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s;
+}
+
+} // namespace VisitCardTexts
+
+namespace {
+
+QString wrongDate(const QString &which, const QString &date)
+{
+    return u"Attenzione: la data d'"_s + which + u" "_s + date + u" non esiste."_s + u"\n\r\n\r"_s
+        + u"Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa."_s;
+}
+
+VisitSaveFailure failure(int check, VisitSaveFailure::Box box, const QString &message, VisitField focus)
+{
+    return VisitSaveFailure {check, box, message, focus};
+}
+
+} // namespace
+
+std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
+{
+    using Box = VisitSaveFailure::Box;
+    const QString dataEnt = TrimText(card.DataEnt);
+    const QString dataUsc = TrimText(card.DataUsc);
+    const QString oraUsc = TrimText(card.OraUsc);
+
+    if (dataEnt.isEmpty())
+        return failure(1, Box::Warning,
+                       u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s,
+                       VisitField::DataEnt);
+    if (!IsValidDate(dataEnt))
+        return failure(2, Box::Notice, wrongDate(u"ingresso"_s, dataEnt), VisitField::DataEnt);
+    if (TrimText(card.OraEnt).isEmpty())
+        return failure(3, Box::Warning,
+                       u"Attenzione: per salvare la scheda è necessario indicare l'ora d'ingresso."_s,
+                       VisitField::OraEnt);
+    if (TrimText(card.Cognome).isEmpty())
+        return failure(4, Box::Warning,
+                       u"Attenzione: per salvare la scheda è necessario indicare il cognome del Visitatore."_s,
+                       VisitField::Cognome);
+    if (TrimText(card.Nome).isEmpty())
+        return failure(5, Box::Warning,
+                       u"Attenzione: per salvare la scheda è necessario indicare il nome del Visitatore."_s,
+                       VisitField::Nome);
+    if (!dataUsc.isEmpty() && !IsValidDate(dataUsc))
+        return failure(6, Box::Notice, wrongDate(u"uscita"_s, dataUsc), VisitField::DataUsc);
+    if (dataUsc.isEmpty() && !oraUsc.isEmpty())
+        return failure(7, Box::Notice,
+                       u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"
+                       u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+                       u"di testo."_s,
+                       VisitField::DataUsc);
+    if (!dataUsc.isEmpty() && oraUsc.isEmpty())
+        return failure(8, Box::Notice,
+                       u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"
+                       u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+                       u"di testo."_s,
+                       VisitField::DataUsc);
+    return std::nullopt;
+}
+
+TSchedaVisita VisitCardFromTexts(const QStringList &texts)
+{
+    TSchedaVisita card;
+    const int n = int(qMin<qsizetype>(texts.size(), TSchedaVisita::FieldCount));
+    for (int i = 0; i < n; ++i)
+        card.field(i) = TrimText(texts.at(i));
+    return card;
+}
+
+QString VisitBoxName(VisitField field)
+{
+    return u"txt"_s + TSchedaVisita::layout().name(int(field));
+}
+
+std::optional<int> VisitPositionFromLabel(const QString &label)
+{
+    const QString text = TrimText(label);
+    if (text.isEmpty())
+        return 0;
+    if (!IsAllDigits(text))
+        return std::nullopt;
+    bool ok = false;
+    const int position = text.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return position;
+}
+
+VisitNavigation FirstVisitStep(int count)
+{
+    if (count <= 0)
+        return {VisitNavigation::Action::EmptyArchive, 0};
+    return {VisitNavigation::Action::Load, 1};
+}
+
+VisitNavigation LastVisitStep(int count)
+{
+    if (count <= 0)
+        return {VisitNavigation::Action::EmptyArchive, 0};
+    return {VisitNavigation::Action::Load, count};
+}
+
+VisitNavigation NextVisitStep(int current, int count)
+{
+    if (count <= 0)
+        return {VisitNavigation::Action::EmptyArchive, 0};
+    if (current < count)
+        return {VisitNavigation::Action::Load, current + 1};
+    return {VisitNavigation::Action::Stay, current};
+}
+
+VisitNavigation PreviousVisitStep(int current, int count)
+{
+    // The first card stays put even when the file has emptied meanwhile.
+    if (current == 1)
+        return {VisitNavigation::Action::Stay, current};
+    if (count <= 0)
+        return {VisitNavigation::Action::EmptyArchive, 0};
+    return {VisitNavigation::Action::Load, current > 0 ? current - 1 : 1};
+}

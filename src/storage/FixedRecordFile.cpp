@@ -1,0 +1,209 @@
+#include "storage/FixedRecordFile.h"
+
+#include "storage/StorageError.h"
+
+#include <QDeadlineTimer>
+#include <QLockFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstring>
+#include <thread>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qint64 ScanBlockRecords = 1024;
+constexpr qint64 ReadAheadBytes = 64 * 1024;
+// An append holds the lock for one write and one flush; a crashed holder's lock goes stale quickly.
+constexpr int LockWaitMs = 5000;
+constexpr int StaleLockMs = 3000;
+constexpr auto LockRetryPause = std::chrono::milliseconds(2);
+
+bool syncToDisk(int handle)
+{
+#ifdef Q_OS_WIN
+    return ::_commit(handle) == 0;
+#else
+    return ::fsync(handle) == 0;
+#endif
+}
+
+} // namespace
+
+FixedRecordFile::FixedRecordFile(int recordSize)
+    : m_recordSize(recordSize)
+{ }
+
+FixedRecordFile::~FixedRecordFile()
+{
+    // Reached with the file open only when an exception left the action; nothing to report then.
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+void FixedRecordFile::open(const QString &path)
+{
+    if (m_file.isOpen())
+        close();
+    m_file.setFileName(path);
+    m_position = 0;
+    m_readAhead.clear();
+    // Unbuffered: no stale buffer between reads, and bytes reach the system at each write.
+    if (path.isEmpty() || !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        fail(u"Cannot open or create: "_s + m_file.errorString());
+}
+
+void FixedRecordFile::close()
+{
+    if (!m_file.isOpen())
+        return;
+    m_readAhead.clear();
+    m_file.unsetError();
+    m_file.close();
+    if (m_file.error() != QFileDevice::NoError)
+        fail(u"Cannot close: "_s + m_file.errorString());
+}
+
+bool FixedRecordFile::isOpen() const
+{
+    return m_file.isOpen();
+}
+
+int FixedRecordFile::count() const
+{
+    requireOpen();
+    return int(std::min<qint64>(m_file.size() / m_recordSize, INT_MAX));
+}
+
+QByteArray FixedRecordFile::readAt(int position)
+{
+    if (position < 1 || position > count())
+        fail(u"No record at position %1 of %2"_s.arg(position).arg(count()));
+    const QByteArray record = readRecords(position - 1, 1);
+    m_position = position;
+    return record;
+}
+
+QByteArray FixedRecordFile::readNext()
+{
+    const qint64 total = count();
+    const qint64 index = m_position;
+    if (index >= total)
+        fail(u"Read past the last record (%1)"_s.arg(total));
+    const qint64 cached = m_readAhead.size() / m_recordSize;
+    if (index < m_readAheadFirst || index >= m_readAheadFirst + cached) {
+        const qint64 ahead = std::max<qint64>(1, ReadAheadBytes / m_recordSize);
+        m_readAhead = readRecords(index, std::min(ahead, total - index));
+        m_readAheadFirst = index;
+    }
+    m_position = index + 1;
+    return m_readAhead.mid((index - m_readAheadFirst) * m_recordSize, m_recordSize);
+}
+
+bool FixedRecordFile::atEnd() const
+{
+    return m_position >= count();
+}
+
+void FixedRecordFile::writeAt(int position, QByteArrayView record)
+{
+    if (position < 1 || position > count())
+        fail(u"No record at position %1 of %2"_s.arg(position).arg(count()));
+    writeRecord(position - 1, record);
+    m_position = position;
+}
+
+int FixedRecordFile::append(QByteArrayView record)
+{
+    requireOpen();
+    QLockFile lock(m_file.fileName() + u".lock"_s);
+    lock.setStaleLockTime(StaleLockMs);
+    // Short pauses rather than tryLock's own doubling waits, which can outlast a busy neighbour's gaps.
+    const QDeadlineTimer deadline(LockWaitMs);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            fail(u"Cannot lock for appending"_s);
+        std::this_thread::sleep_for(LockRetryPause);
+    }
+    // Counted under the lock: another copy may have appended since this file was opened.
+    const qint64 index = m_file.size() / m_recordSize;
+    if (index >= INT_MAX)
+        fail(u"File full"_s);
+    writeRecord(index, record);
+    lock.unlock();
+    m_position = index + 1;
+    return int(index + 1);
+}
+
+void FixedRecordFile::scan(
+    const QString &path, int recordSize, const std::function<bool(const char *record, int position)> &visit)
+{
+    FixedRecordFile file(recordSize);
+    file.open(path);
+    const qint64 total = file.count();
+    for (qint64 first = 0; first < total; first += ScanBlockRecords) {
+        const qint64 records = std::min(ScanBlockRecords, total - first);
+        const QByteArray block = file.readRecords(first, records);
+        for (qint64 i = 0; i < records; ++i) {
+            if (!visit(block.constData() + i * recordSize, int(first + i + 1))) {
+                file.close();
+                return;
+            }
+        }
+    }
+    file.close();
+}
+
+void FixedRecordFile::requireOpen() const
+{
+    if (!m_file.isOpen())
+        fail(u"File not open"_s);
+}
+
+void FixedRecordFile::seekToIndex(qint64 index)
+{
+    if (!m_file.seek(index * m_recordSize))
+        fail(u"Cannot seek to record %1: "_s.arg(index + 1) + m_file.errorString());
+}
+
+QByteArray FixedRecordFile::readRecords(qint64 firstIndex, qint64 records)
+{
+    requireOpen();
+    seekToIndex(firstIndex);
+    const qint64 bytes = records * m_recordSize;
+    QByteArray data(bytes, Qt::Uninitialized);
+    if (m_file.read(data.data(), bytes) != bytes)
+        fail(u"Short read at record %1: "_s.arg(firstIndex + 1) + m_file.errorString());
+    return data;
+}
+
+void FixedRecordFile::writeRecord(qint64 index, QByteArrayView record)
+{
+    requireOpen();
+    if (record.size() != m_recordSize)
+        fail(u"Record of %1 bytes, %2 expected"_s.arg(record.size()).arg(m_recordSize));
+    m_readAhead.clear();
+    seekToIndex(index);
+    if (m_file.write(record.data(), record.size()) != record.size())
+        fail(u"Cannot write record %1: "_s.arg(index + 1) + m_file.errorString());
+    // A save counts as done only once its bytes are on the disk.
+    if (!m_file.flush())
+        fail(u"Cannot flush: "_s + m_file.errorString());
+    if (!syncToDisk(m_file.handle()))
+        fail(u"Cannot sync to disk: "_s + QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+void FixedRecordFile::fail(const QString &what) const
+{
+    throw StorageError(what + u" ("_s + m_file.fileName() + u')');
+}

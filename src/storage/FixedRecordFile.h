@@ -1,0 +1,57 @@
+#pragma once
+// A file of records of one fixed size, addressed by 1-based position, under both record files.
+// Opened for one user action and closed at its end; the destructor closes it when an exception
+// leaves the scope. Every failure throws StorageError.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QFile>
+#include <QString>
+
+#include <functional>
+
+class FixedRecordFile
+{
+public:
+    explicit FixedRecordFile(int recordSize);
+    ~FixedRecordFile();
+    Q_DISABLE_COPY_MOVE(FixedRecordFile)
+
+    // Opens for reading and writing; a missing file is created empty, an existing one is never truncated.
+    void open(const QString &path);
+    // Throws when the close fails; closing a closed file does nothing.
+    void close();
+    bool isOpen() const;
+
+    // Whole records only: trailing bytes of an incomplete record are never read.
+    int count() const;
+    // The record at position p (1 <= p <= count); afterwards the position is p.
+    QByteArray readAt(int position);
+    // The record after the current position, which then advances by one.
+    QByteArray readNext();
+    bool atEnd() const;
+    // Overwrites the record at position p (1 <= p <= count); afterwards the position is p.
+    void writeAt(int position, QByteArrayView record);
+    // Writes after the last whole record under an exclusive lock beside the file, so two copies of
+    // the program never take the same position; returns the new record's position, now current.
+    int append(QByteArrayView record);
+
+    // Reads the file in large blocks and calls `visit` with each record's bytes and position
+    // until it returns false. Opens (creating a missing file) and closes the file itself.
+    static void scan(
+        const QString &path, int recordSize, const std::function<bool(const char *record, int position)> &visit);
+
+private:
+    void requireOpen() const;
+    void seekToIndex(qint64 index);
+    QByteArray readRecords(qint64 firstIndex, qint64 records);
+    void writeRecord(qint64 index, QByteArrayView record);
+    [[noreturn]] void fail(const QString &what) const;
+
+    const int m_recordSize;
+    QFile m_file;
+    qint64 m_position = 0; // records before the current position
+    // Records read ahead by readNext, so sequential reads do not cost a system call each.
+    QByteArray m_readAhead;
+    qint64 m_readAheadFirst = 0;
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A record seen in place inside a block read by a scan: fields are decoded only when asked for.
+// Valid only during the scan callback that receives it; toRecord() keeps a copy.
+
+#include <QString>
+
+template<typename Record> class RecordView
+{
+public:
+    using Field = typename Record::Field;
+
+    // `data` holds the record's bytes and must outlive the view.
+    explicit RecordView(const char *data)
+        : m_data(data)
+    { }
+
+    // The field decoded and trimmed, as the full record would hold it.
+    QString field(Field field) const { return Record::layout().load(m_data, int(field)); }
+    QString field(int index) const { return Record::layout().load(m_data, index); }
+
+    // Same as field(f).isEmpty(), without decoding.
+    bool isEmpty(Field field) const { return Record::layout().isBlank(m_data, int(field)); }
+
+    Record toRecord() const { return Record::layout().decode(m_data); }
+
+private:
+    const char *m_data;
+};

@@ -1,0 +1,10 @@
+#include "storage/StorageError.h"
+
+StorageError::StorageError(const QString &message)
+    : std::runtime_error(message.toStdString())
+{ }
+
+QString StorageError::message() const
+{
+    return QString::fromStdString(what());
+}

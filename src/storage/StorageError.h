@@ -1,0 +1,15 @@
+#pragma once
+// The one error every record-file operation throws: open, create, seek, read, write, flush, lock, close.
+
+#include <QString>
+
+#include <stdexcept>
+
+class StorageError : public std::runtime_error
+{
+public:
+    explicit StorageError(const QString &message);
+
+    // What failed and why, for logs and tests; screens show their own fixed message instead.
+    QString message() const;
+};

@@ -1,0 +1,329 @@
+#include "MessageRecorder.h"
+#include "TestHelpers.h"
+#include "TestPrinting.h"
+
+#include "app/AppWindows.h"
+#include "app/ListBox.h"
+#include "app/TextFunctions.h"
+#include "register/EntratiOggi.h"
+#include "register/NonUsciti.h"
+#include "register/Registro.h"
+#include "register/UscitiOggi.h"
+#include "storage/VisitFile.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(PresenceKind)
+
+namespace {
+
+const QStringList EditorBoxes { u"txtDataEnt"_s, u"txtOraEnt"_s, u"txtOperatoreEnt"_s, u"txtCognome"_s, u"txtNome"_s,
+    u"txtCodFisc"_s, u"txtMotivo"_s, u"txtTessera"_s, u"txtTipoDoc"_s, u"txtNumDoc"_s, u"txtEnteRil"_s, u"txtTelCel"_s,
+    u"txtNote"_s, u"txtDataUsc"_s, u"txtOraUsc"_s, u"txtOperatoreUsc"_s };
+
+// Cognome, Nome, DataEnt, OraEnt, DataUsc, OraUsc, Note; the other fields follow from them.
+TSchedaVisita visit(const QString &cognome, const QString &nome, const QString &dataEnt, const QString &oraEnt,
+    const QString &dataUsc, const QString &oraUsc, const QString &note)
+{
+    TSchedaVisita c;
+    c.Cognome = cognome;
+    c.Nome = nome;
+    c.DataEnt = dataEnt;
+    c.OraEnt = oraEnt;
+    c.DataUsc = dataUsc;
+    c.OraUsc = oraUsc;
+    c.Note = note;
+    c.OperatoreEnt = u"Operatore "_s + note;
+    c.TelCel = u"333"_s;
+    c.Motivo = u"Riunione"_s;
+    c.Tessera = note;
+    return c;
+}
+
+// What the editor shows: its sixteen boxes and its position label.
+QStringList editorState()
+{
+    QStringList state;
+    for (const QString &name : EditorBoxes)
+        state.append(Windows().registro->findChild<QLineEdit *>(name)->text());
+    state.append(Windows().registro->findChild<QLabel *>(u"lblPosizione"_s)->text());
+    return state;
+}
+
+} // namespace
+
+class TestPresenceList : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+    QString m_yearFile;
+
+    std::unique_ptr<PresenceList> open(PresenceKind kind)
+    {
+        std::unique_ptr<PresenceList> dlg;
+        switch (kind) {
+        case PresenceKind::NonUsciti:
+            dlg = std::make_unique<TfrmNonUsciti>(Windows().registro);
+            break;
+        case PresenceKind::EntratiOggi:
+            dlg = std::make_unique<TfrmEntratiOggi>(Windows().registro);
+            break;
+        case PresenceKind::UscitiOggi:
+            dlg = std::make_unique<TfrmUscitiOggi>(Windows().registro);
+            break;
+        }
+        dlg->show();
+        return dlg;
+    }
+    static ListBox *list(QWidget *dlg) { return dlg->findChild<ListBox *>(u"lstRecords"_s); }
+
+    static void doubleClickRow(ListBox *box, int row)
+    {
+        const QRect r = box->visualRect(box->model()->index(row, 0));
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { Q_INIT_RESOURCE(portavel); }
+    void init()
+    {
+        Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
+        m_folder = std::make_unique<TempProgramFolder>();
+        CreateAppWindows();
+        m_yearFile = m_folder->file(u"2024.vis"_s);
+        Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(u"  "_s + m_yearFile + u" "_s);
+
+        VisitFile file;
+        file.OpenVisitFile(m_yearFile);
+        file.AppendVisit(visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, {}, {}, u"primo"_s));
+        file.AppendVisit(
+            visit(u"bianchi"_s, u"Anna"_s, u"04/03/2024"_s, u"08:30"_s, u"05/03/2024"_s, u"12:00"_s, u"secondo"_s));
+        file.AppendVisit(visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, {}, {}, u"terzo"_s));
+        file.AppendVisit(visit({}, u"Zeno"_s, u"01/03/2024"_s, u"07:45"_s, {}, {}, u"quarto"_s));
+        file.AppendVisit(
+            visit(u"Verdi"_s, u"Luca"_s, u"05/03/2024"_s, u"11:10"_s, u"05/03/2024"_s, u"11:50"_s, u"quinto"_s));
+        file.CloseVisitFile();
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        m_folder.reset();
+        Clock::reset();
+    }
+
+    void filling_data()
+    {
+        QTest::addColumn<PresenceKind>("kind");
+        QTest::addColumn<QStringList>("notes"); // the cards listed, in displayed order, by their note
+
+        QTest::newRow("not out") << PresenceKind::NonUsciti << QStringList { u"quarto"_s, u"primo"_s, u"terzo"_s };
+        QTest::newRow("entered today") << PresenceKind::EntratiOggi
+                                       << QStringList { u"primo"_s, u"terzo"_s, u"quinto"_s };
+        QTest::newRow("exited today") << PresenceKind::UscitiOggi << QStringList { u"secondo"_s, u"quinto"_s };
+    }
+    void filling()
+    {
+        QFETCH(PresenceKind, kind);
+        QFETCH(QStringList, notes);
+
+        auto dlg = open(kind);
+        QStringList expected;
+        for (const QString &note : notes) {
+            VisitFile file;
+            file.OpenVisitFile(m_yearFile);
+            for (int p = 1; p <= file.VisitCount(); ++p) {
+                const TSchedaVisita c = file.ReadVisitAt(p);
+                if (c.Note == note)
+                    expected.append(PresenceLine(kind, c));
+            }
+            file.CloseVisitFile();
+        }
+        QCOMPARE(list(dlg.get())->lines(), expected);
+        QCOMPARE(list(dlg.get())->selectedRow(), -1);
+        QCOMPARE(dlg->focusWidget(), dlg->findChild<QLineEdit *>(u"txtTrova"_s));
+    }
+
+    void missingFileListsNothingAndTrovaSaysSo()
+    {
+        QFile::remove(m_yearFile);
+        MessageRecorder recorder;
+        auto dlg = open(PresenceKind::NonUsciti);
+        QVERIFY(QFile::exists(m_yearFile));
+        QCOMPARE(QFileInfo(m_yearFile).size(), 0);
+        QCOMPARE(list(dlg.get())->count(), 0);
+
+        dlg->findChild<QLineEdit *>(u"txtTrova"_s)->setText(u"rossi"_s);
+        dlg->findChild<QPushButton *>(u"btnTrova"_s)->click();
+        QCOMPARE(recorder.count(), 1);
+        QCOMPARE(recorder.lastKind(), MessageKind::Notice);
+        QCOMPARE(recorder.lastText(), u"Ricerca non applicabile: la lista non contiene nessuna voce."_s);
+    }
+
+    void trovaThroughTheScreen()
+    {
+        MessageRecorder recorder;
+        auto dlg = open(PresenceKind::NonUsciti);
+        ListBox *box = list(dlg.get());
+        auto *txtTrova = dlg->findChild<QLineEdit *>(u"txtTrova"_s);
+        auto *btnTrova = dlg->findChild<QPushButton *>(u"btnTrova"_s);
+
+        // Enter moves on to Trova without searching.
+        dlg->activateWindow();
+        txtTrova->setFocus();
+        QTest::keyClicks(txtTrova, u"mario"_s);
+        QTest::keyClick(txtTrova, Qt::Key_Return);
+        QCOMPARE(box->selectedRow(), -1);
+        QTRY_COMPARE(QApplication::focusWidget(), btnTrova);
+
+        btnTrova->click();
+        QCOMPARE(box->selectedRow(), 1);
+        txtTrova->setText(u"MARIO"_s);
+        btnTrova->click();
+        QCOMPARE(box->selectedRow(), 2);
+        btnTrova->click();
+        QCOMPARE(box->selectedRow(), 1);
+        txtTrova->setText(u"nessuno"_s);
+        btnTrova->click();
+        QCOMPARE(box->selectedRow(), 1);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void doubleClickLoadsTheLastEqualCard()
+    {
+        auto dlg = open(PresenceKind::NonUsciti);
+        ListBox *box = list(dlg.get());
+        // Cards 1 and 3 give the same line: either line loads the third record.
+        QCOMPARE(box->lines().at(1), box->lines().at(2));
+        doubleClickRow(box, 1);
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(box->count(), 0);
+
+        const QStringList state = editorState();
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), u"terzo"_s);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtTessera"_s)), u"terzo"_s);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtOperatoreEnt"_s)), u"Operatore terzo"_s);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtCognome"_s)), u"Rossi"_s);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtDataUsc"_s)), QString());
+        QCOMPARE(state.last(), u"3"_s);
+    }
+
+    void doubleClickLoadsAnUnlistedCardWithTheSameLine()
+    {
+        // A card that has already exited, later in the file, gives the same "not out" line as cards 1
+        // and 3: the last equal card in file order is the one loaded, listed or not.
+        VisitFile file;
+        file.OpenVisitFile(m_yearFile);
+        file.AppendVisit(
+            visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, u"05/03/2024"_s, u"10:00"_s, u"sesto"_s));
+        file.CloseVisitFile();
+
+        auto dlg = open(PresenceKind::NonUsciti);
+        QCOMPARE(list(dlg.get())->count(), 3);
+        doubleClickRow(list(dlg.get()), 2);
+        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"sesto"_s);
+        QCOMPARE(editorState().last(), u"6"_s);
+    }
+
+    void openedFromTheEditor()
+    {
+        // The editor's button opens a fresh modal screen; the double-click loads the card and closes it.
+        QString seen;
+        WhenModalShown([&seen](QDialog *dlg) {
+            seen = dlg->objectName();
+            ListBox *box = list(dlg);
+            box->selectRow(int(box->lines().size()) - 1);
+            Q_EMIT box->lineDoubleClicked();
+        });
+        Windows().registro->findChild<QPushButton *>(u"btnUscitiOggi"_s)->click();
+        QCOMPARE(seen, u"TfrmUscitiOggi"_s);
+        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"quinto"_s);
+        QCOMPARE(editorState().last(), u"5"_s);
+    }
+
+    void failedHandOverLeavesTheEditorAsItWas_data()
+    {
+        QTest::addColumn<bool>("select");
+        QTest::addColumn<bool>("breakFile");
+
+        QTest::newRow("year file unreadable") << true << true;
+        QTest::newRow("no line selected") << false << false;
+    }
+    void failedHandOverLeavesTheEditorAsItWas()
+    {
+        QFETCH(bool, select);
+        QFETCH(bool, breakFile);
+
+        Windows().registro->loadCard(
+            visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
+        const QStringList before = editorState();
+        MessageRecorder recorder;
+
+        auto dlg = open(PresenceKind::NonUsciti);
+        ListBox *box = list(dlg.get());
+        QCOMPARE(box->count(), 3);
+        if (select)
+            box->selectRow(2);
+        if (breakFile) {
+            // Between the listing and the double-click the year file turns into something unreadable.
+            QVERIFY(QFile::remove(m_yearFile));
+            QVERIFY(QDir().mkdir(m_yearFile));
+        }
+        Q_EMIT box->lineDoubleClicked();
+
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(editorState(), before);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<PresenceKind>("kind");
+        QTest::addColumn<QString>("title");
+
+        QTest::newRow("not out") << PresenceKind::NonUsciti << u"Visitatori non ancora usciti"_s;
+        QTest::newRow("entered today") << PresenceKind::EntratiOggi << u"Visitatori entrati in data 06/03/2024"_s;
+        QTest::newRow("exited today") << PresenceKind::UscitiOggi << u"Visitatori usciti in data 06/03/2024"_s;
+    }
+    void printing()
+    {
+        QFETCH(PresenceKind, kind);
+        QFETCH(QString, title);
+
+        auto dlg = open(kind);
+        const QStringList lines = list(dlg.get())->lines();
+        QVERIFY(!lines.isEmpty());
+        // The title takes the date of the moment Stampa is pressed.
+        Clock::setFixed(QDateTime(QDate(2024, 3, 6), QTime(0, 5)));
+        const QString pdfPath = m_folder->file(u"lista.pdf"_s);
+        PdfPrinting pdf(pdfPath);
+        dlg->findChild<QPushButton *>(u"btnStampa"_s)->click();
+        QCOMPARE(pdf.dialogs, 1);
+
+        // pdftotext spaces the columns its own way: compare with runs of blanks collapsed.
+        const QString text = PdfPages(pdfPath).join(u'\n').simplified();
+        QVERIFY2(text.startsWith(title), qPrintable(text));
+        qsizetype at = title.size();
+        for (const QString &line : lines) {
+            // Every line, in displayed order.
+            const qsizetype found = text.indexOf(line.simplified(), at);
+            QVERIFY2(found >= at, qPrintable(line));
+            at = found + 1;
+        }
+        QVERIFY(text.endsWith(u"Stampa eseguita in data 06/03/2024"_s));
+        QVERIFY(dlg->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPresenceList)
+#include "TestPresenceList.moc"

@@ -1,0 +1,215 @@
+#include "register/VisitCardRules.h"
+
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(VisitField)
+Q_DECLARE_METATYPE(VisitSaveFailure::Box)
+Q_DECLARE_METATYPE(VisitNavigation::Action)
+
+// The checks before a save, the card built from the boxes, the position label and the record-bar arrows.
+class TestVisitCardRules : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveChecks_data()
+    {
+        QTest::addColumn<QString>("dataEnt");
+        QTest::addColumn<QString>("oraEnt");
+        QTest::addColumn<QString>("cognome");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("dataUsc");
+        QTest::addColumn<QString>("oraUsc");
+        QTest::addColumn<int>("check"); // 0: the card may be saved
+        QTest::addColumn<VisitSaveFailure::Box>("box");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<VisitField>("focus");
+
+        using B = VisitSaveFailure::Box;
+        using F = VisitField;
+        const QString both = u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+                             u"di testo."_s;
+
+        QTest::newRow("entry date empty") << u""_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 1
+                                          << B::Warning
+                                          << u"Attenzione: per salvare la scheda è necessario indicare la data "
+                                             u"d'ingresso."_s
+                                          << F::DataEnt;
+        QTest::newRow("entry date blanks, all else empty too: first check wins")
+            << u" \t "_s << u""_s << u""_s << u""_s << u"x"_s << u""_s << 1 << B::Warning
+            << u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s << F::DataEnt;
+        QTest::newRow("entry date that does not exist, trimmed into the text")
+            << u"  30/02/2026 "_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 2 << B::Notice
+            << u"Attenzione: la data d'ingresso 30/02/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare una data valida nel formato gg/mm/aaaa."_s
+            << F::DataEnt;
+        QTest::newRow("entry date in another form")
+            << u"2026-03-07"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 2 << B::Notice
+            << u"Attenzione: la data d'ingresso 2026-03-07 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare una data valida nel formato gg/mm/aaaa."_s
+            << F::DataEnt;
+        QTest::newRow("entry time empty") << u"07/03/2026"_s << u"  "_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s
+                                          << 3 << B::Warning
+                                          << u"Attenzione: per salvare la scheda è necessario indicare l'ora "
+                                             u"d'ingresso."_s
+                                          << F::OraEnt;
+        QTest::newRow("surname empty") << u"07/03/2026"_s << u"09:05"_s << u" "_s << u""_s << u""_s << u""_s << 4
+                                       << B::Warning
+                                       << u"Attenzione: per salvare la scheda è necessario indicare il cognome del "
+                                          u"Visitatore."_s
+                                       << F::Cognome;
+        QTest::newRow("first name empty") << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"\t"_s << u""_s << u""_s
+                                          << 5 << B::Warning
+                                          << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
+                                             u"Visitatore."_s
+                                          << F::Nome;
+        QTest::newRow("exit date that does not exist")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u" 31/04/2026"_s << u"10:00"_s << 6
+            << B::Notice
+            << u"Attenzione: la data d'uscita 31/04/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare una data valida nel formato gg/mm/aaaa."_s
+            << F::DataUsc;
+        QTest::newRow("exit time without exit date")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"  "_s << u"10:00"_s << 7 << B::Notice
+            << u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"_s + both << F::DataUsc;
+        QTest::newRow("exit date without exit time")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"07/03/2026"_s << u" "_s << 8 << B::Notice
+            << u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"_s + both << F::DataUsc;
+
+        QTest::newRow("new card") << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 0
+                                  << B::Warning << QString() << F::DataEnt;
+        QTest::newRow("short date, any time text, exit before entry")
+            << u" 1/ 2"_s << u"xx"_s << u"Rossi"_s << u"Mario"_s << u"01/01/2025"_s << u"99:99"_s << 0 << B::Warning
+            << QString() << F::DataEnt;
+        QTest::newRow("leap day") << u"29/02/2024"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"29/02/2024"_s
+                                  << u"18:00"_s << 0 << B::Warning << QString() << F::DataEnt;
+    }
+
+    void saveChecks()
+    {
+        QFETCH(QString, dataEnt);
+        QFETCH(QString, oraEnt);
+        QFETCH(QString, cognome);
+        QFETCH(QString, nome);
+        QFETCH(QString, dataUsc);
+        QFETCH(QString, oraUsc);
+        QFETCH(int, check);
+
+        TSchedaVisita card;
+        card.DataEnt = dataEnt;
+        card.OraEnt = oraEnt;
+        card.Cognome = cognome;
+        card.Nome = nome;
+        card.DataUsc = dataUsc;
+        card.OraUsc = oraUsc;
+        const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card);
+        if (check == 0) {
+            QVERIFY2(!failure, qPrintable(failure ? failure->message : QString()));
+            return;
+        }
+        QVERIFY(failure);
+        QCOMPARE(failure->check, check);
+        QTEST(failure->box, "box");
+        QTEST(failure->message, "message");
+        QTEST(failure->focus, "focus");
+    }
+
+    void cardFromTextsTrimsEveryFieldInStoredOrder()
+    {
+        QStringList texts;
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+            texts.append(u" \t f%1 x \r\n"_s.arg(i));
+        const TSchedaVisita card = VisitCardFromTexts(texts);
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+            QCOMPARE(card.field(i), u"f%1 x"_s.arg(i));
+        QCOMPARE(card.DataEnt, u"f0 x"_s);
+        QCOMPARE(card.OperatoreUsc, u"f15 x"_s);
+        QCOMPARE(VisitCardFromTexts({u"01/01/2026"_s}), [] {
+            TSchedaVisita only;
+            only.DataEnt = u"01/01/2026"_s;
+            return only;
+        }());
+    }
+
+    void boxNames()
+    {
+        QCOMPARE(VisitBoxName(VisitField::DataEnt), u"txtDataEnt"_s);
+        QCOMPARE(VisitBoxName(VisitField::CodFisc), u"txtCodFisc"_s);
+        QCOMPARE(VisitBoxName(VisitField::OperatoreUsc), u"txtOperatoreUsc"_s);
+    }
+
+    void positionLabel_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("position");
+        QTest::newRow("empty: a new card") << QString() << true << 0;
+        QTest::newRow("blanks") << u"  "_s << true << 0;
+        QTest::newRow("number") << u"12"_s << true << 12;
+        QTest::newRow("padded") << u" 3 "_s << true << 3;
+        QTest::newRow("letters") << u"abc"_s << false << 0;
+        QTest::newRow("sign") << u"-1"_s << false << 0;
+        QTest::newRow("plus") << u"+2"_s << false << 0;
+        QTest::newRow("inner blank") << u"1 2"_s << false << 0;
+        QTest::newRow("too large") << u"99999999999"_s << false << 0;
+    }
+
+    void positionLabel()
+    {
+        QFETCH(QString, label);
+        QFETCH(bool, valid);
+        const std::optional<int> position = VisitPositionFromLabel(label);
+        QCOMPARE(position.has_value(), valid);
+        if (valid)
+            QTEST(*position, "position");
+    }
+
+    void arrows_data()
+    {
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<int>("current");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<VisitNavigation::Action>("action");
+        QTest::addColumn<int>("position");
+
+        using A = VisitNavigation::Action;
+        QTest::newRow("first, empty file") << u"first"_s << 0 << 0 << A::EmptyArchive << 0;
+        QTest::newRow("first") << u"first"_s << 2 << 3 << A::Load << 1;
+        QTest::newRow("last, empty file") << u"last"_s << 0 << 0 << A::EmptyArchive << 0;
+        QTest::newRow("last") << u"last"_s << 0 << 3 << A::Load << 3;
+        QTest::newRow("next, empty file") << u"next"_s << 2 << 0 << A::EmptyArchive << 0;
+        QTest::newRow("next on a new card") << u"next"_s << 0 << 3 << A::Load << 1;
+        QTest::newRow("next") << u"next"_s << 1 << 3 << A::Load << 2;
+        QTest::newRow("next at the last") << u"next"_s << 3 << 3 << A::Stay << 3;
+        QTest::newRow("next, only card shown") << u"next"_s << 1 << 1 << A::Stay << 1;
+        QTest::newRow("previous, empty file") << u"previous"_s << 0 << 0 << A::EmptyArchive << 0;
+        QTest::newRow("previous at the first, empty file") << u"previous"_s << 1 << 0 << A::Stay << 1;
+        QTest::newRow("previous on a new card") << u"previous"_s << 0 << 3 << A::Load << 1;
+        QTest::newRow("previous") << u"previous"_s << 3 << 3 << A::Load << 2;
+        QTest::newRow("previous at the first") << u"previous"_s << 1 << 3 << A::Stay << 1;
+    }
+
+    void arrows()
+    {
+        QFETCH(QString, arrow);
+        QFETCH(int, current);
+        QFETCH(int, count);
+        VisitNavigation step;
+        if (arrow == u"first"_s)
+            step = FirstVisitStep(count);
+        else if (arrow == u"last"_s)
+            step = LastVisitStep(count);
+        else if (arrow == u"next"_s)
+            step = NextVisitStep(current, count);
+        else
+            step = PreviousVisitStep(current, count);
+        QTEST(step.action, "action");
+        if (step.action != VisitNavigation::Action::EmptyArchive)
+            QTEST(step.position, "position");
+    }
+};
+
+QTEST_MAIN(TestVisitCardRules)
+#include "TestVisitCardRules.moc"

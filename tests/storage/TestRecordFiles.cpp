@@ -1,0 +1,467 @@
+#include "app/ProgramFolder.h"
+#include "storage/ClientFile.h"
+#include "storage/StorageError.h"
+#include "storage/VisitFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TSchedaVisita visitCard(int n)
+{
+    TSchedaVisita v;
+    v.DataEnt = u"%1/03/2026"_s.arg(n % 28 + 1, 2, 10, QChar(u'0'));
+    v.OraEnt = u"09:15"_s;
+    v.Cognome = u"Cognome%1"_s.arg(n);
+    v.Nome = u"Nicolò"_s;
+    v.Motivo = u"Riunione"_s;
+    v.Note = u"Nota %1 €"_s.arg(n);
+    if (n % 3 != 0) {
+        v.DataUsc = v.DataEnt;
+        v.OraUsc = u"17:40"_s;
+    }
+    return v;
+}
+
+TSchedaAnagrafica clientCard(int n)
+{
+    TSchedaAnagrafica c;
+    c.Cognome = u"Cliente%1"_s.arg(n);
+    c.Nome = u"Anna"_s;
+    c.Note = u"Nota %1"_s.arg(n);
+    return c;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Index of the first and the last byte that differ between two images of equal size.
+std::pair<qsizetype, qsizetype> changedRange(const QByteArray &before, const QByteArray &after)
+{
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < std::min(before.size(), after.size()); ++i) {
+        if (before.at(i) != after.at(i)) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    return { first, last };
+}
+
+enum class BadCall { ReadAtZero, ReadAfterLast, ReadNextAtEnd, WriteAtZero, WriteAfterLast };
+
+} // namespace
+
+Q_DECLARE_METATYPE(BadCall)
+
+class TestRecordFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir *m_dir = nullptr;
+    QString visitPath() const { return m_dir->filePath(u"2026.vis"_s); }
+
+    // A visit file made directly of these records, followed by `extra` stray bytes.
+    void makeVisitFile(int records, const QByteArray &extra = QByteArray())
+    {
+        QByteArray bytes;
+        for (int i = 1; i <= records; ++i)
+            bytes += visitCard(i).toBytes();
+        writeBytes(visitPath(), bytes + extra);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QVERIFY(m_dir->isValid());
+        SetProgramFolder(m_dir->path());
+    }
+    void cleanup()
+    {
+        SetProgramFolder(QString());
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    void openCreatesMissingFileAndKeepsExistingOne()
+    {
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        QCOMPARE(QFileInfo(visitPath()).size(), 0);
+        QCOMPARE(visits.VisitCount(), 0);
+        QVERIFY(visits.AtEndOfVisits());
+        QCOMPARE(visits.AppendVisit(visitCard(1)), 1);
+        visits.CloseVisitFile();
+        visits.OpenVisitFile(visitPath());
+        QCOMPARE(visits.VisitCount(), 1);
+        QCOMPARE(visits.ReadNextVisit(), visitCard(1));
+        visits.CloseVisitFile();
+
+        ClientFile clients;
+        clients.OpenClientFile();
+        QCOMPARE(QFileInfo(m_dir->filePath(u"Visitatori.pro"_s)).size(), 0);
+        QCOMPARE(clients.ClientCount(), 0);
+        clients.CloseClientFile();
+    }
+
+    void clientAppendWritesOnlyTheNextRecord()
+    {
+        ClientFile clients;
+        clients.OpenClientFile();
+        for (int i = 1; i <= 7; ++i)
+            QCOMPARE(clients.AppendClient(clientCard(i)), i);
+        clients.CloseClientFile();
+        const QByteArray before = fileBytes(ClientFile::path());
+        QCOMPARE(before.size(), 7 * 4043);
+
+        TSchedaAnagrafica added = clientCard(8);
+        added.Desc03 = QString(250, u'd'); // makes the record's last byte visible
+        clients.OpenClientFile();
+        QCOMPARE(clients.AppendClient(added), 8);
+        QVERIFY(clients.AtEndOfClients());
+        clients.CloseClientFile();
+
+        const QByteArray after = fileBytes(ClientFile::path());
+        QCOMPARE(after.size(), 32344);
+        QCOMPARE(after.left(28301), before);
+        QCOMPARE(after.mid(28301), added.toBytes());
+        QCOMPARE(after.at(32343), 'd');
+    }
+
+    void clientOverwriteChangesOnlyItsBytes()
+    {
+        ClientFile clients;
+        clients.OpenClientFile();
+        for (int i = 1; i <= 7; ++i)
+            clients.AppendClient(clientCard(i));
+        clients.CloseClientFile();
+        const QByteArray before = fileBytes(ClientFile::path());
+
+        TSchedaAnagrafica changed = clientCard(3);
+        changed.Cognome = u"Verdi"_s; // another length byte at the record's first byte
+        changed.Desc03 = QString(250, u'd');
+        clients.OpenClientFile();
+        clients.WriteClientAt(3, changed);
+        QCOMPARE(clients.ClientCount(), 7);
+        QCOMPARE(clients.ReadNextClient(), clientCard(4)); // the position after the write is 3
+        QCOMPARE(clients.ReadClientAt(3), changed);
+        clients.CloseClientFile();
+
+        const QByteArray after = fileBytes(ClientFile::path());
+        QCOMPARE(after.size(), before.size());
+        const auto [first, last] = changedRange(before, after);
+        QCOMPARE(first, 8086);
+        QCOMPARE(last, 12128);
+    }
+
+    void trailingBytesAreNeverRead()
+    {
+        QByteArray bytes = clientCard(1).toBytes() + clientCard(2).toBytes() + QByteArray(1, 'Z');
+        QCOMPARE(bytes.size(), 8087);
+        writeBytes(ClientFile::path(), bytes);
+
+        ClientFile clients;
+        clients.OpenClientFile();
+        QCOMPARE(clients.ClientCount(), 2);
+        QCOMPARE(clients.ReadNextClient(), clientCard(1));
+        QCOMPARE(clients.ReadNextClient(), clientCard(2));
+        QVERIFY(clients.AtEndOfClients());
+        QVERIFY_THROWS_EXCEPTION(StorageError, clients.ReadNextClient());
+        // The stray byte is where the next record goes.
+        QCOMPARE(clients.AppendClient(clientCard(3)), 3);
+        clients.CloseClientFile();
+        QCOMPARE(QFileInfo(ClientFile::path()).size(), 3 * 4043);
+    }
+
+    void positionsFollowEachOperation()
+    {
+        makeVisitFile(5);
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        QCOMPARE(visits.VisitCount(), 5);
+        QCOMPARE(visits.ReadVisitAt(2), visitCard(2));
+        QCOMPARE(visits.ReadNextVisit(), visitCard(3));
+        visits.WriteVisitAt(4, visitCard(40));
+        QVERIFY(!visits.AtEndOfVisits());
+        QCOMPARE(visits.ReadNextVisit(), visitCard(5));
+        QVERIFY(visits.AtEndOfVisits());
+        QCOMPARE(visits.AppendVisit(visitCard(6)), 6);
+        QVERIFY(visits.AtEndOfVisits());
+        QCOMPARE(visits.ReadVisitAt(4), visitCard(40));
+        QCOMPARE(visits.ReadVisitAt(6), visitCard(6));
+        visits.CloseVisitFile();
+        QCOMPARE(QFileInfo(visitPath()).size(), 6 * 792);
+    }
+
+    void badPositionsThrow_data()
+    {
+        QTest::addColumn<BadCall>("call");
+        QTest::newRow("read at 0") << BadCall::ReadAtZero;
+        QTest::newRow("read after the last") << BadCall::ReadAfterLast;
+        QTest::newRow("read next at the end") << BadCall::ReadNextAtEnd;
+        QTest::newRow("write at 0") << BadCall::WriteAtZero;
+        QTest::newRow("write after the last") << BadCall::WriteAfterLast;
+    }
+    void badPositionsThrow()
+    {
+        QFETCH(BadCall, call);
+        makeVisitFile(2);
+        const QByteArray before = fileBytes(visitPath());
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        visits.ReadVisitAt(2);
+        try {
+            switch (call) {
+            case BadCall::ReadAtZero:
+                visits.ReadVisitAt(0);
+                break;
+            case BadCall::ReadAfterLast:
+                visits.ReadVisitAt(3);
+                break;
+            case BadCall::ReadNextAtEnd:
+                visits.ReadNextVisit();
+                break;
+            case BadCall::WriteAtZero:
+                visits.WriteVisitAt(0, visitCard(9));
+                break;
+            case BadCall::WriteAfterLast:
+                visits.WriteVisitAt(3, visitCard(9));
+                break;
+            }
+            QFAIL("no StorageError");
+        } catch (const StorageError &) { }
+        visits.CloseVisitFile();
+        QCOMPARE(fileBytes(visitPath()), before);
+    }
+
+    void openFailuresThrow_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::addColumn<QString>("folderToMake");
+        QTest::addColumn<QString>("fileToMake");
+        QTest::newRow("missing folder") << u"nessuna/2026.vis"_s << QString() << QString();
+        QTest::newRow("folder in place of the file") << u"2026.vis"_s << u"2026.vis"_s << QString();
+        QTest::newRow("file in place of the folder") << u"dati/2026.vis"_s << QString() << u"dati"_s;
+        QTest::newRow("empty path") << QString() << QString() << QString();
+    }
+    void openFailuresThrow()
+    {
+        QFETCH(QString, relativePath);
+        QFETCH(QString, folderToMake);
+        QFETCH(QString, fileToMake);
+        if (!folderToMake.isEmpty())
+            QVERIFY(QDir(m_dir->path()).mkdir(folderToMake));
+        if (!fileToMake.isEmpty())
+            writeBytes(m_dir->filePath(fileToMake), "x");
+        const QString path = relativePath.isEmpty() ? QString() : m_dir->filePath(relativePath);
+
+        VisitFile visits;
+        QVERIFY_THROWS_EXCEPTION(StorageError, visits.OpenVisitFile(path));
+        QVERIFY_THROWS_EXCEPTION(StorageError, visits.VisitCount());
+        QVERIFY_THROWS_EXCEPTION(StorageError, ScanVisits(path, [](const VisitRecordView &, int) { return true; }));
+    }
+
+    void missingProgramFolderThrows()
+    {
+        SetProgramFolder(m_dir->filePath(u"nessuna"_s));
+        ClientFile clients;
+        QVERIFY_THROWS_EXCEPTION(StorageError, clients.OpenClientFile());
+        QVERIFY_THROWS_EXCEPTION(StorageError, ScanClients([](const ClientRecordView &, int) { return true; }));
+    }
+
+    void textSurvivesTheFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("euro and accents") << u"Caffè a 1,20 € più l'IVA"_s << u"Caffè a 1,20 € più l'IVA"_s;
+        QTest::newRow("blanks around") << u"  Rossi  Bianchi \t"_s << u"Rossi  Bianchi"_s;
+        QTest::newRow("greek") << u"α-test"_s << u"?-test"_s;
+    }
+    void textSurvivesTheFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        TSchedaVisita card;
+        card.Cognome = text;
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        const int position = visits.AppendVisit(card);
+        visits.CloseVisitFile();
+        visits.OpenVisitFile(visitPath());
+        QCOMPARE(visits.ReadVisitAt(position).Cognome, expected);
+        visits.CloseVisitFile();
+    }
+
+    // Foreign or damaged records: a length byte above the capacity, a field of blanks only.
+    void damagedRecordsStayInsideTheirFields()
+    {
+        QByteArray record = visitCard(1).toBytes();
+        record.replace(68, 51, char(200) + QByteArray(50, 'A')); // Cognome
+        record.replace(724, 11, "\x03   " + QByteArray(7, '\0')); // DataUsc, blanks only
+        record[741] = char(255); // OperatoreUsc, the record's last field
+        record.replace(742, 50, QByteArray(50, 'O'));
+        writeBytes(visitPath(), record);
+
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        const TSchedaVisita card = visits.ReadVisitAt(1);
+        visits.CloseVisitFile();
+        QCOMPARE(card.Cognome, QString(50, u'A'));
+        QCOMPARE(card.Nome, visitCard(1).Nome);
+        QCOMPARE(card.DataUsc, QString());
+        QCOMPARE(card.OperatoreUsc, QString(50, u'O'));
+
+        int seen = 0;
+        ScanVisits(visitPath(), [&](const VisitRecordView &view, int) {
+            ++seen;
+            [&] {
+                QVERIFY(view.isEmpty(VisitField::DataUsc));
+                QVERIFY(!view.isEmpty(VisitField::Cognome));
+                QCOMPARE(view.field(VisitField::OperatoreUsc), QString(50, u'O'));
+                QCOMPARE(view.toRecord(), card);
+            }();
+            return true;
+        });
+        QCOMPARE(seen, 1);
+
+        QByteArray client = clientCard(1).toBytes();
+        client[3792] = char(255); // Desc03, the record's last field
+        writeBytes(ClientFile::path(), client);
+        ClientFile clients;
+        clients.OpenClientFile();
+        QCOMPARE(clients.ReadNextClient().Desc03, QString());
+        clients.CloseClientFile();
+    }
+
+    void scanMatchesSequentialReads_data()
+    {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("stopAt"); // 0: never stop
+        QTest::newRow("empty file") << 0 << 0;
+        QTest::newRow("one") << 1 << 0;
+        QTest::newRow("one block") << 1024 << 0;
+        QTest::newRow("one past a block") << 1025 << 0;
+        QTest::newRow("several blocks") << 2500 << 0;
+        QTest::newRow("stop at the first") << 2500 << 1;
+        QTest::newRow("stop at a block's end") << 2500 << 1024;
+        QTest::newRow("stop inside the second block") << 2500 << 1500;
+    }
+    void scanMatchesSequentialReads()
+    {
+        QFETCH(int, records);
+        QFETCH(int, stopAt);
+        makeVisitFile(records, QByteArray(100, 'Z'));
+
+        QList<TSchedaVisita> sequential;
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        while (!visits.AtEndOfVisits())
+            sequential.append(visits.ReadNextVisit());
+        visits.CloseVisitFile();
+        QCOMPARE(sequential.size(), records);
+
+        QList<TSchedaVisita> scanned;
+        bool consistent = true;
+        ScanVisits(visitPath(), [&](const VisitRecordView &view, int position) {
+            consistent = consistent && position == scanned.size() + 1
+                && view.field(VisitField::DataUsc) == sequential.at(position - 1).DataUsc
+                && view.isEmpty(VisitField::DataUsc) == sequential.at(position - 1).DataUsc.isEmpty();
+            scanned.append(view.toRecord());
+            return position != stopAt;
+        });
+        QVERIFY(consistent);
+        const int expected = stopAt > 0 ? std::min(stopAt, records) : records;
+        QCOMPARE(scanned, sequential.first(expected));
+    }
+
+    void scanCreatesMissingFile()
+    {
+        int calls = 0;
+        ScanVisits(visitPath(), [&](const VisitRecordView &, int) { return ++calls, true; });
+        ScanClients([&](const ClientRecordView &, int) { return ++calls, true; });
+        QCOMPARE(calls, 0);
+        QVERIFY(QFileInfo(visitPath()).isFile());
+        QVERIFY(QFileInfo(ClientFile::path()).isFile());
+    }
+
+    void scanClientsInFileOrder()
+    {
+        ClientFile clients;
+        clients.OpenClientFile();
+        for (int i = 1; i <= 3; ++i)
+            clients.AppendClient(clientCard(i));
+        clients.CloseClientFile();
+        QStringList surnames;
+        ScanClients([&](const ClientRecordView &view, int position) {
+            surnames << view.field(ClientField::Cognome) + u'@' + QString::number(position);
+            return true;
+        });
+        QCOMPARE(surnames, QStringList({ u"Cliente1@1"_s, u"Cliente2@2"_s, u"Cliente3@3"_s }));
+    }
+
+    // A save that cannot reach the disk must fail loudly, not report a position.
+    void failedWriteIsReported()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("needs a file size limit to make a write fail");
+#else
+        makeVisitFile(2);
+        struct rlimit old
+        {
+        };
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = 2 * 792 + 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        bool threw = false;
+        try {
+            VisitFile visits;
+            visits.OpenVisitFile(visitPath());
+            visits.WriteVisitAt(2, visitCard(20)); // inside the limit
+            visits.AppendVisit(visitCard(3));
+        } catch (const StorageError &) {
+            threw = true;
+        }
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(threw);
+        VisitFile visits;
+        visits.OpenVisitFile(visitPath());
+        QCOMPARE(visits.VisitCount(), 2); // the cut-off record is not counted
+        QCOMPARE(visits.ReadVisitAt(2), visitCard(20));
+        visits.CloseVisitFile();
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordFiles)
+#include "TestRecordFiles.moc"
