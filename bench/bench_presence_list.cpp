@@ -73,7 +73,6 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    Q_INIT_RESOURCE(portavel);
     QApplication app(argc, argv);
 
     QTemporaryDir dir;

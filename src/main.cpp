@@ -9,8 +9,6 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
-    // The pictures live in the static UI library, whose resource registration the linker would drop.
-    Q_INIT_RESOURCE(portavel);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Portavel"_s);
     // Screens come and go by show and hide; the program ends only where it says so.

@@ -54,7 +54,6 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(portavel);
         QVERIFY(m_dir.isValid());
     }
 

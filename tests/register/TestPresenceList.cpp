@@ -95,7 +95,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { Q_INIT_RESOURCE(portavel); }
     void init()
     {
         Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));

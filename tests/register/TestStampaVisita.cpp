@@ -92,7 +92,6 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        Q_INIT_RESOURCE(portavel);
         QVERIFY(m_dir.isValid());
         Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(9, 41, 7)));
     }
