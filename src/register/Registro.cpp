@@ -11,6 +11,9 @@
 #include "app/Messages.h"
 #include "app/ScreenSettings.h"
 #include "app/TextFunctions.h"
+#include "checks/CodFisc.h"
+#include "checks/FiscalCode.h"
+#include "checks/PartitaIva.h"
 #include "register/EntratiOggi.h"
 #include "register/NonUsciti.h"
 #include "register/StampaVisita.h"
@@ -81,31 +84,33 @@ QList<Section> sections()
 {
     using F = VisitField;
     return {
-        {u"INGRESSO",
-         {
-             {F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint},
-             {F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint},
-             {F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint},
-         }},
-        {u"VISITATORE",
-         {
-             {F::Cognome, u"Cognome:", Long},
-             {F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint},
-             {F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg", u"Controlla codice fiscale."},
-             {F::Motivo, u"Motivo della visita:", Long},
-             {F::Tessera, u"Numero tessera:", Medium},
-             {F::TipoDoc, u"Tipo documento:", Long},
-             {F::NumDoc, u"Numero documento:", Medium},
-             {F::EnteRil, u"Ente di rilascio:", Long},
-             {F::TelCel, u"Cellulare:", Medium},
-             {F::Note, u"Note:", Long},
-         }},
-        {u"USCITA",
-         {
-             {F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint},
-             {F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint},
-             {F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint},
-         }},
+        { u"INGRESSO",
+            {
+                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint },
+                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint },
+                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint },
+            } },
+        { u"VISITATORE",
+            {
+                { F::Cognome, u"Cognome:", Long },
+                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint },
+                { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
+                    u"Controlla codice fiscale." },
+                { F::Motivo, u"Motivo della visita:", Long },
+                { F::Tessera, u"Numero tessera:", Medium },
+                { F::TipoDoc, u"Tipo documento:", Long },
+                { F::NumDoc, u"Numero documento:", Medium },
+                { F::EnteRil, u"Ente di rilascio:", Long },
+                { F::TelCel, u"Cellulare:", Medium },
+                { F::Note, u"Note:", Long },
+            } },
+        { u"USCITA",
+            {
+                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint },
+                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint },
+                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg",
+                    ImportHint },
+            } },
     };
 }
 
@@ -117,12 +122,13 @@ QString text(const char16_t *s)
 } // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : Screen(u"TfrmRegistro"_s, u" Portavel - Archivio Visite anno "_s, Screen::Kind::Maximized, QSize(995, 692), parent)
+    : Screen(
+        u"TfrmRegistro"_s, u" Portavel - Archivio Visite anno "_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
     ApplyScreenSettings();
 
-    m_panInfo = new HintLine(this, QRect(0, height() - HintHeight, width(), HintHeight),
-                             u"Pronto per archiviare una nuova scheda..."_s);
+    m_panInfo = new HintLine(
+        this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per archiviare una nuova scheda..."_s);
     m_panInfo->addBackground(this);
     m_panInfo->addBackground(panel());
 
@@ -151,14 +157,14 @@ void TfrmRegistro::buildRecordBar()
         void (TfrmRegistro::*slot)();
     };
     const Arrow arrows[] = {
-        {u"cmdPrimo", u":/img/reg_primo.svg", 8, u"Visualizza la prima scheda in archivio.",
-         &TfrmRegistro::cmdPrimoClick},
-        {u"cmdIndietro", u":/img/reg_indietro.svg", 46, u"Visualizza la scheda precedente in archivio.",
-         &TfrmRegistro::cmdIndietroClick},
-        {u"cmdAvanti", u":/img/reg_avanti.svg", 154, u"Visualizza la scheda successiva in archivio.",
-         &TfrmRegistro::cmdAvantiClick},
-        {u"cmdUltimo", u":/img/reg_ultimo.svg", 192, u"Visualizza l'ultima scheda in archivio.",
-         &TfrmRegistro::cmdUltimoClick},
+        { u"cmdPrimo", u":/img/reg_primo.svg", 8, u"Visualizza la prima scheda in archivio.",
+            &TfrmRegistro::cmdPrimoClick },
+        { u"cmdIndietro", u":/img/reg_indietro.svg", 46, u"Visualizza la scheda precedente in archivio.",
+            &TfrmRegistro::cmdIndietroClick },
+        { u"cmdAvanti", u":/img/reg_avanti.svg", 154, u"Visualizza la scheda successiva in archivio.",
+            &TfrmRegistro::cmdAvantiClick },
+        { u"cmdUltimo", u":/img/reg_ultimo.svg", 192, u"Visualizza l'ultima scheda in archivio.",
+            &TfrmRegistro::cmdUltimoClick },
     };
     for (const Arrow &arrow : arrows) {
         ClickableImage *image = makeImage(bar, text(arrow.name), text(arrow.icon), QRect(arrow.left, 12, 32, 32));
@@ -175,8 +181,8 @@ void TfrmRegistro::buildRecordBar()
                                   u"border-radius: 4px; }"_s);
 }
 
-QPushButton *TfrmRegistro::makeButton(const QString &name, const QString &caption, const QString &icon,
-                                      const QRect &geometry)
+QPushButton *TfrmRegistro::makeButton(
+    const QString &name, const QString &caption, const QString &icon, const QRect &geometry)
 {
     auto *button = new QPushButton(caption, panel());
     button->setObjectName(name);
@@ -197,8 +203,8 @@ QPushButton *TfrmRegistro::makeButton(const QString &name, const QString &captio
     return button;
 }
 
-ClickableImage *TfrmRegistro::makeImage(QWidget *parent, const QString &name, const QString &icon,
-                                        const QRect &geometry)
+ClickableImage *TfrmRegistro::makeImage(
+    QWidget *parent, const QString &name, const QString &icon, const QRect &geometry)
 {
     auto *image = new ClickableImage(name, icon, geometry, parent);
     image->setAttribute(Qt::WA_TranslucentBackground);
@@ -217,24 +223,24 @@ void TfrmRegistro::buildButtons()
         bool groupStart;
     };
     const Button buttons[] = {
-        {u"btnNuovo", u"Nuovo", u":/img/reg_nuovo.svg",
-         u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmRegistro::btnNuovoClick, false},
-        {u"btnSalva", u"Salva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.",
-         &TfrmRegistro::btnSalvaClick, false},
-        {u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", nullptr, false},
-        {u"btnNonUsciti", u"Visitatori non ancora usciti", u":/img/reg_nonusciti.svg",
-         u"Visualizza l'elenco dei Visitatori non ancora usciti.", &TfrmRegistro::btnNonUscitiClick, true},
-        {u"btnEntratiOggi", u"Visitatori entrati oggi", u":/img/reg_entrati.svg",
-         u"Visualizza l'elenco dei Visitatori entrati oggi.", &TfrmRegistro::btnEntratiOggiClick, false},
-        {u"btnUscitiOggi", u"Visitatori usciti oggi", u":/img/reg_usciti.svg",
-         u"Visualizza l'elenco dei Visitatori usciti oggi.", &TfrmRegistro::btnUscitiOggiClick, false},
-        {u"btnStampa", u"Stampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.",
-         &TfrmRegistro::btnStampaClick, true},
-        {u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
-         u"Esporta le schede in archivio in un file di Microsoft Excel.", nullptr, false},
-        {u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", nullptr, true},
-        {u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
-         &TfrmRegistro::btnEsciClick, false},
+        { u"btnNuovo", u"Nuovo", u":/img/reg_nuovo.svg",
+            u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmRegistro::btnNuovoClick, false },
+        { u"btnSalva", u"Salva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.",
+            &TfrmRegistro::btnSalvaClick, false },
+        { u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", nullptr, false },
+        { u"btnNonUsciti", u"Visitatori non ancora usciti", u":/img/reg_nonusciti.svg",
+            u"Visualizza l'elenco dei Visitatori non ancora usciti.", &TfrmRegistro::btnNonUscitiClick, true },
+        { u"btnEntratiOggi", u"Visitatori entrati oggi", u":/img/reg_entrati.svg",
+            u"Visualizza l'elenco dei Visitatori entrati oggi.", &TfrmRegistro::btnEntratiOggiClick, false },
+        { u"btnUscitiOggi", u"Visitatori usciti oggi", u":/img/reg_usciti.svg",
+            u"Visualizza l'elenco dei Visitatori usciti oggi.", &TfrmRegistro::btnUscitiOggiClick, false },
+        { u"btnStampa", u"Stampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.",
+            &TfrmRegistro::btnStampaClick, true },
+        { u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
+            u"Esporta le schede in archivio in un file di Microsoft Excel.", nullptr, false },
+        { u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", nullptr, true },
+        { u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
+            &TfrmRegistro::btnEsciClick, false },
     };
     int top = 72;
     for (const Button &b : buttons) {
@@ -259,7 +265,7 @@ void TfrmRegistro::buildSections()
     for (const Section &section : sections()) {
         const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
         auto *shape = new GradientPanel(panel(), Qt::white, QColor(226, 235, 246));
-        shape->setObjectName(u"shp"_s + text(section.title).at(0) + text(section.title).mid(1).toLower());
+        shape->setObjectName(u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)));
         shape->setBorder(SteelBlue, 1, 8);
         shape->setGeometry(SectionLeft, top, SectionWidth, height);
         m_panInfo->addBackground(shape);
@@ -294,8 +300,8 @@ void TfrmRegistro::buildSections()
             AttachFocusFrame(edit);
 
             if (row.image) {
-                ClickableImage *image = makeImage(shape, text(row.image), text(row.icon),
-                                                  QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
+                ClickableImage *image
+                    = makeImage(shape, text(row.image), text(row.icon), QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
                 m_panInfo->addHint(image, text(row.hint));
             }
             y += RowPitch;
@@ -316,6 +322,7 @@ void TfrmRegistro::buildSections()
     connectImage(u"impOraEnt"_s, &TfrmRegistro::impOraEntClick);
     connectImage(u"impDataUsc"_s, &TfrmRegistro::impDataUscClick);
     connectImage(u"impOraUscita"_s, &TfrmRegistro::impOraUscitaClick);
+    connectImage(u"impCodFisc"_s, &TfrmRegistro::impCodFiscClick);
 }
 
 void TfrmRegistro::resizeEvent(QResizeEvent *event)
@@ -537,4 +544,19 @@ void TfrmRegistro::impDataUscClick()
 void TfrmRegistro::impOraUscitaClick()
 {
     box(VisitField::OraUsc)->setText(currentTime());
+}
+
+void TfrmRegistro::impCodFiscClick()
+{
+    // Digits only: a company's VAT number stands in the fiscal code box.
+    const QString code = TrimmedText(box(VisitField::CodFisc));
+    if (FiscalCodeBoxOpensVatCheck(code)) {
+        TfrmPartitaIva dialog(this);
+        dialog.setValue(code);
+        dialog.exec();
+    } else {
+        TfrmCodFisc dialog(this);
+        dialog.setValue(code);
+        dialog.exec();
+    }
 }

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void impOraEntClick();
     void impDataUscClick();
     void impOraUscitaClick();
+    void impCodFiscClick();
 
 private:
     void buildRecordBar();

@@ -39,7 +39,7 @@ QString wrongDate(const QString &which, const QString &date)
 
 VisitSaveFailure failure(int check, VisitSaveFailure::Box box, const QString &message, VisitField focus)
 {
-    return VisitSaveFailure {check, box, message, focus};
+    return VisitSaveFailure { check, box, message, focus };
 }
 
 } // namespace
@@ -53,36 +53,33 @@ std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
 
     if (dataEnt.isEmpty())
         return failure(1, Box::Warning,
-                       u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s,
-                       VisitField::DataEnt);
+            u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s, VisitField::DataEnt);
     if (!IsValidDate(dataEnt))
         return failure(2, Box::Notice, wrongDate(u"ingresso"_s, dataEnt), VisitField::DataEnt);
     if (TrimText(card.OraEnt).isEmpty())
-        return failure(3, Box::Warning,
-                       u"Attenzione: per salvare la scheda è necessario indicare l'ora d'ingresso."_s,
-                       VisitField::OraEnt);
+        return failure(3, Box::Warning, u"Attenzione: per salvare la scheda è necessario indicare l'ora d'ingresso."_s,
+            VisitField::OraEnt);
     if (TrimText(card.Cognome).isEmpty())
         return failure(4, Box::Warning,
-                       u"Attenzione: per salvare la scheda è necessario indicare il cognome del Visitatore."_s,
-                       VisitField::Cognome);
+            u"Attenzione: per salvare la scheda è necessario indicare il cognome del Visitatore."_s,
+            VisitField::Cognome);
     if (TrimText(card.Nome).isEmpty())
         return failure(5, Box::Warning,
-                       u"Attenzione: per salvare la scheda è necessario indicare il nome del Visitatore."_s,
-                       VisitField::Nome);
+            u"Attenzione: per salvare la scheda è necessario indicare il nome del Visitatore."_s, VisitField::Nome);
     if (!dataUsc.isEmpty() && !IsValidDate(dataUsc))
         return failure(6, Box::Notice, wrongDate(u"uscita"_s, dataUsc), VisitField::DataUsc);
     if (dataUsc.isEmpty() && !oraUsc.isEmpty())
         return failure(7, Box::Notice,
-                       u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"
-                       u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
-                       u"di testo."_s,
-                       VisitField::DataUsc);
+            u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"
+            u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+            u"di testo."_s,
+            VisitField::DataUsc);
     if (!dataUsc.isEmpty() && oraUsc.isEmpty())
         return failure(8, Box::Notice,
-                       u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"
-                       u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
-                       u"di testo."_s,
-                       VisitField::DataUsc);
+            u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"
+            u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+            u"di testo."_s,
+            VisitField::DataUsc);
     return std::nullopt;
 }
 
@@ -117,32 +114,32 @@ std::optional<int> VisitPositionFromLabel(const QString &label)
 VisitNavigation FirstVisitStep(int count)
 {
     if (count <= 0)
-        return {VisitNavigation::Action::EmptyArchive, 0};
-    return {VisitNavigation::Action::Load, 1};
+        return { VisitNavigation::Action::EmptyArchive, 0 };
+    return { VisitNavigation::Action::Load, 1 };
 }
 
 VisitNavigation LastVisitStep(int count)
 {
     if (count <= 0)
-        return {VisitNavigation::Action::EmptyArchive, 0};
-    return {VisitNavigation::Action::Load, count};
+        return { VisitNavigation::Action::EmptyArchive, 0 };
+    return { VisitNavigation::Action::Load, count };
 }
 
 VisitNavigation NextVisitStep(int current, int count)
 {
     if (count <= 0)
-        return {VisitNavigation::Action::EmptyArchive, 0};
+        return { VisitNavigation::Action::EmptyArchive, 0 };
     if (current < count)
-        return {VisitNavigation::Action::Load, current + 1};
-    return {VisitNavigation::Action::Stay, current};
+        return { VisitNavigation::Action::Load, current + 1 };
+    return { VisitNavigation::Action::Stay, current };
 }
 
 VisitNavigation PreviousVisitStep(int current, int count)
 {
     // The first card stays put even when the file has emptied meanwhile.
     if (current == 1)
-        return {VisitNavigation::Action::Stay, current};
+        return { VisitNavigation::Action::Stay, current };
     if (count <= 0)
-        return {VisitNavigation::Action::EmptyArchive, 0};
-    return {VisitNavigation::Action::Load, current > 0 ? current - 1 : 1};
+        return { VisitNavigation::Action::EmptyArchive, 0 };
+    return { VisitNavigation::Action::Load, current > 0 ? current - 1 : 1 };
 }

@@ -29,14 +29,15 @@ private Q_SLOTS:
 
         using B = VisitSaveFailure::Box;
         using F = VisitField;
-        const QString both = u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
-                             u"di testo."_s;
+        const QString both
+            = u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
+              u"di testo."_s;
 
-        QTest::newRow("entry date empty") << u""_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 1
-                                          << B::Warning
-                                          << u"Attenzione: per salvare la scheda è necessario indicare la data "
-                                             u"d'ingresso."_s
-                                          << F::DataEnt;
+        QTest::newRow("entry date empty")
+            << u""_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 1 << B::Warning
+            << u"Attenzione: per salvare la scheda è necessario indicare la data "
+               u"d'ingresso."_s
+            << F::DataEnt;
         QTest::newRow("entry date blanks, all else empty too: first check wins")
             << u" \t "_s << u""_s << u""_s << u""_s << u"x"_s << u""_s << 1 << B::Warning
             << u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s << F::DataEnt;
@@ -50,21 +51,21 @@ private Q_SLOTS:
             << u"Attenzione: la data d'ingresso 2026-03-07 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
                u"indicare una data valida nel formato gg/mm/aaaa."_s
             << F::DataEnt;
-        QTest::newRow("entry time empty") << u"07/03/2026"_s << u"  "_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s
-                                          << 3 << B::Warning
-                                          << u"Attenzione: per salvare la scheda è necessario indicare l'ora "
-                                             u"d'ingresso."_s
-                                          << F::OraEnt;
+        QTest::newRow("entry time empty")
+            << u"07/03/2026"_s << u"  "_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 3 << B::Warning
+            << u"Attenzione: per salvare la scheda è necessario indicare l'ora "
+               u"d'ingresso."_s
+            << F::OraEnt;
         QTest::newRow("surname empty") << u"07/03/2026"_s << u"09:05"_s << u" "_s << u""_s << u""_s << u""_s << 4
                                        << B::Warning
                                        << u"Attenzione: per salvare la scheda è necessario indicare il cognome del "
                                           u"Visitatore."_s
                                        << F::Cognome;
-        QTest::newRow("first name empty") << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"\t"_s << u""_s << u""_s
-                                          << 5 << B::Warning
-                                          << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
-                                             u"Visitatore."_s
-                                          << F::Nome;
+        QTest::newRow("first name empty")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"\t"_s << u""_s << u""_s << 5 << B::Warning
+            << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
+               u"Visitatore."_s
+            << F::Nome;
         QTest::newRow("exit date that does not exist")
             << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u" 31/04/2026"_s << u"10:00"_s << 6
             << B::Notice
@@ -126,7 +127,7 @@ private Q_SLOTS:
             QCOMPARE(card.field(i), u"f%1 x"_s.arg(i));
         QCOMPARE(card.DataEnt, u"f0 x"_s);
         QCOMPARE(card.OperatoreUsc, u"f15 x"_s);
-        QCOMPARE(VisitCardFromTexts({u"01/01/2026"_s}), [] {
+        QCOMPARE(VisitCardFromTexts({ u"01/01/2026"_s }), [] {
             TSchedaVisita only;
             only.DataEnt = u"01/01/2026"_s;
             return only;
