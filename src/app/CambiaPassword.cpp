@@ -6,6 +6,7 @@
 #include "app/Messages.h"
 #include "app/Password.h"
 #include "app/PasswordStore.h"
+#include "app/Look.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -41,8 +42,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     makeCaption(p, u"Conferma nuova password:"_s, 242);
     m_txtConferma = MakePasswordBox(p, u"txtConferma"_s, QRect(40, 264, 360, 36));
 
-    m_cmdOK = MakePasswordButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 326, 84, 34));
-    m_cmdEsci = MakePasswordButton(p, u"cmdEsci"_s, u"Chiudi"_s, QRect(316, 326, 84, 34));
+    m_cmdOK = MakeButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 326, 84, 34));
+    m_cmdEsci = MakeButton(p, u"cmdEsci"_s, u"Chiudi"_s, QRect(316, 326, 84, 34));
     m_cmdOK->setEnabled(false);
     m_lblMemory = MakeHiddenLabel(p, u"lblMemory"_s);
 

@@ -9,6 +9,7 @@
 #include "app/GradientPanel.h"
 #include "app/Messages.h"
 #include "app/PasswordStore.h"
+#include "app/Look.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -67,23 +68,6 @@ QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &ge
     return box;
 }
 
-QPushButton *MakePasswordButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
-    button->setStyleSheet(u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-                          "QPushButton:hover { border-color: #1f5fa8;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
-                          "QPushButton:pressed { background: #c2d4ea; }"
-                          "QPushButton:focus { border: 2px solid #e0a800; }"
-                          "QPushButton:disabled { color: #93a3b8; border-color: #aebdcf; background: #e8edf3; }"_s);
-    return button;
-}
-
 TfrmPassword::TfrmPassword(QWidget *parent)
     : Screen(u"TfrmPassword"_s, u" Portavel - Autenticazione"_s, Screen::Kind::Fixed, QSize(440, 280), parent)
 {
@@ -92,9 +76,9 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     MakePasswordHeader(p, 440, u":/img/lucchetto.svg"_s, u"Immetti la password e premi OK."_s);
 
     m_txtPassword = MakePasswordBox(p, u"txtPassword"_s, QRect(40, 126, 360, 38));
-    m_btnCambiaPassword = MakePasswordButton(p, u"btnCambiaPassword"_s, u"Cambia password"_s, QRect(40, 210, 150, 34));
-    m_cmdOK = MakePasswordButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 210, 84, 34));
-    m_cmdEsci = MakePasswordButton(p, u"cmdEsci"_s, u"Esci"_s, QRect(316, 210, 84, 34));
+    m_btnCambiaPassword = MakeButton(p, u"btnCambiaPassword"_s, u"Cambia password"_s, QRect(40, 210, 150, 34));
+    m_cmdOK = MakeButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 210, 84, 34));
+    m_cmdEsci = MakeButton(p, u"cmdEsci"_s, u"Esci"_s, QRect(316, 210, 84, 34));
     m_cmdOK->setEnabled(false);
     m_lblMemory = MakeHiddenLabel(p, u"lblMemory"_s);
 

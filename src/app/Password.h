@@ -42,4 +42,3 @@ private:
 // masked Verdana boxes with their focus frames, and buttons.
 void MakePasswordHeader(QWidget *parent, int width, const QString &picture, const QString &text);
 QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &geometry);
-QPushButton *MakePasswordButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);

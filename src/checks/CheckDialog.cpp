@@ -7,6 +7,7 @@
 #include "app/Messages.h"
 #include "app/ScreenSettings.h"
 #include "app/TextFunctions.h"
+#include "app/Look.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -49,22 +50,6 @@ QSize clientSize(int shownCharacters)
 {
     const int width = std::max(MinimumWidth, panelWidth(shownCharacters) + 2 * Margin);
     return QSize(width, 272);
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
-    button->setStyleSheet(
-        u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-        "QPushButton:hover { border-color: #1f5fa8;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
-        "QPushButton:pressed { background: #c2d4ea; }"
-        "QPushButton:focus { border: 2px solid #e0a800; }"_s);
-    return button;
 }
 
 } // namespace
@@ -111,9 +96,9 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
                          "QLineEdit:focus { border: 2px solid #e0a800; background: #fffdf0; }"_s);
 
     const int buttonTop = panelTop + panel->height() + 14;
-    m_btnChiudi = makeButton(this, u"btnChiudi"_s, u"Chiudi"_s);
+    m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s);
     m_btnChiudi->setGeometry(Margin, buttonTop, ButtonWidth, ButtonHeight);
-    m_btnControlla = makeButton(this, u"btnControlla"_s, u"Controlla"_s);
+    m_btnControlla = MakeButton(this, u"btnControlla"_s, u"Controlla"_s);
     m_btnControlla->setGeometry(width() - Margin - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     setTabOrder(m_box, m_btnControlla);
     setTabOrder(m_btnControlla, m_btnChiudi);

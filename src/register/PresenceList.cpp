@@ -11,6 +11,7 @@
 #include "output/ListReport.h"
 #include "register/Registro.h"
 #include "storage/StorageError.h"
+#include "app/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -53,22 +54,6 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->move(at);
     label->adjustSize();
     return label;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
-    button->setStyleSheet(u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-                          "QPushButton:hover { border-color: #1f5fa8;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
-                          "QPushButton:pressed { background: #c2d4ea; }"
-                          "QPushButton:focus { border: 2px solid #e0a800; }"_s);
-    return button;
 }
 
 GradientPanel *makeShape(QWidget *parent, const QString &name, const QRect &geometry, const QColor &top,
@@ -120,7 +105,7 @@ PresenceList::PresenceList(PresenceKind kind, QWidget *parent)
     m_txtTrova->setStyleSheet(u"QLineEdit { background: white; color: #102a4c; border: 1px solid #0e224a;"
                               " padding: 0px 4px; }"_s);
 
-    m_btnTrova = makeButton(panel, u"btnTrova"_s, u"Trova"_s, QRect(710, 117, 105, 30));
+    m_btnTrova = MakeButton(panel, u"btnTrova"_s, u"Trova"_s, QRect(710, 117, 105, 30));
 
     makeShape(panel, u"shpLista"_s, QRect(8, 168, 817, 313), QColor(232, 238, 246), QColor(190, 204, 222),
         QColor(120, 136, 158));
@@ -129,8 +114,8 @@ PresenceList::PresenceList(PresenceKind kind, QWidget *parent)
     makeLabel(panel, u"lblRigo03"_s, u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s,
         QPoint(16, 456), QColor(220, 20, 60));
 
-    m_btnChiudi = makeButton(panel, u"btnChiudi"_s, u"Chiudi"_s, QRect(8, 488, 150, 30));
-    m_btnStampa = makeButton(panel, u"btnStampa"_s, u"Stampa"_s, QRect(675, 488, 150, 30));
+    m_btnChiudi = MakeButton(panel, u"btnChiudi"_s, u"Chiudi"_s, QRect(8, 488, 150, 30));
+    m_btnStampa = MakeButton(panel, u"btnStampa"_s, u"Stampa"_s, QRect(675, 488, 150, 30));
 
     setTabOrder(m_txtTrova, m_lstRecords);
     setTabOrder(m_lstRecords, m_btnTrova);

@@ -5,6 +5,7 @@
 #include "app/GradientPanel.h"
 #include "app/Screen.h"
 #include "output/ReportPrinting.h"
+#include "app/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -112,22 +113,6 @@ ReportLayout buildRepDocumento()
     return layout;
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
-    button->setStyleSheet(u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-                          "QPushButton:hover { border-color: #1f5fa8;"
-                          " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
-                          "QPushButton:pressed { background: #c2d4ea; }"
-                          "QPushButton:focus { border: 2px solid #e0a800; }"_s);
-    return button;
-}
-
 } // namespace
 
 TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
@@ -147,8 +132,8 @@ TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
     picture->setGeometry(88, 31, 160, 136);
     picture->setPixmap(SvgPixmap(u":/img/stampante.svg"_s, picture->size()));
 
-    m_btnAnnulla = makeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(14, 228, 160, 40));
-    m_btnStampa = makeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(190, 228, 160, 40));
+    m_btnAnnulla = MakeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(14, 228, 160, 40));
+    m_btnStampa = MakeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(190, 228, 160, 40));
     m_btnStampa->setDefault(true);
     setTabOrder(m_btnStampa, m_btnAnnulla);
 

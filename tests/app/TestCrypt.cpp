@@ -1,41 +1,16 @@
 #include "app/Crypt.h"
 #include "app/PasswordStore.h"
 
+#include "FileSizeLimit.h"
 #include "TestHelpers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Makes every write beyond a few bytes fail, as a full disk would, for the life of the object.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

@@ -6,6 +6,7 @@
 #include "app/PasswordStore.h"
 
 #include "MessageRecorder.h"
+#include "FileSizeLimit.h"
 #include "TestHelpers.h"
 
 #include <QApplication>
@@ -17,9 +18,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -36,29 +35,6 @@ const QString NotConfirmed = u"Attenzione: la nuova password non è stata confer
 const QString NotStorable = u"Attenzione: la nuova password può contenere al massimo 255 caratteri,"
                             " scelti fra lettere, cifre e simboli dell'alfabeto latino."_s;
 const QString Changed = u"Modifica della password completata con successo."_s;
-
-// Makes every write beyond a few bytes fail, as a full disk would, for the life of the object.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old {};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 

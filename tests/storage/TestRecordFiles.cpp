@@ -3,6 +3,8 @@
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
+#include "FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,10 +12,6 @@
 
 #include <algorithm>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -434,25 +432,18 @@ private Q_SLOTS:
         QSKIP("needs a file size limit to make a write fail");
 #else
         makeVisitFile(2);
-        struct rlimit old
-        {
-        };
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old;
-        small.rlim_cur = 2 * 792 + 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         bool threw = false;
-        try {
-            VisitFile visits;
-            visits.OpenVisitFile(visitPath());
-            visits.WriteVisitAt(2, visitCard(20)); // inside the limit
-            visits.AppendVisit(visitCard(3));
-        } catch (const StorageError &) {
-            threw = true;
+        {
+            FileSizeLimit limit(2 * 792 + 100);
+            try {
+                VisitFile visits;
+                visits.OpenVisitFile(visitPath());
+                visits.WriteVisitAt(2, visitCard(20)); // inside the limit
+                visits.AppendVisit(visitCard(3));
+            } catch (const StorageError &) {
+                threw = true;
+            }
         }
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
         QVERIFY(threw);
         VisitFile visits;
         visits.OpenVisitFile(visitPath());
