@@ -2,6 +2,7 @@
 #include "app/Password.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Portavel"_s);
+    QApplication::setWindowIcon(QIcon(u":/img/avvio_logo.svg"_s));
     // Screens come and go by show and hide; the program ends only where it says so.
     QApplication::setQuitOnLastWindowClosed(false);
 
