@@ -1,6 +1,7 @@
 // Builds a year file of 200,000 visit cards in a temporary folder and prints how long the presence
 // list takes to read it, build and sort the lines, fill the list box, show the screen, find a line
-// and find the card behind a line again. Prints figures only.
+// and find the card behind a line again (at its listed position, and by the whole-file fallback).
+// Prints figures only.
 
 #include "app/AppWindows.h"
 #include "app/Clock.h"
@@ -110,6 +111,12 @@ int main(int argc, char **argv)
     SortListLines(sorted);
     report("sort the lines", timer.restart());
 
+    QStringList sortedWithPositions = read.lines;
+    QList<int> positions = read.positions;
+    timer.restart();
+    SortListLines(sortedWithPositions, positions);
+    report("sort the lines with their positions", timer.restart());
+
     {
         QWidget host;
         ListBox box(u"lstRecords"_s, QRect(0, 0, 801, 273), &host);
@@ -117,8 +124,8 @@ int main(int argc, char **argv)
         host.show();
         QApplication::processEvents();
         timer.restart();
-        box.setLines(read.lines);
-        report("fill the list box (sort included)", timer.restart());
+        box.setLines(read.lines, read.positions);
+        report("fill the list box with positions (sort included)", timer.restart());
         QApplication::processEvents();
         box.repaint();
         report("lay out and paint the filled list", timer.restart());
@@ -137,11 +144,20 @@ int main(int argc, char **argv)
         auto *box = dlg.findChild<ListBox *>(u"lstRecords"_s);
         std::printf("  %-52s %7d\n", "lines in the screen's list", box->count());
 
-        const QString chosen = box->lines().at(box->count() / 2);
+        box->selectRow(box->count() / 2);
+        const QString chosen = box->selectedText();
+        const int listed = box->selectedTag();
         timer.restart();
-        const std::optional<PresenceCard> card = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen);
-        report("double-click: find the card behind a line", timer.restart());
-        std::printf("  %-52s %7d\n", "card found at position", card ? card->position : 0);
+        const std::optional<PresenceCard> card = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, listed);
+        report("double-click: read the card at its listed position", timer.restart());
+        std::printf("  %-52s %7d (listed %d)\n", "card found at position", card ? card->position : 0, listed);
+
+        // A stale position (the file changed since the listing) falls back to reading the whole file.
+        const int stale = listed == 1 ? 2 : 1;
+        timer.restart();
+        const std::optional<PresenceCard> again = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, stale);
+        report("double-click, stale position: scan the whole file", timer.restart());
+        std::printf("  %-52s %7d\n", "card found at position", again ? again->position : 0);
     }
     DestroyAppWindows();
     SetProgramFolder(QString());

@@ -53,9 +53,12 @@ public:
         default:
             break;
         }
-        // Shortcuts such as paste go through: pasted text is not filtered.
-        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
-            return false;
+        // The editing shortcuts go through (pasted text is not filtered); AltGr characters do not.
+        for (QKeySequence::StandardKey shortcut : { QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
+                                                    QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
+            if (key->matches(shortcut))
+                return false;
+        }
         const QString typed = key->text();
         if (typed.isEmpty())
             return false;

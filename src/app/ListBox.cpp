@@ -43,6 +43,20 @@ void ListBox::setLines(QStringList lines)
     m_model->setLines(std::move(lines));
 }
 
+void ListBox::setLines(QStringList lines, QList<int> tags)
+{
+    Q_ASSERT(lines.size() == tags.size());
+    if (tags.size() != lines.size())
+        tags.clear();
+    if (m_order == Order::Sorted) {
+        if (tags.isEmpty())
+            SortListLines(lines);
+        else
+            SortListLines(lines, tags);
+    }
+    m_model->setLines(std::move(lines), std::move(tags));
+}
+
 void ListBox::clear()
 {
     m_model->setLines(QStringList());
@@ -70,6 +84,12 @@ QString ListBox::selectedText() const
 {
     const int row = selectedRow();
     return row >= 0 ? m_model->lines().at(row) : QString();
+}
+
+int ListBox::selectedTag() const
+{
+    const int row = selectedRow();
+    return row >= 0 && row < m_model->tags().size() ? m_model->tags().at(row) : -1;
 }
 
 void ListBox::selectRow(int row)

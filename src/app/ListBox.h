@@ -21,6 +21,9 @@ public:
 
     // Replaces every line in one step; a sorted list sorts them once here.
     void setLines(QStringList lines);
+    // The same, each line carrying a hidden tag (tags[i] goes with lines[i], both the same length)
+    // that moves with it through the sort: the screen keeps there what leads back to the record.
+    void setLines(QStringList lines, QList<int> tags);
     void clear();
     // The lines in displayed order.
     const QStringList &lines() const;
@@ -29,6 +32,8 @@ public:
     // -1 when no line is selected.
     int selectedRow() const;
     QString selectedText() const;
+    // The tag of the selected line; -1 when no line is selected or the lines carry no tags.
+    int selectedTag() const;
     // Selects the line, makes it current and scrolls it into view.
     void selectRow(int row);
 

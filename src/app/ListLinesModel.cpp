@@ -4,10 +4,12 @@ ListLinesModel::ListLinesModel(QObject *parent)
     : QAbstractListModel(parent)
 { }
 
-void ListLinesModel::setLines(QStringList lines)
+void ListLinesModel::setLines(QStringList lines, QList<int> tags)
 {
+    Q_ASSERT(tags.isEmpty() || tags.size() == lines.size());
     beginResetModel();
     m_lines = std::move(lines);
+    m_tags = tags.size() == m_lines.size() ? std::move(tags) : QList<int>();
     endResetModel();
 }
 
@@ -33,6 +35,8 @@ QVariant ListLinesModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return m_lines.at(index.row());
+    case Qt::UserRole:
+        return index.row() < m_tags.size() ? QVariant(m_tags.at(index.row())) : QVariant();
     case Qt::SizeHintRole:
         return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:

@@ -3,6 +3,8 @@
 #include "app/TextFunctions.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,21 @@ void SortListLines(QStringList &lines)
 {
     std::stable_sort(
         lines.begin(), lines.end(), [](const QString &a, const QString &b) { return CompareListText(a, b) < 0; });
+}
+
+void SortListLines(QStringList &lines, QList<int> &tags)
+{
+    Q_ASSERT(lines.size() == tags.size());
+    std::vector<std::pair<QString, int>> items;
+    items.reserve(size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        items.emplace_back(std::move(lines[i]), tags.at(i));
+    std::stable_sort(items.begin(), items.end(),
+        [](const auto &a, const auto &b) { return CompareListText(a.first, b.first) < 0; });
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        lines[i] = std::move(items[size_t(i)].first);
+        tags[i] = items[size_t(i)].second;
+    }
 }
 
 bool SameListLine(const QString &builtLine, const QString &chosenLine)

@@ -24,6 +24,8 @@ public:
     {
         QMessageBox box(parent);
         box.setWindowTitle(u"Portavel"_s);
+        // Texts may repeat what the operator typed: never read them as markup.
+        box.setTextFormat(Qt::PlainText);
         box.setText(displayText(text));
         switch (kind) {
         case MessageKind::Notice:

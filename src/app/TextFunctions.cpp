@@ -71,7 +71,8 @@ public:
         value = 0;
         digits = 0;
         while (!atEnd() && m_text.at(m_pos) >= u'0' && m_text.at(m_pos) <= u'9') {
-            if (digits < 9)
+            // Leading zeros count for nothing; a value past any day, month or year stops growing.
+            if (value < 100000)
                 value = value * 10 + (m_text.at(m_pos).unicode() - u'0');
             ++digits;
             ++m_pos;

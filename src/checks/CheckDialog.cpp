@@ -4,10 +4,10 @@
 #include "app/GradientPanel.h"
 #include "app/KeyRules.h"
 #include "app/ListBanner.h"
+#include "app/Look.h"
 #include "app/Messages.h"
 #include "app/ScreenSettings.h"
 #include "app/TextFunctions.h"
-#include "app/Look.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -119,6 +121,8 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
 
 void CheckDialog::setValue(const QString &text)
 {
+    // A value handed in whole is judged whole: cut to the box's length it could pass as valid.
+    m_box->setMaxLength(std::max(m_box->maxLength(), int(text.size())));
     m_box->setText(text);
 }
 

@@ -125,9 +125,11 @@ PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, cons
 {
     PresenceLines result;
     try {
-        ScanVisits(yearFile, [&](const VisitRecordView &card, int) {
-            if (isListed(kind, card, today))
+        ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
+            if (isListed(kind, card, today)) {
                 result.lines.append(line(kind, card));
+                result.positions.append(position);
+            }
             return true;
         });
     } catch (const StorageError &) {
@@ -137,8 +139,25 @@ PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, cons
     return result;
 }
 
-std::optional<PresenceCard> FindPresenceCard(PresenceKind kind, const QString &yearFile, const QString &chosenLine)
+std::optional<PresenceCard> FindPresenceCard(
+    PresenceKind kind, const QString &yearFile, const QString &chosenLine, int listedPosition)
 {
+    // Equal lines are common (a visitor who came twice in the same minute, a copied card, and on the
+    // list of those not out any exited card with the same line): the text alone would pick the last
+    // of them, and the exit typed next would be written over another card's.
+    {
+        VisitFile file;
+        file.OpenVisitFile(yearFile);
+        if (listedPosition >= 1 && listedPosition <= file.VisitCount()) {
+            TSchedaVisita card = file.ReadVisitAt(listedPosition);
+            if (SameListLine(line(kind, card), chosenLine)) {
+                file.CloseVisitFile();
+                return PresenceCard { std::move(card), listedPosition };
+            }
+        }
+        file.CloseVisitFile();
+    }
+
     std::optional<PresenceCard> found;
     const QString wanted = TrimText(chosenLine);
     ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {

@@ -5,6 +5,7 @@
 #include "storage/RecordView.h"
 #include "storage/TSchedaVisita.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,7 @@ QString PresenceReportTitle(PresenceKind kind, const QString &today);
 struct PresenceLines
 {
     QStringList lines; // in file order, not yet sorted
+    QList<int> positions; // positions[i]: the 1-based position of the card lines[i] was built from
     bool complete = true; // false when reading stopped at a failure: the lines read so far stay
 };
 
@@ -48,7 +50,10 @@ struct PresenceCard
     int position = 0; // 1-based
 };
 
-// The card behind a chosen line: every card of the file, listed or not, has its line rebuilt and
-// compared, trimmed; the last equal one in file order wins. Nothing when no card gives that line.
-// Throws StorageError when the file cannot be read to its end.
-std::optional<PresenceCard> FindPresenceCard(PresenceKind kind, const QString &yearFile, const QString &chosenLine);
+// The card behind a chosen line. First the card at `listedPosition`, the position the line was
+// built from: when it still gives that line (compared trimmed) it is the one. When it does not (the
+// file changed since the listing) or the position is outside the file, every card of the file,
+// listed or not, has its line rebuilt and compared; the last equal one in file order wins. Nothing
+// when no card gives that line. Throws StorageError when the file cannot be read.
+std::optional<PresenceCard> FindPresenceCard(
+    PresenceKind kind, const QString &yearFile, const QString &chosenLine, int listedPosition);

@@ -155,7 +155,7 @@ void PresenceList::formShow()
     m_lstRecords->resetFind();
     m_txtTrova->clear();
     const PresenceLines read = ReadPresenceLines(m_kind, yearFile(), PresenceToday());
-    m_lstRecords->setLines(read.lines);
+    m_lstRecords->setLines(read.lines, read.positions);
     m_txtTrova->setFocus(Qt::OtherFocusReason);
 }
 
@@ -171,8 +171,8 @@ void PresenceList::lstRecordsDblClick()
     try {
         const int row = m_lstRecords->selectedRow();
         if (row >= 0) {
-            const std::optional<PresenceCard> found
-                = FindPresenceCard(m_kind, yearFile(), m_lstRecords->selectedText());
+            const std::optional<PresenceCard> found = FindPresenceCard(
+                m_kind, yearFile(), m_lstRecords->selectedText(), m_lstRecords->selectedTag());
             if (found && Windows().registro)
                 Windows().registro->loadCard(found->card, found->position);
         }

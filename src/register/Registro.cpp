@@ -421,7 +421,7 @@ void TfrmRegistro::btnNuovoClick()
 
 void TfrmRegistro::btnSalvaClick()
 {
-    const TSchedaVisita card = currentCard();
+    TSchedaVisita card = currentCard();
     if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
         if (failure->box == VisitSaveFailure::Box::Warning)
             Messages::warning(failure->message, this);
@@ -430,6 +430,9 @@ void TfrmRegistro::btnSalvaClick()
         box(failure->focus)->setFocus(Qt::OtherFocusReason);
         return;
     }
+    card = WithFullDates(card);
+    box(VisitField::DataEnt)->setText(card.DataEnt);
+    box(VisitField::DataUsc)->setText(card.DataUsc);
 
     withVisitFile([&](VisitFile &file) {
         const int shown = positionOnScreen(m_lblPosizione);
@@ -438,10 +441,11 @@ void TfrmRegistro::btnSalvaClick()
             file.CloseVisitFile();
             Messages::information(VisitCardTexts::changesSaved(), this);
         } else {
+            // The card is on the disk once the append returns: it has its position even if closing
+            // then fails, so a second Salva overwrites it instead of appending it again.
             const int position = file.AppendVisit(card);
-            file.CloseVisitFile();
-            // Only a card that is safely in the file gets its position.
             m_lblPosizione->setText(QString::number(position));
+            file.CloseVisitFile();
             Messages::information(VisitCardTexts::inserted(), this);
         }
     });

@@ -143,3 +143,13 @@ VisitNavigation PreviousVisitStep(int current, int count)
         return { VisitNavigation::Action::EmptyArchive, 0 };
     return { VisitNavigation::Action::Load, current > 0 ? current - 1 : 1 };
 }
+
+TSchedaVisita WithFullDates(const TSchedaVisita &card)
+{
+    TSchedaVisita full = card;
+    for (QString *date : { &full.DataEnt, &full.DataUsc }) {
+        if (const std::optional<QDate> parsed = ParseDate(*date))
+            *date = parsed->toString(u"dd/MM/yyyy"_s);
+    }
+    return full;
+}

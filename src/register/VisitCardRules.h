@@ -32,6 +32,11 @@ struct VisitSaveFailure
 // first that fails; nothing when the card can be saved.
 std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card);
 
+// The card with its entry and exit dates written in full as dd/mm/yyyy ("7/3" becomes
+// "07/03/2026"), so that today's lists and the monthly counts, which compare the stored text,
+// find it. Dates that are empty or not valid stay as they are.
+TSchedaVisita WithFullDates(const TSchedaVisita &card);
+
 // The card made of sixteen box texts in stored order, each trimmed. Missing texts stay empty.
 TSchedaVisita VisitCardFromTexts(const QStringList &texts);
 

@@ -24,9 +24,11 @@ namespace {
 
 constexpr qint64 ScanBlockRecords = 1024;
 constexpr qint64 ReadAheadBytes = 64 * 1024;
-// An append holds the lock for one write and one flush; a crashed holder's lock goes stale quickly.
-constexpr int LockWaitMs = 5000;
-constexpr int StaleLockMs = 3000;
+// An append holds the lock for one write and one flush. A lock left by a crashed copy on this
+// machine is taken over at once; one from another machine only once it is clearly older than
+// any append, even on a slow shared folder.
+constexpr int LockWaitMs = 12000;
+constexpr int StaleLockMs = 10000;
 constexpr auto LockRetryPause = std::chrono::milliseconds(2);
 
 bool syncToDisk(int handle)

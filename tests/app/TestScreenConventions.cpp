@@ -3,6 +3,7 @@
 #include "app/HintLine.h"
 #include "app/KeyRules.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -87,6 +88,9 @@ private Q_SLOTS:
         QTest::keyClick(year, Qt::Key_Backspace);
         QCOMPARE(year->text(), u"206"_s);
         QTest::keyClick(year, Qt::Key_Delete);
+        QCOMPARE(year->text(), u"20"_s);
+        QKeyEvent altGr(QEvent::KeyPress, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, u"€"_s);
+        QApplication::sendEvent(year, &altGr); // AltGr characters are typed characters too
         QCOMPARE(year->text(), u"20"_s);
         QTest::keyClick(year, Qt::Key_Right);
         QTest::keyClick(year, Qt::Key_Return);

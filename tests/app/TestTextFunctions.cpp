@@ -45,6 +45,8 @@ private Q_SLOTS:
         QTest::newRow("two slashes after year") << u"1/1/2026//"_s << QDate();
         QTest::newRow("tab is not a blank") << u"\t1/1/2026"_s << QDate();
         QTest::newRow("sign") << u"+1/1/2026"_s << QDate();
+        QTest::newRow("many leading zeros") << u"00000000031/003/2026"_s << QDate(2026, 3, 31);
+        QTest::newRow("huge day") << u"99999999999/3/2026"_s << QDate();
     }
     void dates()
     {

@@ -65,18 +65,23 @@ void TestCheckDialogs::lengthWarningKeepsDialogOpen_data()
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("handedIn"); // prefilled by the editor instead of typed
 
     QTest::newRow("fiscal code of 15") << u"TfrmCodFisc"_s << u"BNCLRA80A41H501"_s
                                        << u"Attenzione: il codice fiscale deve essere composto da 16 caratteri "
-                                          u"alfanumerici."_s;
+                                          u"alfanumerici."_s << false;
     QTest::newRow("VAT number of 10") << u"TfrmPartitaIva"_s << u"1234567058"_s
                                       << u"Attenzione: la partita IVA deve essere composta da 11 caratteri "
-                                         u"numerici."_s;
+                                         u"numerici."_s << false;
+    // Fifteen digits from a fiscal code box must not be cut to a valid-looking eleven.
+    QTest::newRow("VAT number of 15 handed in") << u"TfrmPartitaIva"_s << u"123456705870000"_s
+                                                << u"Attenzione: la partita IVA deve essere composta da 11 caratteri "
+                                                   u"numerici."_s << true;
     QTest::newRow("card number empty") << u"TfrmCarta"_s << QString()
                                        << u"Attenzione: immettere il numero di carta di credito prima di premere il "
-                                          u"pulsante di controllo."_s;
+                                          u"pulsante di controllo."_s << false;
     QTest::newRow("IBAN of 26") << u"TfrmIban"_s << u"IT60X054281110100000012345"_s
-                                << u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s;
+                                << u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s << false;
 }
 
 void TestCheckDialogs::lengthWarningKeepsDialogOpen()
@@ -84,9 +89,12 @@ void TestCheckDialogs::lengthWarningKeepsDialogOpen()
     QFETCH(QString, dialog);
     QFETCH(QString, typed);
     QFETCH(QString, warning);
+    QFETCH(bool, handedIn);
 
     MessageRecorder recorder;
     const std::unique_ptr<CheckDialog> dlg = makeDialog(dialog);
+    if (handedIn)
+        dlg->setValue(typed);
     dlg->show();
     QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
     auto *box = dlg->findChild<QLineEdit *>(boxName(dialog));
@@ -95,7 +103,8 @@ void TestCheckDialogs::lengthWarningKeepsDialogOpen()
     QVERIFY(btnControlla);
     QTRY_VERIFY(box->hasFocus());
 
-    QTest::keyClicks(box, typed);
+    if (!handedIn)
+        QTest::keyClicks(box, typed);
     // Enter only moves on to Controlla; Enter there runs the check.
     QTest::keyClick(box, Qt::Key_Return);
     QVERIFY(btnControlla->hasFocus());

@@ -406,6 +406,25 @@ private Q_SLOTS:
         QCOMPARE(bytes.mid(792 * existing), card.toBytes());
     }
 
+    // A date typed short is stored in full, so today's lists, which compare the text, find the card.
+    void shortDatesAreSavedInFull()
+    {
+        writeCards(0);
+        TSchedaVisita card = sampleCard(1);
+        setBoxes(card);
+        edit(u"txtDataEnt"_s)->setText(u"7/3"_s);
+        edit(u"txtDataUsc"_s)->setText(u" 8/3/26"_s);
+        edit(u"txtOraUsc"_s)->setText(u"10:00"_s);
+        click(u"btnSalva"_s);
+        QCOMPARE(position(), u"1"_s);
+        card.DataEnt = u"07/03/2026"_s;
+        card.DataUsc = u"08/03/2026"_s;
+        card.OraUsc = u"10:00"_s;
+        QCOMPARE(fileBytes(), card.toBytes());
+        QCOMPARE(edit(u"txtDataEnt"_s)->text(), u"07/03/2026"_s);
+        QCOMPARE(edit(u"txtDataUsc"_s)->text(), u"08/03/2026"_s);
+    }
+
     void navigation_data()
     {
         QTest::addColumn<int>("cards");

@@ -1,3 +1,4 @@
+#include "app/Clock.h"
 #include "register/VisitCardRules.h"
 
 #include <QTest>
@@ -132,6 +133,33 @@ private Q_SLOTS:
             only.DataEnt = u"01/01/2026"_s;
             return only;
         }());
+    }
+
+    void fullDates_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("full already") << u"07/03/2026"_s << u"07/03/2026"_s;
+        QTest::newRow("short numbers") << u"7/3/2026"_s << u"07/03/2026"_s;
+        QTest::newRow("no year") << u"7/3"_s << u"07/03/2026"_s;
+        QTest::newRow("two-digit year") << u"1/1/76"_s << u"01/01/1976"_s;
+        QTest::newRow("blanks inside") << u"1 / 2 /2026/"_s << u"01/02/2026"_s;
+        QTest::newRow("empty stays empty") << QString() << QString();
+        QTest::newRow("not a date stays") << u"31/04/2026"_s << u"31/04/2026"_s;
+    }
+    void fullDates()
+    {
+        QFETCH(QString, typed);
+        Clock::setFixed(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
+        TSchedaVisita card;
+        card.DataEnt = typed;
+        card.DataUsc = typed;
+        card.OraEnt = typed; // other fields are never touched
+        const TSchedaVisita full = WithFullDates(card);
+        Clock::reset();
+        QTEST(full.DataEnt, "stored");
+        QTEST(full.DataUsc, "stored");
+        QCOMPARE(full.OraEnt, typed);
     }
 
     void boxNames()
