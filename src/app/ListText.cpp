@@ -51,8 +51,8 @@ void SortListLines(QStringList &lines, QList<int> &tags)
     items.reserve(size_t(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i)
         items.emplace_back(std::move(lines[i]), tags.at(i));
-    std::stable_sort(items.begin(), items.end(),
-        [](const auto &a, const auto &b) { return CompareListText(a.first, b.first) < 0; });
+    std::stable_sort(
+        items.begin(), items.end(), [](const auto &a, const auto &b) { return CompareListText(a.first, b.first) < 0; });
     for (qsizetype i = 0; i < lines.size(); ++i) {
         lines[i] = std::move(items[size_t(i)].first);
         tags[i] = items[size_t(i)].second;

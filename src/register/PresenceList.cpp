@@ -171,8 +171,8 @@ void PresenceList::lstRecordsDblClick()
     try {
         const int row = m_lstRecords->selectedRow();
         if (row >= 0) {
-            const std::optional<PresenceCard> found = FindPresenceCard(
-                m_kind, yearFile(), m_lstRecords->selectedText(), m_lstRecords->selectedTag());
+            const std::optional<PresenceCard> found
+                = FindPresenceCard(m_kind, yearFile(), m_lstRecords->selectedText(), m_lstRecords->selectedTag());
             if (found && Windows().registro)
                 Windows().registro->loadCard(found->card, found->position);
         }

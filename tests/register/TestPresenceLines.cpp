@@ -167,8 +167,19 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, lines);
         QFETCH(QStringList, expected);
+        const QStringList given = lines;
         SortListLines(lines);
         QCOMPARE(lines, expected);
+
+        // Tagged the same way, each tag (here the line's given index) stays with its own line.
+        QStringList tagged = given;
+        QList<int> tags;
+        for (int i = 0; i < given.size(); ++i)
+            tags.append(i);
+        SortListLines(tagged, tags);
+        QCOMPARE(tagged, expected);
+        for (qsizetype i = 0; i < tagged.size(); ++i)
+            QCOMPARE(given.at(tags.at(i)), tagged.at(i));
     }
 
     void find_data()

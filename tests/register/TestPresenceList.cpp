@@ -198,40 +198,91 @@ private Q_SLOTS:
         QCOMPARE(recorder.count(), 0);
     }
 
-    void doubleClickLoadsTheLastEqualCard()
+    void doubleClickLoadsTheCardOfTheLine_data()
     {
+        QTest::addColumn<bool>("exitedTwin");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("position");
+
+        // Cards 1 and 3 give the same line; each line loads its own card.
+        QTest::newRow("first of two equal lines") << false << 1 << u"primo"_s << u"1"_s;
+        QTest::newRow("second of two equal lines") << false << 2 << u"terzo"_s << u"3"_s;
+        // A later card that has already exited gives the same line too: loading it would have the
+        // exit typed next written over its own.
+        QTest::newRow("exited twin later, first line") << true << 1 << u"primo"_s << u"1"_s;
+        QTest::newRow("exited twin later, second line") << true << 2 << u"terzo"_s << u"3"_s;
+    }
+    void doubleClickLoadsTheCardOfTheLine()
+    {
+        QFETCH(bool, exitedTwin);
+        QFETCH(int, row);
+        QFETCH(QString, note);
+        QFETCH(QString, position);
+
+        if (exitedTwin) {
+            VisitFile file;
+            file.OpenVisitFile(m_yearFile);
+            file.AppendVisit(
+                visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, u"05/03/2024"_s, u"10:00"_s, u"sesto"_s));
+            file.CloseVisitFile();
+        }
         auto dlg = open(PresenceKind::NonUsciti);
         ListBox *box = list(dlg.get());
-        // Cards 1 and 3 give the same line: either line loads the third record.
+        QCOMPARE(box->count(), 3);
         QCOMPARE(box->lines().at(1), box->lines().at(2));
-        doubleClickRow(box, 1);
+        doubleClickRow(box, row);
         QVERIFY(!dlg->isVisible());
         QCOMPARE(box->count(), 0);
 
         const QStringList state = editorState();
-        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), u"terzo"_s);
-        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtTessera"_s)), u"terzo"_s);
-        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtOperatoreEnt"_s)), u"Operatore terzo"_s);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), note);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtTessera"_s)), note);
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtOperatoreEnt"_s)), u"Operatore "_s + note);
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtCognome"_s)), u"Rossi"_s);
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtDataUsc"_s)), QString());
-        QCOMPARE(state.last(), u"3"_s);
+        QCOMPARE(state.last(), position);
     }
 
-    void doubleClickLoadsAnUnlistedCardWithTheSameLine()
+    void doubleClickAfterTheFileChanged_data()
     {
-        // A card that has already exited, later in the file, gives the same "not out" line as cards 1
-        // and 3: the last equal card in file order is the one loaded, listed or not.
+        QTest::addColumn<QList<int>>("overwritten"); // positions given to another visitor after the listing
+        QTest::addColumn<int>("keptCards"); // the file cut to this many cards; -1 leaves its length
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("position");
+
+        // The line of row 2 was built from card 3. When card 3 no longer gives it, the line is looked
+        // for in the whole file and the last equal card wins.
+        QTest::newRow("listed card overwritten") << QList<int> { 3 } << -1 << u"primo"_s << u"1"_s;
+        QTest::newRow("listed position past the end") << QList<int> {} << 2 << u"primo"_s << u"1"_s;
+        QTest::newRow("no card gives the line any more") << QList<int> { 1, 3 } << -1 << u"sul video"_s << u"7"_s;
+    }
+    void doubleClickAfterTheFileChanged()
+    {
+        QFETCH(QList<int>, overwritten);
+        QFETCH(int, keptCards);
+        QFETCH(QString, note);
+        QFETCH(QString, position);
+
+        Windows().registro->loadCard(
+            visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
+        auto dlg = open(PresenceKind::NonUsciti);
+        ListBox *box = list(dlg.get());
+        box->selectRow(2);
+        QCOMPARE(box->selectedTag(), 3);
+
         VisitFile file;
         file.OpenVisitFile(m_yearFile);
-        file.AppendVisit(
-            visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, u"05/03/2024"_s, u"10:00"_s, u"sesto"_s));
+        for (const int p : overwritten)
+            file.WriteVisitAt(p, visit(u"Neri"_s, u"Paola"_s, u"05/03/2024"_s, u"09:00"_s, {}, {}, u"altro"_s));
         file.CloseVisitFile();
+        if (keptCards >= 0)
+            QVERIFY(QFile::resize(m_yearFile, qint64(keptCards) * TSchedaVisita::RecordSize));
 
-        auto dlg = open(PresenceKind::NonUsciti);
-        QCOMPARE(list(dlg.get())->count(), 3);
-        doubleClickRow(list(dlg.get()), 2);
-        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"sesto"_s);
-        QCOMPARE(editorState().last(), u"6"_s);
+        Q_EMIT box->lineDoubleClicked();
+        QVERIFY(!dlg->isVisible());
+        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), note);
+        QCOMPARE(editorState().last(), position);
     }
 
     void openedFromTheEditor()
