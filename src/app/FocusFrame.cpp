@@ -11,7 +11,9 @@ namespace {
 class FocusWatcher : public QObject
 {
 public:
-    FocusWatcher(QWidget *box, QWidget *frame) : QObject(box), m_frame(frame) { box->installEventFilter(this); }
+    // Owned by the frame: when the window goes, the frame may die before its box, whose last
+    // focus-out must then find no watcher.
+    FocusWatcher(QWidget *box, QWidget *frame) : QObject(frame), m_frame(frame) { box->installEventFilter(this); }
 
     bool eventFilter(QObject *, QEvent *event) override
     {

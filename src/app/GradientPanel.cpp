@@ -10,13 +10,6 @@ GradientPanel::GradientPanel(QWidget *parent, const QColor &top, const QColor &b
 {
 }
 
-void GradientPanel::setColors(const QColor &top, const QColor &bottom)
-{
-    m_top = top;
-    m_bottom = bottom;
-    update();
-}
-
 void GradientPanel::setBorder(const QColor &color, int width, int radius)
 {
     m_border = color;

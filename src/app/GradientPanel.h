@@ -12,7 +12,6 @@ class GradientPanel : public QWidget
 public:
     explicit GradientPanel(QWidget *parent = nullptr, const QColor &top = Qt::white, const QColor &bottom = Qt::white);
 
-    void setColors(const QColor &top, const QColor &bottom);
     void setBorder(const QColor &color, int width = 1, int radius = 0);
 
 protected:

@@ -36,16 +36,8 @@ ListBox::ListBox(const QString &objectName, const QRect &geometry, QWidget *pare
     setItemFont(QFont(u"Courier New"_s, 11));
 }
 
-void ListBox::setLines(QStringList lines)
-{
-    if (m_order == Order::Sorted)
-        SortListLines(lines);
-    m_model->setLines(std::move(lines));
-}
-
 void ListBox::setLines(QStringList lines, QList<int> tags)
 {
-    Q_ASSERT(lines.size() == tags.size());
     if (tags.size() != lines.size())
         tags.clear();
     if (m_order == Order::Sorted) {
@@ -101,12 +93,6 @@ void ListBox::selectRow(int row)
     scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
-void ListBox::setItemWidth(int width)
-{
-    m_itemWidth = width;
-    updateItemSize();
-}
-
 void ListBox::setItemFont(const QFont &font)
 {
     QFont f = font;
@@ -119,7 +105,7 @@ void ListBox::setItemFont(const QFont &font)
 void ListBox::updateItemSize()
 {
     const QFontMetrics metrics(font());
-    m_model->setItemSize(QSize(m_itemWidth, metrics.height() + 2));
+    m_model->setItemSize(QSize(ItemWidth, metrics.height() + 2));
 }
 
 FindInList::Outcome ListBox::find(const QString &typedKey)

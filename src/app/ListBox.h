@@ -19,11 +19,10 @@ public:
     // Named lstRecords on every list screen.
     ListBox(const QString &objectName, const QRect &geometry, QWidget *parent, Order order = Order::Sorted);
 
-    // Replaces every line in one step; a sorted list sorts them once here.
-    void setLines(QStringList lines);
-    // The same, each line carrying a hidden tag (tags[i] goes with lines[i], both the same length)
-    // that moves with it through the sort: the screen keeps there what leads back to the record.
-    void setLines(QStringList lines, QList<int> tags);
+    // Replaces every line in one step; a sorted list sorts them once here. Each line may carry a
+    // hidden tag (tags[i] goes with lines[i]) that moves with it through the sort: the screen keeps
+    // there what leads back to the record. No tags, or a count that differs, means no tags.
+    void setLines(QStringList lines, QList<int> tags = {});
     void clear();
     // The lines in displayed order.
     const QStringList &lines() const;
@@ -37,9 +36,6 @@ public:
     // Selects the line, makes it current and scrolls it into view.
     void selectRow(int row);
 
-    // 1400 pixels by default, whatever the box's own width.
-    void setItemWidth(int width);
-    int itemWidth() const { return m_itemWidth; }
     // Courier New 11 by default; the font never follows the window's.
     void setItemFont(const QFont &font);
 
@@ -48,7 +44,6 @@ public:
     // Trova: one press with the search box's text as typed. An empty list shows the notice and
     // keeps no key; otherwise the found line, or item 0 when nothing was selected, is selected.
     FindInList::Outcome find(const QString &typedKey);
-    const FindInList &finder() const { return m_finder; }
 
 Q_SIGNALS:
     // Any double-click inside the list, on a line or not; the screen reads selectedRow().
@@ -62,6 +57,7 @@ private:
 
     ListLinesModel *m_model;
     Order m_order;
-    int m_itemWidth = 1400;
+    // Wider than the box, whatever its own width, so long lines scroll sideways.
+    static constexpr int ItemWidth = 1400;
     FindInList m_finder;
 };

@@ -33,15 +33,18 @@ int CompareListText(QStringView a, QStringView b)
     return a.size() < b.size() ? -1 : 1;
 }
 
-bool ListTextLess(QStringView a, QStringView b)
+namespace {
+
+bool listTextLess(const QString &a, const QString &b)
 {
     return CompareListText(a, b) < 0;
 }
 
+} // namespace
+
 void SortListLines(QStringList &lines)
 {
-    std::stable_sort(
-        lines.begin(), lines.end(), [](const QString &a, const QString &b) { return CompareListText(a, b) < 0; });
+    std::stable_sort(lines.begin(), lines.end(), listTextLess);
 }
 
 void SortListLines(QStringList &lines, QList<int> &tags)
@@ -52,7 +55,7 @@ void SortListLines(QStringList &lines, QList<int> &tags)
     for (qsizetype i = 0; i < lines.size(); ++i)
         items.emplace_back(std::move(lines[i]), tags.at(i));
     std::stable_sort(
-        items.begin(), items.end(), [](const auto &a, const auto &b) { return CompareListText(a.first, b.first) < 0; });
+        items.begin(), items.end(), [](const auto &a, const auto &b) { return listTextLess(a.first, b.first); });
     for (qsizetype i = 0; i < lines.size(); ++i) {
         lines[i] = std::move(items[size_t(i)].first);
         tags[i] = items[size_t(i)].second;

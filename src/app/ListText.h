@@ -10,7 +10,6 @@
 // Negative, zero or positive as a sorts before, with or after b: the whole text, the letters a to z
 // taken as their capitals, every other character by its code value.
 int CompareListText(QStringView a, QStringView b);
-bool ListTextLess(QStringView a, QStringView b);
 // Sorts once, keeping lines that compare equal in the order given (the file's order).
 void SortListLines(QStringList &lines);
 // The same sort over lines that each carry a tag (tags[i] goes with lines[i]); the tags move with

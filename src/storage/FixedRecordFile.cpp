@@ -76,11 +76,6 @@ void FixedRecordFile::close()
         fail(u"Cannot close: "_s + m_file.errorString());
 }
 
-bool FixedRecordFile::isOpen() const
-{
-    return m_file.isOpen();
-}
-
 int FixedRecordFile::count() const
 {
     requireOpen();

@@ -21,7 +21,6 @@ public:
     void open(const QString &path);
     // Throws when the close fails; closing a closed file does nothing.
     void close();
-    bool isOpen() const;
 
     // Whole records only: trailing bytes of an incomplete record are never read.
     int count() const;

@@ -16,7 +16,6 @@ public:
 
     // The field decoded and trimmed, as the full record would hold it.
     QString field(Field field) const { return Record::layout().load(m_data, int(field)); }
-    QString field(int index) const { return Record::layout().load(m_data, index); }
 
     // Same as field(f).isEmpty(), without decoding.
     bool isEmpty(Field field) const { return Record::layout().isBlank(m_data, int(field)); }

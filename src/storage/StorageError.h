@@ -8,8 +8,6 @@
 class StorageError : public std::runtime_error
 {
 public:
+    // What failed and why, for logs and tests (what()); screens show their own fixed message instead.
     explicit StorageError(const QString &message);
-
-    // What failed and why, for logs and tests; screens show their own fixed message instead.
-    QString message() const;
 };
