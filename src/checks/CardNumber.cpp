@@ -1,6 +1,7 @@
 #include "checks/CardNumber.h"
 
 #include "app/TextFunctions.h"
+#include "checks/Luhn.h"
 
 using namespace Qt::StringLiterals;
 
@@ -42,18 +43,7 @@ int CardCheckValue(const QString &text)
     const qsizetype n = digits.size();
     if (n == 0)
         return 0;
-    int sum = 0;
-    for (qsizetype i = n - 2; i >= 0; --i) {
-        int value = digitAt(digits, i);
-        // Every second digit leftwards of the check digit, starting with its neighbour, is doubled.
-        if ((n - 1 - i) % 2 == 1) {
-            value *= 2;
-            if (value > 9)
-                value -= 9;
-        }
-        sum += value;
-    }
-    const int expected = (10 - sum % 10) % 10;
+    const int expected = LuhnCheckDigit(QStringView(digits).first(n - 1));
     return digitAt(digits, n - 1) == expected ? digitAt(digits, 0) - 2 : 0;
 }
 

@@ -1,6 +1,7 @@
 #include "checks/VatNumber.h"
 
 #include "app/TextFunctions.h"
+#include "checks/Luhn.h"
 
 #include <iterator>
 
@@ -35,11 +36,6 @@ constexpr const char16_t *OfficeNames[] = {
 // clang-format on
 static_assert(std::size(OfficeNames) == 100);
 
-int digitAt(const QString &text, qsizetype i)
-{
-    return text.at(i).unicode() - u'0';
-}
-
 } // namespace
 
 QString VatOfficeName(const QString &code)
@@ -64,18 +60,8 @@ VatNumberResult CheckVatNumber(const QString &text)
         return { VatNumberOutcome::WrongLength, {} };
     if (!IsAllDigits(number))
         return { VatNumberOutcome::Invalid, {} };
-    int sum = 0;
-    for (qsizetype i = 0; i < VatNumberLength - 1; ++i) {
-        const int digit = digitAt(number, i);
-        if (i % 2 == 0) {
-            sum += digit;
-        } else {
-            const int twice = 2 * digit;
-            sum += twice / 10 + twice % 10;
-        }
-    }
-    const int expected = (10 - sum % 10) % 10;
-    if (digitAt(number, VatNumberLength - 1) != expected)
+    const int expected = LuhnCheckDigit(QStringView(number).first(VatNumberLength - 1));
+    if (number.at(VatNumberLength - 1).unicode() - u'0' != expected)
         return { VatNumberOutcome::Invalid, {} };
     return { VatNumberOutcome::Valid, VatOfficeName(number.mid(7, 3)) };
 }

@@ -1,6 +1,7 @@
 #include "output/ListReport.h"
 
 #include "app/Clock.h"
+#include "app/TextFunctions.h"
 #include "output/ReportPrinting.h"
 
 using namespace Qt::StringLiterals;
@@ -35,25 +36,19 @@ ReportLayout BuildListReport(const QString &title, const QStringList &lines, con
     layout.addBand(u"ReportTitle"_s, mm(8))
         .elements.append(bar(u"txtTitolo"_s, QRectF(mm(2), mm(1), mm(273), mm(5)), 9, title));
 
-    // One memo line per list line: a break inside a line would push the lines below out of the memo.
-    QStringList body;
-    body.reserve(lines.size());
-    for (QString line : lines)
-        body.append(line.replace(u'\r', u' ').replace(u'\n', u' '));
-    const qreal memoHeight = body.size() * ListLinePitch;
-
+    // One memo line per list line, shared with the caller's list rather than copied.
+    const qreal memoHeight = lines.size() * ListLinePitch;
     ReportBand &data = layout.addBand(u"MasterData"_s, memoHeight + 10, true);
     data.splitMemo = u"txtRiepilogo"_s;
     ReportElement memo
-        = ReportElement::textBox(u"txtRiepilogo"_s, QRectF(mm(3), 0, mm(273), memoHeight), body.join(u'\n'));
+        = ReportElement::memo(u"txtRiepilogo"_s, QRectF(mm(3), 0, mm(273), memoHeight), ListLinePitch, lines);
     memo.fontFamily = u"Courier New"_s;
     memo.pointSize = 8;
-    memo.linePitch = ListLinePitch;
     data.elements.append(memo);
 
     layout.addBand(u"Footer"_s, mm(8))
         .elements.append(bar(u"txtPagina"_s, QRectF(mm(3), mm(2), mm(272), mm(5)), 8,
-            u"Stampa eseguita in data "_s + printed.toString(u"dd/MM/yyyy"_s)));
+            PrintedOnText(printed)));
     return layout;
 }
 

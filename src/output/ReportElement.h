@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 struct ReportElement
 {
@@ -15,8 +16,9 @@ struct ReportElement
     QRectF rect; // lines run from rect.topLeft() to rect.bottomRight()
 
     // Text boxes. A text longer than its box is laid out from the box's left edge and cut at its
-    // right edge; it never wraps. With linePitch above 0 the box is a memo: one line of text per
-    // '\n'-separated part, each linePitch tall from the top, and its height decides how many show.
+    // right edge; it never wraps. With linePitch above 0 the box is a memo: it prints lines instead
+    // of text, each linePitch tall from the top, and its height decides how many show. A memo keeps
+    // its lines apart so a long one split over pages paints only each page's share.
     QString text;
     QString fontFamily = QStringLiteral("Arial");
     qreal pointSize = 10;
@@ -25,6 +27,7 @@ struct ReportElement
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     qreal padding = 2; // between the box's side and its text
     qreal linePitch = 0;
+    QStringList lines; // memos only; a break inside a line prints as a blank
 
     // Box and line painting. An invalid fill paints none; with fillBottom valid too the fill is
     // a vertical gradient.
@@ -41,12 +44,21 @@ struct ReportElement
     // Pictures: an SVG resource such as ":/img/x.svg", stretched over rect.
     QString resource;
 
+    bool isMemo() const { return kind == Kind::Text && linePitch > 0; }
+
     static ReportElement textBox(const QString &name, const QRectF &rect, const QString &text = QString())
     {
         ReportElement e;
         e.name = name;
         e.rect = rect;
         e.text = text;
+        return e;
+    }
+    static ReportElement memo(const QString &name, const QRectF &rect, qreal linePitch, const QStringList &lines)
+    {
+        ReportElement e = textBox(name, rect);
+        e.linePitch = linePitch;
+        e.lines = lines;
         return e;
     }
     static ReportElement line(const QString &name, const QPointF &from, const QPointF &to)

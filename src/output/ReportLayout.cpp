@@ -36,11 +36,6 @@ struct PageMapping
     }
 };
 
-QStringList memoLines(const QString &text)
-{
-    return text.isEmpty() ? QStringList() : text.split(u'\n');
-}
-
 // The part of a text that shows in the given width: every character that starts before the edge;
 // the clip then cuts the last one where the box ends.
 QString cutToWidth(const QFontMetricsF &metrics, const QString &text, qreal width)
@@ -76,7 +71,7 @@ public:
         switch (e.kind) {
         case ReportElement::Kind::Text:
             paintBox(e, m_map.rect(e.rect, bandTop));
-            if (e.linePitch > 0)
+            if (e.isMemo())
                 paintMemoLines(e, m_map.rect(e.rect, bandTop), 0, int(std::lround(e.rect.height() / e.linePitch)));
             else
                 paintSingleLine(e, m_map.rect(e.rect, bandTop));
@@ -139,13 +134,13 @@ private:
 
     void paintMemoLines(const ReportElement &e, const QRectF &box, int firstLine, int lineCount)
     {
-        const QStringList lines = memoLines(e.text);
         const qreal pitch = e.linePitch * m_map.ky;
         const Qt::Alignment horizontal = e.alignment & Qt::AlignHorizontal_Mask;
-        for (int i = 0; i < lineCount && firstLine + i < lines.size(); ++i) {
-            const QString &line = lines.at(firstLine + i);
+        for (int i = 0; i < lineCount && firstLine + i < e.lines.size(); ++i) {
+            QString line = e.lines.at(firstLine + i);
             if (line.isEmpty())
                 continue;
+            line.replace(u'\r', u' ').replace(u'\n', u' ');
             const QRectF slot(box.left(), box.top() + i * pitch, box.width(), pitch);
             drawClipped(e, slot, slot.adjusted(e.padding * m_map.kx, 0, -e.padding * m_map.kx, 0), line,
                 horizontal | Qt::AlignVCenter);
@@ -222,7 +217,7 @@ BandMetrics metricsOf(const ReportBand &band)
     BandMetrics m;
     m.height = band.height;
     for (const ReportElement &e : band.elements) {
-        if (band.splittable && e.name == band.splitMemo && e.kind == ReportElement::Kind::Text && e.linePitch > 0) {
+        if (band.splittable && e.name == band.splitMemo && e.isMemo()) {
             m.splittable = true;
             m.memoTop = e.rect.top();
             m.linePitch = e.linePitch;
@@ -252,12 +247,11 @@ QSizeF ReportLayout::printableSize() const
 
 ReportBand &ReportLayout::addBand(const QString &name, qreal height, bool splittable)
 {
-    ReportBand band;
+    ReportBand &band = m_bands.emplace_back();
     band.name = name;
     band.height = height;
     band.splittable = splittable;
-    m_bands.append(band);
-    return m_bands.last();
+    return band;
 }
 
 ReportBand *ReportLayout::band(const QString &name)
@@ -290,14 +284,19 @@ bool ReportLayout::setText(const QString &name, const QString &text)
     ReportElement *e = element(name);
     if (!e || e->kind != ReportElement::Kind::Text)
         return false;
-    e->text = text;
+    if (e->isMemo())
+        e->lines = text.isEmpty() ? QStringList() : text.split(u'\n');
+    else
+        e->text = text;
     return true;
 }
 
 QString ReportLayout::text(const QString &name) const
 {
     const ReportElement *e = element(name);
-    return e ? e->text : QString();
+    if (!e)
+        return QString();
+    return e->isMemo() ? e->lines.join(u'\n') : e->text;
 }
 
 BandFlow ReportLayout::flow() const

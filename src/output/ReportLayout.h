@@ -13,8 +13,8 @@
 // - ReportElement (ReportElement.h): a named text box (frame, fill or gradient, font, alignment,
 //   single line cut at the box's edge, or a memo of fixed-pitch lines), a line with optional
 //   arrowheads, or an SVG picture.
-// - element(name) finds an element in any band; setText(name, text) fills a text box. Texts
-//   are printed literally.
+// - element(name) finds an element in any band; setText(name, text) fills a text box, a memo
+//   taking one line per '\n'-separated part. Texts are printed literally.
 // - render(device) paints every page onto a QPrinter, QPdfWriter or other QPagedPaintDevice,
 //   switching it to the layout's page; pageCount() tells how many pages that takes.
 // - PrintReport (ReportPrinting.h) asks PrintService for a printer, renders, and tells the
@@ -24,6 +24,8 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+
+#include <deque>
 
 class QPagedPaintDevice;
 class QPainter;
@@ -49,9 +51,10 @@ public:
     // The paper less its margins, in layout units.
     QSizeF printableSize() const;
 
+    // The new band, last in the layout. The reference stays valid as more bands are added.
     ReportBand &addBand(const QString &name, qreal height, bool splittable = false);
     ReportBand *band(const QString &name);
-    const QList<ReportBand> &bands() const { return m_bands; }
+    const std::deque<ReportBand> &bands() const { return m_bands; }
 
     // nullptr when the layout has no element of that name.
     ReportElement *element(const QString &name);
@@ -72,5 +75,6 @@ private:
     QPageLayout::Orientation m_orientation;
     QPageSize m_pageSize;
     QMarginsF m_marginsMm;
-    QList<ReportBand> m_bands;
+    // A deque, so adding a band never moves the ones before it.
+    std::deque<ReportBand> m_bands;
 };

@@ -2,6 +2,7 @@
 #include "checks/CheckCommon.h"
 #include "checks/FiscalCode.h"
 #include "checks/IbanCheck.h"
+#include "checks/Luhn.h"
 #include "checks/VatNumber.h"
 
 #include <QTest>
@@ -177,6 +178,25 @@ private Q_SLOTS:
         QVERIFY(actual.has_value());
         QCOMPARE(*actual, expected);
         QCOMPARE(CheckFiscalCode(code + expected), FiscalCodeOutcome::Valid);
+    }
+
+    // Doubling runs leftwards from the last given digit, whatever the count of digits.
+    void luhnCheckDigit_data()
+    {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("check");
+        QTest::newRow("no digits") << QString() << 0;
+        QTest::newRow("one digit doubled past 9") << u"9"_s << 1;
+        QTest::newRow("two digits") << u"18"_s << 2;
+        QTest::newRow("even count") << u"7992739871"_s << 3;
+        QTest::newRow("odd count, Visa") << u"411111111111111"_s << 1;
+        QTest::newRow("VAT number") << u"1234567058"_s << 7;
+    }
+    void luhnCheckDigit()
+    {
+        QFETCH(QString, digits);
+        QFETCH(int, check);
+        QCOMPARE(LuhnCheckDigit(digits), check);
     }
 
     void vatNumber_data()

@@ -158,6 +158,24 @@ private Q_SLOTS:
         QVERIFY(qAbs(next.first().box.left() - cut.first().box.left()) < 0.5);
     }
 
+    // A break inside a list line prints as a blank and leaves the lines below at their rows.
+    void breakInsideLinePrintsAsBlank()
+    {
+        const QString pdf
+            = render(u"breaks.pdf"_s, u"Riepilogo"_s, { u"PRIMA\nMETA"_s, u"SECONDA\r\nX"_s, u"TERZA"_s });
+        const QList<PdfPage> pages = ReadPdfLayout(pdf);
+        QCOMPARE(pages.size(), 1);
+        const PdfPage &page = pages.first();
+        const QList<PdfLine> first = page.linesContaining(u"PRIMA META"_s);
+        const QList<PdfLine> second = page.linesContaining(u"SECONDA X"_s);
+        const QList<PdfLine> third = page.linesContaining(u"TERZA"_s);
+        QCOMPARE(first.size(), 1);
+        QCOMPARE(second.size(), 1);
+        QCOMPARE(third.size(), 1);
+        QVERIFY(qAbs(second.first().box.top() - first.first().box.top() - ListLinePitch * PointsPerUnit) < 0.5);
+        QVERIFY(qAbs(third.first().box.top() - first.first().box.top() - 2 * ListLinePitch * PointsPerUnit) < 0.5);
+    }
+
     void printThroughDialog_data()
     {
         QTest::addColumn<QString>("target");
