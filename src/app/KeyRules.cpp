@@ -1,7 +1,11 @@
 #include "app/KeyRules.h"
 
+#include "app/TextFunctions.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +77,29 @@ private:
     QWidget *m_next;
 };
 
+class UpperCaseAsTyped : public QObject
+{
+public:
+    explicit UpperCaseAsTyped(QLineEdit *box)
+        : QObject(box)
+        , m_box(box)
+    {
+        box->installEventFilter(this);
+        // textEdited, not textChanged: a card loaded into the box shows as it was stored.
+        connect(box, &QLineEdit::textEdited, this, [this] { ApplyUpperCaseAsTyped(m_box); });
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyRelease)
+            ApplyUpperCaseAsTyped(m_box);
+        return false;
+    }
+
+private:
+    QLineEdit *m_box;
+};
+
 } // namespace
 
 void InstallEnterCycle(const QList<QWidget *> &boxes)
@@ -95,4 +122,23 @@ void InstallYearBoxFilter(QLineEdit *box, QWidget *next)
 {
     box->setMaxLength(4);
     InstallDigitFilter(box, next);
+}
+
+void InstallUpperCaseAsTyped(QLineEdit *box)
+{
+    new UpperCaseAsTyped(box);
+}
+
+void ApplyUpperCaseAsTyped(QLineEdit *box)
+{
+    const QString typed = box->text();
+    const QString normal = TrimUpperAZ(typed);
+    if (normal == typed)
+        return;
+    // The caret keeps its place among the characters that stay.
+    const QString trimmed = TrimText(typed);
+    const qsizetype cutInFront = trimmed.isEmpty() ? typed.size() : typed.indexOf(trimmed);
+    const qsizetype caret = std::clamp<qsizetype>(box->cursorPosition() - cutInFront, 0, normal.size());
+    box->setText(normal);
+    box->setCursorPosition(int(caret));
 }

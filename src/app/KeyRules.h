@@ -1,6 +1,6 @@
 #pragma once
-// The keyboard rules every screen shares: Enter moves along a fixed cycle of boxes, and year
-// and number boxes take digits only.
+// The keyboard rules every screen shares: Enter moves along a fixed cycle of boxes, year and
+// number boxes take digits only, and code boxes upper-case as the operator types.
 
 #include <QList>
 
@@ -16,3 +16,9 @@ void InstallEnterMovesTo(QWidget *box, QWidget *next);
 void InstallDigitFilter(QLineEdit *box, QWidget *next);
 // The digit filter on a box of at most four characters.
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next);
+// Code boxes (fiscal code, IBAN): on every key release and after every edit of the operator (a
+// paste too) the box is trimmed and a to z upper-cased, the caret keeping its place among the
+// characters that stay. Text the program puts in is left as it is until then.
+void InstallUpperCaseAsTyped(QLineEdit *box);
+// The same rule applied to the box once, now.
+void ApplyUpperCaseAsTyped(QLineEdit *box);

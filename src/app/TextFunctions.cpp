@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 QString TrimText(const QString &text)
 {
     qsizetype begin = 0;
@@ -33,6 +35,11 @@ QString LowerAZ(const QString &text)
             c = QChar(c.unicode() + 32);
     }
     return out;
+}
+
+QString TrimUpperAZ(const QString &text)
+{
+    return UpperAZ(TrimText(text));
 }
 
 bool IsAllDigits(const QString &text)
@@ -137,6 +144,16 @@ std::optional<QDate> ParseDate(const QString &text)
 bool IsValidDate(const QString &text)
 {
     return ParseDate(text).has_value();
+}
+
+QString DateText(const QDate &date)
+{
+    return date.toString(u"dd/MM/yyyy"_s);
+}
+
+QString PrintedOnText(const QDate &date)
+{
+    return u"Stampa eseguita in data "_s + DateText(date);
 }
 
 QString LeftText(const QString &text, qsizetype n)

@@ -1,5 +1,5 @@
 #pragma once
-// The text and number rules every screen shares: trimming, a-z casing, date validity,
+// The text and number rules every screen shares: trimming, a-z casing, dates read and written,
 // fixed-width columns and the decimal rounding of amounts.
 
 #include <QDate>
@@ -11,12 +11,18 @@ QString TrimText(const QString &text);
 // Changes only the letters a to z; accented letters and everything else stay.
 QString UpperAZ(const QString &text);
 QString LowerAZ(const QString &text);
+// Trimmed, then a to z upper-cased: what a code box holds as the operator types.
+QString TrimUpperAZ(const QString &text);
 
 bool IsAllDigits(const QString &text);
 bool IsValidDate(const QString &text);
 // The date a text stands for, under the program's dd/mm/yyyy rule; years of one or two
 // digits fall in the hundred years starting 50 years before the clock's current year.
 std::optional<QDate> ParseDate(const QString &text);
+// The date as the program writes it, dd/mm/yyyy: what ParseDate reads back.
+QString DateText(const QDate &date);
+// The stamp of every printed page: "Stampa eseguita in data dd/mm/yyyy".
+QString PrintedOnText(const QDate &date);
 
 QString LeftText(const QString &text, qsizetype n);
 QString RightText(const QString &text, qsizetype n);

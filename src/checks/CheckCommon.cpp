@@ -4,5 +4,5 @@
 
 QString TypedCheckText(const QString &text)
 {
-    return UpperAZ(TrimText(text));
+    return TrimUpperAZ(text);
 }

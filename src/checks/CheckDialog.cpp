@@ -9,7 +9,6 @@
 #include "app/ScreenSettings.h"
 #include "app/TextFunctions.h"
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,10 +110,8 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
     else
         InstallEnterMovesTo(m_box, m_btnControlla);
 
-    if (m_upperCaseAsTyped) {
-        connect(m_box, &QLineEdit::textChanged, this, &CheckDialog::normaliseTyped);
-        m_box->installEventFilter(this);
-    }
+    if (m_upperCaseAsTyped)
+        InstallUpperCaseAsTyped(m_box);
     connect(m_btnControlla, &QPushButton::clicked, this, &CheckDialog::btnControllaClick);
     connect(m_btnChiudi, &QPushButton::clicked, this, &CheckDialog::btnChiudiClick);
 }
@@ -124,6 +121,8 @@ void CheckDialog::setValue(const QString &text)
     // A value handed in whole is judged whole: cut to the box's length it could pass as valid.
     m_box->setMaxLength(std::max(m_box->maxLength(), int(text.size())));
     m_box->setText(text);
+    if (m_upperCaseAsTyped)
+        ApplyUpperCaseAsTyped(m_box);
 }
 
 QString CheckDialog::value() const
@@ -136,28 +135,6 @@ void CheckDialog::showEvent(QShowEvent *event)
     Dialog::showEvent(event);
     if (!event->spontaneous())
         m_box->setFocus(Qt::OtherFocusReason);
-}
-
-bool CheckDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_box && event->type() == QEvent::KeyRelease)
-        normaliseTyped();
-    return Dialog::eventFilter(watched, event);
-}
-
-void CheckDialog::normaliseTyped()
-{
-    const QString typed = m_box->text();
-    const QString normal = TypedCheckText(typed);
-    if (normal == typed)
-        return;
-    // Keep the caret where it was relative to the text, past the blanks that were cut in front.
-    qsizetype cutInFront = 0;
-    while (cutInFront < typed.size() && typed.at(cutInFront).unicode() <= 32)
-        ++cutInFront;
-    const qsizetype caret = std::clamp<qsizetype>(m_box->cursorPosition() - cutInFront, 0, normal.size());
-    m_box->setText(normal);
-    m_box->setCursorPosition(int(caret));
 }
 
 void CheckDialog::btnControllaClick()

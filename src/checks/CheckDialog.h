@@ -48,12 +48,10 @@ protected:
     virtual Verdict check(const QString &text) const = 0;
 
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void btnControllaClick();
     void btnChiudiClick();
-    void normaliseTyped();
 
     bool m_upperCaseAsTyped = false;
     QLabel *m_lblTitolo = nullptr;

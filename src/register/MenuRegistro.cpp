@@ -7,7 +7,6 @@
 #include "app/GradientPanel.h"
 #include "app/KeyRules.h"
 #include "app/Messages.h"
-#include "app/ProgramFolder.h"
 #include "app/ScreenSettings.h"
 #include "app/TextFunctions.h"
 #include "register/Registro.h"
@@ -143,11 +142,7 @@ void TfrmMenuRegistro::btnApriFattureClick()
         m_txtAnnoFatture->setFocus();
         return;
     }
-    const QString year = TrimText(typed);
-    TfrmRegistro *registro = Windows().registro;
-    if (auto *lblFile = registro->findChild<QLabel *>(u"lblFile"_s))
-        lblFile->setText(ProgramFolder() + year + u".vis"_s);
-    registro->setWindowTitle(u" Portavel - Archivio Visite anno "_s + year);
+    Windows().registro->openYear(typed);
     m_lblMemory->setText(modeRegistro);
     close();
 }

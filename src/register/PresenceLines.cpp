@@ -76,7 +76,7 @@ template<typename Card> QString line(PresenceKind kind, const Card &card)
 
 QString PresenceToday()
 {
-    return Clock::today().toString(u"dd/MM/yyyy"_s);
+    return DateText(Clock::today());
 }
 
 QString NameColumn(const QString &cognome, const QString &nome, qsizetype width)

@@ -6,7 +6,6 @@
 #include "app/KeyRules.h"
 #include "app/ListBanner.h"
 #include "app/ListBox.h"
-#include "app/Screen.h"
 #include "app/ScreenSettings.h"
 #include "output/ListReport.h"
 #include "register/Registro.h"
@@ -131,10 +130,8 @@ PresenceList::PresenceList(PresenceKind kind, QWidget *parent)
 
 QString PresenceList::yearFile()
 {
-    const QWidget *editor = Windows().registro;
-    if (!editor)
-        return QString();
-    return TrimmedText(editor->findChild<QLabel *>(u"lblFile"_s));
+    const TfrmRegistro *editor = Windows().registro;
+    return editor ? editor->yearFile() : QString();
 }
 
 void PresenceList::showEvent(QShowEvent *event)

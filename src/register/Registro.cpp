@@ -22,7 +22,6 @@
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +47,12 @@ const QColor LightSteelBlue(176, 196, 222);
 
 QString today()
 {
-    return Clock::today().toString(u"dd/MM/yyyy"_s);
+    return DateText(Clock::today());
+}
+
+QString captionFor(const QString &year)
+{
+    return u" Portavel - Archivio Visite anno "_s + year;
 }
 
 QString currentTime()
@@ -65,6 +69,7 @@ struct Row
     const char16_t *image = nullptr;
     const char16_t *icon = nullptr;
     const char16_t *hint = nullptr;
+    void (TfrmRegistro::*slot)() = nullptr; // nullptr: the feature arrives later
 };
 
 struct Section
@@ -80,40 +85,6 @@ const char16_t *const DateHint = u"Inserisci data corrente.";
 const char16_t *const TimeHint = u"Inserisci ora corrente.";
 const char16_t *const ImportHint = u"Importa dati da Archivio Anagrafico.";
 
-QList<Section> sections()
-{
-    using F = VisitField;
-    return {
-        { u"INGRESSO",
-            {
-                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint },
-                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint },
-                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint },
-            } },
-        { u"VISITATORE",
-            {
-                { F::Cognome, u"Cognome:", Long },
-                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint },
-                { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
-                    u"Controlla codice fiscale." },
-                { F::Motivo, u"Motivo della visita:", Long },
-                { F::Tessera, u"Numero tessera:", Medium },
-                { F::TipoDoc, u"Tipo documento:", Long },
-                { F::NumDoc, u"Numero documento:", Medium },
-                { F::EnteRil, u"Ente di rilascio:", Long },
-                { F::TelCel, u"Cellulare:", Medium },
-                { F::Note, u"Note:", Long },
-            } },
-        { u"USCITA",
-            {
-                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint },
-                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint },
-                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg",
-                    ImportHint },
-            } },
-    };
-}
-
 QString text(const char16_t *s)
 {
     return QString::fromUtf16(s);
@@ -122,8 +93,7 @@ QString text(const char16_t *s)
 } // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : Screen(
-        u"TfrmRegistro"_s, u" Portavel - Archivio Visite anno "_s, Screen::Kind::Maximized, QSize(995, 692), parent)
+    : Screen(u"TfrmRegistro"_s, captionFor(QString()), Screen::Kind::Maximized, QSize(995, 692), parent)
 {
     ApplyScreenSettings();
 
@@ -261,8 +231,40 @@ void TfrmRegistro::buildSections()
     const QFont headerFont(u"Verdana"_s, 11, QFont::Bold);
     QList<QWidget *> cycle;
 
+    using F = VisitField;
+    using R = TfrmRegistro;
+    const QList<Section> sections = {
+        { u"INGRESSO",
+            {
+                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick },
+                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick },
+                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint },
+            } },
+        { u"VISITATORE",
+            {
+                { F::Cognome, u"Cognome:", Long },
+                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint },
+                { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
+                    u"Controlla codice fiscale.", &R::impCodFiscClick },
+                { F::Motivo, u"Motivo della visita:", Long },
+                { F::Tessera, u"Numero tessera:", Medium },
+                { F::TipoDoc, u"Tipo documento:", Long },
+                { F::NumDoc, u"Numero documento:", Medium },
+                { F::EnteRil, u"Ente di rilascio:", Long },
+                { F::TelCel, u"Cellulare:", Medium },
+                { F::Note, u"Note:", Long },
+            } },
+        { u"USCITA",
+            {
+                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick },
+                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick },
+                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg",
+                    ImportHint },
+            } },
+    };
+
     int top = 6;
-    for (const Section &section : sections()) {
+    for (const Section &section : sections) {
         const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
         auto *shape = new GradientPanel(panel(), Qt::white, QColor(226, 235, 246));
         shape->setObjectName(u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)));
@@ -303,6 +305,8 @@ void TfrmRegistro::buildSections()
                 ClickableImage *image
                     = makeImage(shape, text(row.image), text(row.icon), QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
                 m_panInfo->addHint(image, text(row.hint));
+                if (row.slot)
+                    connect(image, &ClickableImage::clicked, this, row.slot);
             }
             y += RowPitch;
         }
@@ -312,17 +316,7 @@ void TfrmRegistro::buildSections()
     for (QLineEdit *edit : m_boxes)
         cycle.append(edit);
     InstallEnterCycle(cycle);
-
-    box(VisitField::CodFisc)->installEventFilter(this);
-
-    const auto connectImage = [this](const QString &name, void (TfrmRegistro::*slot)()) {
-        connect(panel()->findChild<ClickableImage *>(name), &ClickableImage::clicked, this, slot);
-    };
-    connectImage(u"impDataEnt"_s, &TfrmRegistro::impDataEntClick);
-    connectImage(u"impOraEnt"_s, &TfrmRegistro::impOraEntClick);
-    connectImage(u"impDataUsc"_s, &TfrmRegistro::impDataUscClick);
-    connectImage(u"impOraUscita"_s, &TfrmRegistro::impOraUscitaClick);
-    connectImage(u"impCodFisc"_s, &TfrmRegistro::impCodFiscClick);
+    InstallUpperCaseAsTyped(box(VisitField::CodFisc));
 }
 
 void TfrmRegistro::resizeEvent(QResizeEvent *event)
@@ -330,28 +324,6 @@ void TfrmRegistro::resizeEvent(QResizeEvent *event)
     Screen::resizeEvent(event);
     if (m_panInfo)
         m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
-}
-
-bool TfrmRegistro::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == box(VisitField::CodFisc) && event->type() == QEvent::KeyRelease)
-        txtCodFiscKeyUp();
-    return Screen::eventFilter(watched, event);
-}
-
-void TfrmRegistro::txtCodFiscKeyUp()
-{
-    QLineEdit *edit = box(VisitField::CodFisc);
-    const QString typed = edit->text();
-    const QString trimmed = TrimText(typed);
-    const QString fixed = UpperAZ(trimmed);
-    if (fixed == typed)
-        return;
-    // The cursor keeps its place among the characters that stay.
-    const qsizetype lead = trimmed.isEmpty() ? typed.size() : typed.indexOf(trimmed);
-    const int cursor = qBound(0, edit->cursorPosition() - int(lead), int(fixed.size()));
-    edit->setText(fixed);
-    edit->setCursorPosition(cursor);
 }
 
 void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
@@ -367,6 +339,17 @@ TSchedaVisita TfrmRegistro::currentCard() const
     for (const QLineEdit *edit : m_boxes)
         texts.append(edit->text());
     return VisitCardFromTexts(texts);
+}
+
+void TfrmRegistro::openYear(const QString &year)
+{
+    m_lblFile->setText(VisitFilePath(year));
+    setWindowTitle(captionFor(year));
+}
+
+QString TfrmRegistro::yearFile() const
+{
+    return TrimmedText(m_lblFile);
 }
 
 void TfrmRegistro::onShow()
@@ -394,25 +377,34 @@ void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &act
 {
     try {
         VisitFile file;
-        file.OpenVisitFile(TrimmedText(m_lblFile));
+        file.OpenVisitFile(yearFile());
         action(file);
     } catch (const StorageError &) {
         Messages::error(VisitCardTexts::accessFailure(), this);
     }
 }
 
-namespace {
-
-// The position on screen; a label that is not a position fails like the file would.
-int positionOnScreen(const QLabel *label)
+std::optional<int> TfrmRegistro::shownPosition()
 {
-    const std::optional<int> position = VisitPositionFromLabel(label->text());
+    const std::optional<int> position = VisitPositionFromLabel(m_lblPosizione->text());
     if (!position)
-        throw StorageError(u"Position label is not a number: "_s + label->text());
-    return *position;
+        Messages::error(VisitCardTexts::accessFailure(), this);
+    return position;
 }
 
-} // namespace
+void TfrmRegistro::showStep(const std::function<VisitNavigation(int count)> &step)
+{
+    withVisitFile([&](VisitFile &file) {
+        const VisitNavigation next = step(file.VisitCount());
+        if (next.action == VisitNavigation::Action::Load)
+            loadCard(file.ReadVisitAt(next.position), next.position);
+        else if (next.clearsPosition())
+            m_lblPosizione->clear();
+        file.CloseVisitFile();
+        if (next.action == VisitNavigation::Action::EmptyArchive)
+            Messages::information(VisitCardTexts::emptyArchive(), this);
+    });
+}
 
 void TfrmRegistro::btnNuovoClick()
 {
@@ -434,10 +426,12 @@ void TfrmRegistro::btnSalvaClick()
     box(VisitField::DataEnt)->setText(card.DataEnt);
     box(VisitField::DataUsc)->setText(card.DataUsc);
 
+    const std::optional<int> shown = shownPosition();
+    if (!shown)
+        return;
     withVisitFile([&](VisitFile &file) {
-        const int shown = positionOnScreen(m_lblPosizione);
-        if (!TrimmedText(m_lblPosizione).isEmpty()) {
-            file.WriteVisitAt(shown, card);
+        if (*shown > 0) {
+            file.WriteVisitAt(*shown, card);
             file.CloseVisitFile();
             Messages::information(VisitCardTexts::changesSaved(), this);
         } else {
@@ -453,52 +447,24 @@ void TfrmRegistro::btnSalvaClick()
 
 void TfrmRegistro::cmdPrimoClick()
 {
-    withVisitFile([this](VisitFile &file) {
-        const VisitNavigation step = FirstVisitStep(file.VisitCount());
-        if (step.action == VisitNavigation::Action::Load)
-            loadCard(file.ReadVisitAt(step.position), step.position);
-        file.CloseVisitFile();
-        if (step.action == VisitNavigation::Action::EmptyArchive)
-            Messages::information(VisitCardTexts::emptyArchive(), this);
-    });
-}
-
-void TfrmRegistro::cmdUltimoClick()
-{
-    withVisitFile([this](VisitFile &file) {
-        const VisitNavigation step = LastVisitStep(file.VisitCount());
-        if (step.action == VisitNavigation::Action::Load)
-            loadCard(file.ReadVisitAt(step.position), step.position);
-        file.CloseVisitFile();
-        if (step.action == VisitNavigation::Action::EmptyArchive)
-            Messages::information(VisitCardTexts::emptyArchive(), this);
-    });
-}
-
-void TfrmRegistro::cmdAvantiClick()
-{
-    withVisitFile([this](VisitFile &file) {
-        const VisitNavigation step = NextVisitStep(positionOnScreen(m_lblPosizione), file.VisitCount());
-        if (step.action == VisitNavigation::Action::Load)
-            loadCard(file.ReadVisitAt(step.position), step.position);
-        else if (step.action == VisitNavigation::Action::EmptyArchive)
-            m_lblPosizione->clear();
-        file.CloseVisitFile();
-        if (step.action == VisitNavigation::Action::EmptyArchive)
-            Messages::information(VisitCardTexts::emptyArchive(), this);
-    });
+    showStep(&FirstVisitStep);
 }
 
 void TfrmRegistro::cmdIndietroClick()
 {
-    withVisitFile([this](VisitFile &file) {
-        const VisitNavigation step = PreviousVisitStep(positionOnScreen(m_lblPosizione), file.VisitCount());
-        if (step.action == VisitNavigation::Action::Load)
-            loadCard(file.ReadVisitAt(step.position), step.position);
-        file.CloseVisitFile();
-        if (step.action == VisitNavigation::Action::EmptyArchive)
-            Messages::information(VisitCardTexts::emptyArchive(), this);
-    });
+    if (const std::optional<int> shown = shownPosition())
+        showStep([current = *shown](int count) { return PreviousVisitStep(current, count); });
+}
+
+void TfrmRegistro::cmdAvantiClick()
+{
+    if (const std::optional<int> shown = shownPosition())
+        showStep([current = *shown](int count) { return NextVisitStep(current, count); });
+}
+
+void TfrmRegistro::cmdUltimoClick()
+{
+    showStep(&LastVisitStep);
 }
 
 void TfrmRegistro::btnNonUscitiClick()
@@ -522,6 +488,7 @@ void TfrmRegistro::btnUscitiOggiClick()
 void TfrmRegistro::btnStampaClick()
 {
     TfrmStampaVisita dlg(this);
+    dlg.setCard(currentCard());
     dlg.exec();
 }
 

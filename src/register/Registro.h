@@ -3,10 +3,12 @@
 // browsing the file, the presence lists and the receipt.
 
 #include "app/Screen.h"
+#include "register/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class ClickableImage;
 class HintLine;
@@ -27,12 +29,15 @@ public:
     void loadCard(const TSchedaVisita &card, int position);
     // The card the sixteen boxes describe, every field trimmed.
     TSchedaVisita currentCard() const;
+    // Makes the year's visit file the one the editor works on, and names the year in the caption.
+    void openYear(const QString &year);
+    // The open year file (the hidden lblFile, trimmed), read afresh at every use.
+    QString yearFile() const;
 
 protected:
     void onShow() override;
     void onClose() override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
     void btnNuovoClick();
@@ -63,7 +68,11 @@ private:
     void newCard();
     // Runs one file action on the year file; any access failure ends it with the one fixed message.
     void withVisitFile(const std::function<void(VisitFile &file)> &action);
-    void txtCodFiscKeyUp();
+    // The position on screen, 0 for a card not saved yet. A label that is not a position fails the
+    // action as the file would, with the access message, and gives nothing.
+    std::optional<int> shownPosition();
+    // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
+    void showStep(const std::function<VisitNavigation(int count)> &step);
 
     std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
     QLabel *m_lblFile = nullptr;

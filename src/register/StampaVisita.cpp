@@ -3,12 +3,11 @@
 #include "app/ClickableImage.h"
 #include "app/Clock.h"
 #include "app/GradientPanel.h"
-#include "app/Screen.h"
-#include "output/ReportPrinting.h"
 #include "app/Look.h"
+#include "app/TextFunctions.h"
+#include "output/ReportPrinting.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -18,33 +17,30 @@ namespace {
 const QColor LightSteelBlue(176, 196, 222);
 const QColor Gold(255, 215, 0);
 
-struct CardRow
-{
-    QString field;
-    QString caption;
+// The caption of each field's row, in stored order.
+const char16_t *const RowCaptions[TSchedaVisita::FieldCount] = {
+    u"Data ingresso:",
+    u"Ora ingresso:",
+    u"Registrato da:",
+    u"Cognome Visitatore:",
+    u"Nome Visitatore:",
+    u"Codice fiscale:",
+    u"Motivo della visita:",
+    u"Numero tessera:",
+    u"Tipo documento:",
+    u"Numero documento:",
+    u"Ente di rilascio:",
+    u"Cellulare:",
+    u"Note:",
+    u"Data uscita:",
+    u"Ora uscita:",
+    u"Registrato da:",
 };
 
-const QList<CardRow> &cardRows()
+// The name of a field's caption ("lbl") or value ("txt") box in one copy of the card.
+QString rowBoxName(const QString &kind, int field, const QString &suffix)
 {
-    static const QList<CardRow> rows = {
-        { u"DataEnt"_s, u"Data ingresso:"_s },
-        { u"OraEnt"_s, u"Ora ingresso:"_s },
-        { u"OperatoreEnt"_s, u"Registrato da:"_s },
-        { u"Cognome"_s, u"Cognome Visitatore:"_s },
-        { u"Nome"_s, u"Nome Visitatore:"_s },
-        { u"CodFisc"_s, u"Codice fiscale:"_s },
-        { u"Motivo"_s, u"Motivo della visita:"_s },
-        { u"Tessera"_s, u"Numero tessera:"_s },
-        { u"TipoDoc"_s, u"Tipo documento:"_s },
-        { u"NumDoc"_s, u"Numero documento:"_s },
-        { u"EnteRil"_s, u"Ente di rilascio:"_s },
-        { u"TelCel"_s, u"Cellulare:"_s },
-        { u"Note"_s, u"Note:"_s },
-        { u"DataUsc"_s, u"Data uscita:"_s },
-        { u"OraUsc"_s, u"Ora uscita:"_s },
-        { u"OperatoreUsc"_s, u"Registrato da:"_s },
-    };
-    return rows;
+    return kind + TSchedaVisita::layout().name(field) + suffix;
 }
 
 // Where one copy of the card stands on the sheet, in report units.
@@ -79,19 +75,17 @@ void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
 {
     elements.append(strip(u"txtTitolo"_s + copy.suffix, QRectF(3.8, copy.titleTop, 710.6, 21.9), LightSteelBlue, 9,
         u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s));
-    const QList<CardRow> &rows = cardRows();
-    for (qsizetype i = 0; i < rows.size(); ++i) {
+    for (int i = 0; i < TSchedaVisita::FieldCount; ++i) {
         const qreal top = copy.rowsTop + i * RowPitch;
         ReportElement frame
             = ReportElement::textBox(u"shpRiga%1"_s.arg(i + 1) + copy.suffix, QRectF(3.8, top, 710.6, 17.4));
         frame.frame = true;
         elements.append(frame);
-        elements.append(arial(ReportElement::textBox(u"lbl"_s + rows.at(i).field + copy.suffix,
-                                  QRectF(7.6, top + 1.9, 142.9, 13.2), rows.at(i).caption),
+        elements.append(arial(ReportElement::textBox(rowBoxName(u"lbl"_s, i, copy.suffix),
+                                  QRectF(7.6, top + 1.9, 142.9, 13.2), QString::fromUtf16(RowCaptions[i])),
             7));
         elements.append(arial(
-            ReportElement::textBox(u"txt"_s + rows.at(i).field + copy.suffix, QRectF(166.3, top + 1.9, 544.3, 13.2)),
-            7));
+            ReportElement::textBox(rowBoxName(u"txt"_s, i, copy.suffix), QRectF(166.3, top + 1.9, 544.3, 13.2)), 7));
     }
     elements.append(ReportElement::line(
         u"linSeparatore"_s + copy.suffix, QPointF(158.7, copy.rowsTop), QPointF(158.7, copy.rowsTop + 300.9)));
@@ -141,46 +135,19 @@ TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
     connect(m_btnStampa, &QPushButton::clicked, this, &TfrmStampaVisita::btnStampaClick);
 }
 
-const QStringList &TfrmStampaVisita::CardBoxes()
+void TfrmStampaVisita::setCard(const TSchedaVisita &card)
 {
-    static const QStringList boxes = [] {
-        QStringList names;
-        for (const CardRow &row : cardRows())
-            names.append(u"txt"_s + row.field);
-        return names;
-    }();
-    return boxes;
-}
-
-void TfrmStampaVisita::setValues(const QStringList &values)
-{
-    m_values = values;
-}
-
-QStringList TfrmStampaVisita::cardValues() const
-{
-    if (m_values)
-        return *m_values;
-    QStringList values;
-    const QWidget *owner = parentWidget();
-    for (const QString &name : CardBoxes()) {
-        const QLineEdit *box = owner ? owner->findChild<QLineEdit *>(name) : nullptr;
-        values.append(box ? TrimmedText(box) : QString());
-    }
-    return values;
+    m_card = card;
 }
 
 void TfrmStampaVisita::fillReport()
 {
-    const QStringList values = cardValues();
-    const QList<CardRow> &rows = cardRows();
     for (const QString &suffix : { u"_A"_s, u"_B"_s }) {
-        for (qsizetype i = 0; i < rows.size(); ++i)
-            m_repDocumento.setText(u"txt"_s + rows.at(i).field + suffix, i < values.size() ? values.at(i) : QString());
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+            m_repDocumento.setText(rowBoxName(u"txt"_s, i, suffix), m_card.field(i));
     }
     const QDateTime now = Clock::now();
-    m_repDocumento.setText(u"txtCalce"_s,
-        u"Stampa eseguita in data "_s + now.toString(u"dd/MM/yyyy"_s) + u" alle ore "_s + now.toString(u"HH:mm:ss"_s));
+    m_repDocumento.setText(u"txtCalce"_s, PrintedOnText(now.date()) + u" alle ore "_s + now.toString(u"HH:mm:ss"_s));
 }
 
 void TfrmStampaVisita::btnStampaClick()

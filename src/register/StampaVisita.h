@@ -4,9 +4,7 @@
 
 #include "app/Dialog.h"
 #include "output/ReportLayout.h"
-
-#include <QStringList>
-#include <optional>
+#include "storage/TSchedaVisita.h"
 
 class QPushButton;
 
@@ -17,12 +15,8 @@ class TfrmStampaVisita : public Dialog
 public:
     explicit TfrmStampaVisita(QWidget *parent = nullptr);
 
-    // The sixteen boxes of the visit editor, in card order; the receipt reads its values from the
-    // owner's boxes of these names.
-    static const QStringList &CardBoxes();
-
-    // Prints these sixteen values instead of the owner's boxes.
-    void setValues(const QStringList &values);
+    // The card the receipt prints; an empty card until the opener hands one in.
+    void setCard(const TSchedaVisita &card);
 
     // Writes the card's values and the moment of printing into repDocumento.
     void fillReport();
@@ -33,10 +27,8 @@ public Q_SLOTS:
     void btnAnnullaClick();
 
 private:
-    QStringList cardValues() const;
-
     ReportLayout m_repDocumento;
-    std::optional<QStringList> m_values;
+    TSchedaVisita m_card;
     QPushButton *m_btnAnnulla;
     QPushButton *m_btnStampa;
 };

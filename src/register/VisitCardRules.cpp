@@ -149,7 +149,7 @@ TSchedaVisita WithFullDates(const TSchedaVisita &card)
     TSchedaVisita full = card;
     for (QString *date : { &full.DataEnt, &full.DataUsc }) {
         if (const std::optional<QDate> parsed = ParseDate(*date))
-            *date = parsed->toString(u"dd/MM/yyyy"_s);
+            *date = DateText(*parsed);
     }
     return full;
 }

@@ -59,6 +59,10 @@ struct VisitNavigation
     Action action = Action::Stay;
     int position = 0;
 
+    // The position label empties when the file holds no card: the card on screen has no place in
+    // it any more, so the next save inserts it instead of writing where nothing is.
+    bool clearsPosition() const { return action == Action::EmptyArchive; }
+
     bool operator==(const VisitNavigation &) const = default;
 };
 

@@ -1,5 +1,14 @@
 #include "storage/VisitFile.h"
 
+#include "app/ProgramFolder.h"
+
+using namespace Qt::StringLiterals;
+
+QString VisitFilePath(const QString &year)
+{
+    return ProgramFolder() + year + u".vis"_s;
+}
+
 VisitFile::VisitFile()
     : m_file(TSchedaVisita::RecordSize)
 { }

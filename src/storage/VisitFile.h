@@ -13,6 +13,9 @@
 
 using VisitRecordView = RecordView<TSchedaVisita>;
 
+// The visit file of a year: <program folder><year>.vis.
+QString VisitFilePath(const QString &year);
+
 class VisitFile
 {
 public:

@@ -57,6 +57,25 @@ private Q_SLOTS:
             QCOMPARE(ParseDate(text).value(), expected);
     }
 
+    // Dates are written as dd/mm/yyyy, and what is written reads back as the same date.
+    void dateText_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("day and month padded") << QDate(2026, 3, 7) << u"07/03/2026"_s;
+        QTest::newRow("end of year") << QDate(2026, 12, 31) << u"31/12/2026"_s;
+        QTest::newRow("leap day") << QDate(2024, 2, 29) << u"29/02/2024"_s;
+        QTest::newRow("outside the two-digit window") << QDate(1901, 1, 1) << u"01/01/1901"_s;
+    }
+    void dateText()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        QCOMPARE(DateText(date), text);
+        QCOMPARE(ParseDate(DateText(date)).value(), date);
+        QCOMPARE(PrintedOnText(date), u"Stampa eseguita in data "_s + text);
+    }
+
     void windowFollowsClock()
     {
         Clock::setFixed(QDateTime(QDate(2060, 1, 1), QTime(0, 0)));
@@ -102,6 +121,8 @@ private Q_SLOTS:
         QCOMPARE(TrimText(u"\u00a0a\u00a0"_s), u"\u00a0a\u00a0"_s); // only codes up to 32 go
         QCOMPARE(UpperAZ(u"abz àé 1"_s), u"ABZ àé 1"_s);
         QCOMPARE(LowerAZ(u"ABZ ÀÉ"_s), u"abz ÀÉ"_s);
+        QCOMPARE(TrimUpperAZ(u" \tab-1 àz \r\n"_s), u"AB-1 àZ"_s);
+        QCOMPARE(TrimUpperAZ(u"  "_s), QString());
         QCOMPARE(FixedColumn(u"  Rossi "_s, 8), u"Rossi   "_s);
         QCOMPARE(FixedColumn(u"Bartolomeo"_s, 4), u"Bart"_s);
         QCOMPARE(FixedColumn(QString(), 3), u"   "_s);

@@ -3,12 +3,14 @@
 #include "app/ClickableImage.h"
 #include "app/Dialog.h"
 #include "register/Registro.h"
+#include "register/StampaVisita.h"
 #include "storage/TSchedaVisita.h"
 
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -307,6 +309,16 @@ private Q_SLOTS:
         QCOMPARE(box->text(), u"ABC"_s);
     }
 
+    // A paste is an edit of the operator: the same rule applies without waiting for a key.
+    void fiscalCodeUpperCasedAfterPaste()
+    {
+        QLineEdit *box = edit(u"txtCodFisc"_s);
+        QApplication::clipboard()->setText(u"  rss mra85 "_s);
+        box->paste();
+        QCOMPARE(box->text(), u"RSS MRA85"_s);
+        QCOMPARE(box->cursorPosition(), 9);
+    }
+
     // The checks reach the screen with their kind of box and focus target, and nothing is written.
     void refusedSave_data()
     {
@@ -439,6 +451,11 @@ private Q_SLOTS:
         QTest::newRow("empty: next also empties the label") << 0 << u"2"_s << u"cmdAvanti"_s << QString() << 0 << true;
         QTest::newRow("empty: previous") << 0 << QString() << u"cmdIndietro"_s << QString() << 0 << true;
         QTest::newRow("empty: previous on the first") << 0 << u"1"_s << u"cmdIndietro"_s << u"1"_s << 0 << false;
+        // The four arrows agree: a position the emptied file no longer has is not kept.
+        QTest::newRow("empty: previous also empties the label")
+            << 0 << u"3"_s << u"cmdIndietro"_s << QString() << 0 << true;
+        QTest::newRow("empty: first also empties the label") << 0 << u"2"_s << u"cmdPrimo"_s << QString() << 0 << true;
+        QTest::newRow("empty: last also empties the label") << 0 << u"2"_s << u"cmdUltimo"_s << QString() << 0 << true;
         QTest::newRow("one: first") << 1 << QString() << u"cmdPrimo"_s << u"1"_s << 1 << false;
         QTest::newRow("one: next on a new card") << 1 << QString() << u"cmdAvanti"_s << u"1"_s << 1 << false;
         QTest::newRow("one: previous on a new card") << 1 << QString() << u"cmdIndietro"_s << u"1"_s << 1 << false;
@@ -481,6 +498,37 @@ private Q_SLOTS:
             QCOMPARE(m_messages->count(), 0);
         }
         QCOMPARE(fileBytes().size(), 792 * cards); // browsing never writes; a missing file is created empty
+    }
+
+    // The card on screen was saved, then the file emptied (a new year file put in its place): after
+    // any arrow, Salva inserts the card instead of failing on a position the file no longer has.
+    void saveAfterArrowOnEmptiedFileInserts_data()
+    {
+        QTest::addColumn<QString>("arrow");
+        for (const QString &arrow : { u"cmdPrimo"_s, u"cmdIndietro"_s, u"cmdAvanti"_s, u"cmdUltimo"_s })
+            QTest::newRow(qPrintable(arrow)) << arrow;
+    }
+
+    void saveAfterArrowOnEmptiedFileInserts()
+    {
+        QFETCH(QString, arrow);
+        TSchedaVisita card = sampleCard(3);
+        card.DataUsc.clear(); // the visitor is still inside: the card passes the save checks
+        card.OraUsc.clear();
+        writeCards(3);
+        reg()->loadCard(card, 3);
+        writeCards(0);
+
+        click(arrow);
+        QCOMPARE(m_messages->lastText(), EmptyArchive);
+        QCOMPARE(position(), QString());
+
+        click(u"btnSalva"_s);
+        QCOMPARE(m_messages->count(), 2);
+        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
+        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(position(), u"1"_s);
+        QCOMPARE(fileBytes(), card.toBytes());
     }
 
     void loadCardFillsSixteenBoxesAndPosition()
@@ -592,6 +640,36 @@ private Q_SLOTS:
         QTEST(shown, "value");
         QVERIFY(reg()->isVisible());
         QCOMPARE(edit(u"txtCodFisc"_s)->text(), codFisc); // the checks write nothing back
+    }
+
+    // The receipt prints the card on screen, each value trimmed, on both copies.
+    void receiptPrintsTheCardOnScreen()
+    {
+        TSchedaVisita card;
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i) {
+            card.field(i) = u"v%1"_s.arg(i);
+            edit(BoxNames.at(i))->setText(u"\t"_s + card.field(i) + u" "_s);
+        }
+        QStringList printed;
+        WhenModalShown([&](QDialog *dialog) {
+            if (auto *receipt = qobject_cast<TfrmStampaVisita *>(dialog)) {
+                receipt->fillReport();
+                for (const QString &suffix : { u"_A"_s, u"_B"_s }) {
+                    for (const QString &name : BoxNames)
+                        printed.append(receipt->repDocumento().text(name + suffix));
+                }
+                receipt->closeDialog();
+            } else {
+                dialog->reject();
+            }
+        });
+        click(u"btnStampa"_s);
+        QStringList expected;
+        for (int copy = 0; copy < 2; ++copy) {
+            for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+                expected.append(card.field(i));
+        }
+        QCOMPARE(printed, expected);
     }
 };
 

@@ -10,7 +10,6 @@
 #include "register/StampaVisita.h"
 
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,20 +45,26 @@ const QString Foot = u"Stampa eseguita in data 05/03/2024 alle ore 09:41:07"_s;
 // The two copies stand this far apart on the sheet, in report units.
 constexpr qreal CopyDistance = 434.6 - 26.5;
 
-// The visit editor as the receipt sees it: its boxes, a level below the window.
-class Editor : public QWidget
+// The card of these values in stored order; missing values stay empty.
+TSchedaVisita cardOf(const QStringList &values)
+{
+    TSchedaVisita card;
+    for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+        card.field(i) = values.value(i);
+    return card;
+}
+
+// The name of a field's value box in one copy of the receipt.
+QString valueBox(int field, const QString &suffix)
+{
+    return u"txt"_s + TSchedaVisita::layout().name(field) + suffix;
+}
+
+// The window that opens the receipt, standing in for the visit editor.
+class Owner : public QWidget
 {
 public:
-    explicit Editor(const QStringList &values)
-    {
-        auto *panel = new QWidget(this);
-        for (qsizetype i = 0; i < TfrmStampaVisita::CardBoxes().size(); ++i) {
-            auto *box = new QLineEdit(panel);
-            box->setObjectName(TfrmStampaVisita::CardBoxes().at(i));
-            box->setText(values.value(i));
-        }
-        resize(800, 600);
-    }
+    Owner() { resize(800, 600); }
 };
 
 QPushButton *button(QWidget *dialog, const QString &name)
@@ -99,8 +104,8 @@ private Q_SLOTS:
 
     void dialogShape()
     {
-        Editor editor(CardValues);
-        TfrmStampaVisita dialog(&editor);
+        Owner owner;
+        TfrmStampaVisita dialog(&owner);
         QCOMPARE(dialog.objectName(), u"TfrmStampaVisita"_s);
         QCOMPARE(dialog.windowTitle(), u" Stampa scheda corrente"_s);
         QCOMPARE(dialog.size(), QSize(364, 287));
@@ -110,25 +115,22 @@ private Q_SLOTS:
         QCOMPARE(dialog.repDocumento().text(u"txtCalce"_s), u"Data e ora stampa"_s);
     }
 
-    // Every value of the editor, trimmed, on both copies at the same place of each copy.
+    // Every value of the card on both copies at the same place of each copy.
     void bothCopiesCarryTheCard()
     {
-        QStringList padded;
-        for (const QString &value : CardValues)
-            padded.append(u"  "_s + value + u"\t "_s);
-        Editor editor(padded);
-        TfrmStampaVisita dialog(&editor);
+        Owner owner;
+        TfrmStampaVisita dialog(&owner);
+        dialog.setCard(cardOf(CardValues));
         const QList<PdfPage> pages = printCard(dialog, u"card.pdf"_s);
         QCOMPARE(pages.size(), 1);
         const PdfPage &page = pages.first();
         QVERIFY(page.size.height() > page.size.width());
 
-        const QStringList boxes = TfrmStampaVisita::CardBoxes();
         const qreal cuttingLine = (10 * ReportLayout::UnitsPerMm + 385.5) * PointsPerUnit;
         const qreal valueLeft = (10 * ReportLayout::UnitsPerMm + 166.3) * PointsPerUnit;
         for (qsizetype i = 0; i < CardValues.size(); ++i) {
-            QCOMPARE(dialog.repDocumento().text(boxes.at(i) + u"_A"_s), CardValues.at(i));
-            QCOMPARE(dialog.repDocumento().text(boxes.at(i) + u"_B"_s), CardValues.at(i));
+            QCOMPARE(dialog.repDocumento().text(valueBox(int(i), u"_A"_s)), CardValues.at(i));
+            QCOMPARE(dialog.repDocumento().text(valueBox(int(i), u"_B"_s)), CardValues.at(i));
             QList<PdfWord> found = page.wordsEqual(CardValues.at(i));
             QCOMPARE(found.size(), 2);
             std::sort(found.begin(), found.end(),
@@ -163,7 +165,7 @@ private Q_SLOTS:
     void stripsAndCuttingLine()
     {
         TfrmStampaVisita dialog;
-        dialog.setValues(CardValues);
+        dialog.setCard(cardOf(CardValues));
         const QList<PdfPage> pages = printCard(dialog, u"colours.pdf"_s);
         QCOMPARE(pages.size(), 1);
         const QImage image = RenderPdfPage(m_dir.filePath(u"colours.pdf"_s), 0, 96);
@@ -188,7 +190,7 @@ private Q_SLOTS:
         while (values.size() < 16)
             values.append(QString());
         TfrmStampaVisita dialog;
-        dialog.setValues(values);
+        dialog.setCard(cardOf(values));
         const QList<PdfPage> pages = printCard(dialog, u"new.pdf"_s);
         QCOMPARE(pages.size(), 1);
         const PdfPage &page = pages.first();
@@ -208,7 +210,7 @@ private Q_SLOTS:
         QStringList values = CardValues;
         values[12] = note;
         TfrmStampaVisita dialog;
-        dialog.setValues(values);
+        dialog.setCard(cardOf(values));
         const QList<PdfPage> pages = printCard(dialog, u"note.pdf"_s);
         QCOMPARE(pages.size(), 1);
         const PdfPage &page = pages.first();
@@ -227,8 +229,9 @@ private Q_SLOTS:
     {
         MessageRecorder recorder;
         PdfPrinting printing { QString() };
-        Editor editor(CardValues);
-        TfrmStampaVisita dialog(&editor);
+        Owner owner;
+        TfrmStampaVisita dialog(&owner);
+        dialog.setCard(cardOf(CardValues));
         WhenModalShown([](QDialog *d) { button(d, u"btnStampa"_s)->click(); });
         dialog.exec();
         QCOMPARE(printing.dialogs, 1);
@@ -239,8 +242,9 @@ private Q_SLOTS:
     void annullaClosesWithoutPrintDialog()
     {
         PdfPrinting printing(m_dir.filePath(u"never.pdf"_s));
-        Editor editor(CardValues);
-        TfrmStampaVisita dialog(&editor);
+        Owner owner;
+        TfrmStampaVisita dialog(&owner);
+        dialog.setCard(cardOf(CardValues));
         WhenModalShown([](QDialog *d) { button(d, u"btnAnnulla"_s)->click(); });
         dialog.exec();
         QCOMPARE(printing.dialogs, 0);
@@ -252,8 +256,9 @@ private Q_SLOTS:
     {
         MessageRecorder recorder;
         PdfPrinting printing(m_dir.filePath(u"missing/card.pdf"_s));
-        Editor editor(CardValues);
-        TfrmStampaVisita dialog(&editor);
+        Owner owner;
+        TfrmStampaVisita dialog(&owner);
+        dialog.setCard(cardOf(CardValues));
         dialog.show();
         button(&dialog, u"btnStampa"_s)->click();
         QCOMPARE(printing.dialogs, 1);

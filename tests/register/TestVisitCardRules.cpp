@@ -202,22 +202,26 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<VisitNavigation::Action>("action");
         QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("clears"); // the position label empties
 
         using A = VisitNavigation::Action;
-        QTest::newRow("first, empty file") << u"first"_s << 0 << 0 << A::EmptyArchive << 0;
-        QTest::newRow("first") << u"first"_s << 2 << 3 << A::Load << 1;
-        QTest::newRow("last, empty file") << u"last"_s << 0 << 0 << A::EmptyArchive << 0;
-        QTest::newRow("last") << u"last"_s << 0 << 3 << A::Load << 3;
-        QTest::newRow("next, empty file") << u"next"_s << 2 << 0 << A::EmptyArchive << 0;
-        QTest::newRow("next on a new card") << u"next"_s << 0 << 3 << A::Load << 1;
-        QTest::newRow("next") << u"next"_s << 1 << 3 << A::Load << 2;
-        QTest::newRow("next at the last") << u"next"_s << 3 << 3 << A::Stay << 3;
-        QTest::newRow("next, only card shown") << u"next"_s << 1 << 1 << A::Stay << 1;
-        QTest::newRow("previous, empty file") << u"previous"_s << 0 << 0 << A::EmptyArchive << 0;
-        QTest::newRow("previous at the first, empty file") << u"previous"_s << 1 << 0 << A::Stay << 1;
-        QTest::newRow("previous on a new card") << u"previous"_s << 0 << 3 << A::Load << 1;
-        QTest::newRow("previous") << u"previous"_s << 3 << 3 << A::Load << 2;
-        QTest::newRow("previous at the first") << u"previous"_s << 1 << 3 << A::Stay << 1;
+        QTest::newRow("first, empty file") << u"first"_s << 0 << 0 << A::EmptyArchive << 0 << true;
+        QTest::newRow("first") << u"first"_s << 2 << 3 << A::Load << 1 << false;
+        QTest::newRow("last, empty file") << u"last"_s << 0 << 0 << A::EmptyArchive << 0 << true;
+        QTest::newRow("last") << u"last"_s << 0 << 3 << A::Load << 3 << false;
+        QTest::newRow("next, empty file") << u"next"_s << 2 << 0 << A::EmptyArchive << 0 << true;
+        QTest::newRow("next on a new card") << u"next"_s << 0 << 3 << A::Load << 1 << false;
+        QTest::newRow("next") << u"next"_s << 1 << 3 << A::Load << 2 << false;
+        QTest::newRow("next at the last") << u"next"_s << 3 << 3 << A::Stay << 3 << false;
+        QTest::newRow("next, only card shown") << u"next"_s << 1 << 1 << A::Stay << 1 << false;
+        QTest::newRow("previous, empty file") << u"previous"_s << 0 << 0 << A::EmptyArchive << 0 << true;
+        // The card on screen was removed with the file's other cards: the label must not keep its place.
+        QTest::newRow("previous, file emptied under the card shown")
+            << u"previous"_s << 3 << 0 << A::EmptyArchive << 0 << true;
+        QTest::newRow("previous at the first, empty file") << u"previous"_s << 1 << 0 << A::Stay << 1 << false;
+        QTest::newRow("previous on a new card") << u"previous"_s << 0 << 3 << A::Load << 1 << false;
+        QTest::newRow("previous") << u"previous"_s << 3 << 3 << A::Load << 2 << false;
+        QTest::newRow("previous at the first") << u"previous"_s << 1 << 3 << A::Stay << 1 << false;
     }
 
     void arrows()
@@ -237,6 +241,7 @@ private Q_SLOTS:
         QTEST(step.action, "action");
         if (step.action != VisitNavigation::Action::EmptyArchive)
             QTEST(step.position, "position");
+        QTEST(step.clearsPosition(), "clears");
     }
 };
 
