@@ -20,10 +20,7 @@ bool FindInList::lineMatches(const QString &line, const QString &loweredKey)
     for (qsizetype start = 0; start + n <= line.size(); ++start) {
         qsizetype i = 0;
         while (i < n) {
-            char16_t c = text[start + i].unicode();
-            if (c >= u'A' && c <= u'Z')
-                c = char16_t(c + 32);
-            if (c != key[i].unicode())
+            if (LowerAZChar(text[start + i].unicode()) != key[i].unicode())
                 break;
             ++i;
         }

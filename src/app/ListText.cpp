@@ -6,15 +6,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-inline char16_t foldAZ(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
-}
-
-} // namespace
-
 int CompareListText(QStringView a, QStringView b)
 {
     const qsizetype n = std::min(a.size(), b.size());
@@ -23,8 +14,8 @@ int CompareListText(QStringView a, QStringView b)
     for (qsizetype i = 0; i < n; ++i) {
         if (pa[i] == pb[i])
             continue;
-        const char16_t ca = foldAZ(pa[i].unicode());
-        const char16_t cb = foldAZ(pb[i].unicode());
+        const char16_t ca = UpperAZChar(pa[i].unicode());
+        const char16_t cb = UpperAZChar(pb[i].unicode());
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }

@@ -20,20 +20,16 @@ QString TrimText(const QString &text)
 QString UpperAZ(const QString &text)
 {
     QString out = text;
-    for (QChar &c : out) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - 32);
-    }
+    for (QChar &c : out)
+        c = QChar(UpperAZChar(c.unicode()));
     return out;
 }
 
 QString LowerAZ(const QString &text)
 {
     QString out = text;
-    for (QChar &c : out) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + 32);
-    }
+    for (QChar &c : out)
+        c = QChar(LowerAZChar(c.unicode()));
     return out;
 }
 

@@ -11,6 +11,15 @@ QString TrimText(const QString &text);
 // Changes only the letters a to z; accented letters and everything else stay.
 QString UpperAZ(const QString &text);
 QString LowerAZ(const QString &text);
+// The same rule for one character, for loops that must not copy their text.
+constexpr char16_t UpperAZChar(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
+}
+constexpr char16_t LowerAZChar(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
 // Trimmed, then a to z upper-cased: what a code box holds as the operator types.
 QString TrimUpperAZ(const QString &text);
 
