@@ -1,4 +1,4 @@
-#include "../output/PdfLayout.h"
+#include "PdfLayout.h"
 
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
