@@ -1,7 +1,7 @@
 // Renders the printed list of 20,000 and 100,000 lines into a PDF in a temporary folder and prints
 // how long building the layout and painting every page take, with the page count. Prints figures only.
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "output/ListReport.h"
 
 #include <QElapsedTimer>

@@ -3,15 +3,14 @@
 // and find the card behind a line again (at its listed position, and by the whole-file fallback).
 // Prints figures only.
 
-#include "app/AppWindows.h"
-#include "app/Clock.h"
-#include "app/ListBox.h"
-#include "app/ListText.h"
-#include "app/ProgramFolder.h"
+#include "base/Clock.h"
+#include "base/ListText.h"
+#include "base/ProgramFolder.h"
 #include "register/NonUsciti.h"
 #include "register/PresenceLines.h"
 #include "register/Registro.h"
 #include "storage/TSchedaVisita.h"
+#include "widgets/ListBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -133,10 +132,9 @@ int main(int argc, char **argv)
         report("Trova over every line, no match", timer.restart());
     }
 
-    CreateAppWindows();
-    Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(yearFile);
     {
-        TfrmNonUsciti dlg(Windows().registro);
+        TfrmNonUsciti dlg;
+        dlg.setYearFile(yearFile);
         timer.restart();
         dlg.show();
         QApplication::processEvents();
@@ -159,7 +157,6 @@ int main(int argc, char **argv)
         report("double-click, stale position: scan the whole file", timer.restart());
         std::printf("  %-52s %7d\n", "card found at position", again ? again->position : 0);
     }
-    DestroyAppWindows();
     SetProgramFolder(QString());
     return 0;
 }

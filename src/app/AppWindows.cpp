@@ -1,12 +1,12 @@
 #include "app/AppWindows.h"
 
-#include "app/ScreenSettings.h"
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
 #include "app/Guida.h"
 #include "app/Info.h"
 #include "app/Password.h"
 #include "app/Splash.h"
+#include "base/ScreenSettings.h"
 #include "checks/Carta.h"
 #include "checks/CodFisc.h"
 #include "checks/Iban.h"
@@ -67,6 +67,14 @@ AppWindows &CreateAppWindows()
     w.statistiche = new TfrmStatistiche;
     w.menuRiepilogo = new TfrmMenuRiepilogo;
     w.riepilogo = new TfrmRiepilogo;
+    Screen::registerAs(ScreenId::Password, w.password);
+    Screen::registerAs(ScreenId::CambiaPassword, w.cambiaPassword);
+    Screen::registerAs(ScreenId::Avvio, w.avvio);
+    Screen::registerAs(ScreenId::Anagrafica, w.anagrafica);
+    Screen::registerAs(ScreenId::MenuRegistro, w.menuRegistro);
+    Screen::registerAs(ScreenId::Registro, w.registro);
+    Screen::registerAs(ScreenId::Statistiche, w.statistiche);
+    Screen::registerAs(ScreenId::MenuRiepilogo, w.menuRiepilogo);
     return w;
 }
 

@@ -1,12 +1,12 @@
 #include "app/Avvio.h"
 
 #include "app/AppWindows.h"
-#include "app/ClickableImage.h"
-#include "app/GradientPanel.h"
-#include "app/TMisc.h"
 #include "register/MenuRegistro.h"
 #include "registry/Anagrafica.h"
 #include "summaries/MenuRiepilogo.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/TMisc.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 // TfrmAvvio: the start menu. Three tiles lead to the registry, the visit register and the
 // summaries; closing it ends the program.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class ClickableImage;
 

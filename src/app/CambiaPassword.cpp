@@ -1,12 +1,12 @@
 #include "app/CambiaPassword.h"
 
 #include "app/AppWindows.h"
-#include "app/Crypt.h"
-#include "app/KeyRules.h"
-#include "app/Messages.h"
 #include "app/Password.h"
-#include "app/PasswordStore.h"
-#include "app/Look.h"
+#include "base/Crypt.h"
+#include "base/PasswordStore.h"
+#include "widgets/KeyRules.h"
+#include "widgets/Look.h"
+#include "widgets/Messages.h"
 
 #include <QEvent>
 #include <QLabel>

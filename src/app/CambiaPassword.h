@@ -2,7 +2,7 @@
 // TfrmCambiaPassword: changes the installation's password, after checking the old one and a
 // confirmation of the new one. Closing it always leads back to the login screen.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class QLabel;
 class QLineEdit;

@@ -3,13 +3,13 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
-#include "app/ClickableImage.h"
-#include "app/Crypt.h"
-#include "app/FocusFrame.h"
-#include "app/GradientPanel.h"
-#include "app/Messages.h"
-#include "app/PasswordStore.h"
-#include "app/Look.h"
+#include "base/Crypt.h"
+#include "base/PasswordStore.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/Look.h"
+#include "widgets/Messages.h"
 
 #include <QApplication>
 #include <QKeyEvent>

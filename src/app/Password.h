@@ -2,7 +2,7 @@
 // TfrmPassword: the login screen and main window. The operator types the installation's password
 // to reach the start menu, or goes on to change it.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,6 +1,6 @@
 #include "checks/CardNumber.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 #include "checks/Luhn.h"
 
 using namespace Qt::StringLiterals;

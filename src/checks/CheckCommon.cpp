@@ -1,6 +1,6 @@
 #include "checks/CheckCommon.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 QString TypedCheckText(const QString &text)
 {

@@ -1,13 +1,13 @@
 #include "checks/CheckDialog.h"
 
-#include "app/ClickableImage.h"
-#include "app/GradientPanel.h"
-#include "app/KeyRules.h"
-#include "app/ListBanner.h"
-#include "app/Look.h"
-#include "app/Messages.h"
-#include "app/ScreenSettings.h"
-#include "app/TextFunctions.h"
+#include "base/ScreenSettings.h"
+#include "base/TextFunctions.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/KeyRules.h"
+#include "widgets/ListBanner.h"
+#include "widgets/Look.h"
+#include "widgets/Messages.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // The shared shape of the validator dialogs: an instruction, one value box, Controlla and Chiudi.
 // Each validator names its box, its typing rules and what its check tells.
 
-#include "app/Dialog.h"
 #include "checks/CheckCommon.h"
+#include "widgets/Dialog.h"
 
 #include <optional>
 

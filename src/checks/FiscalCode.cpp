@@ -1,6 +1,6 @@
 #include "checks/FiscalCode.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 #include <iterator>
 

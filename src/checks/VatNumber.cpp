@@ -1,6 +1,6 @@
 #include "checks/VatNumber.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 #include "checks/Luhn.h"
 
 #include <iterator>

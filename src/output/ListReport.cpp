@@ -1,7 +1,7 @@
 #include "output/ListReport.h"
 
-#include "app/Clock.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
 
 using namespace Qt::StringLiterals;

@@ -1,8 +1,8 @@
 #include "output/ReportPrinting.h"
 
-#include "app/Messages.h"
-#include "app/PrintService.h"
 #include "output/ReportLayout.h"
+#include "widgets/Messages.h"
+#include "widgets/PrintService.h"
 
 #include <QPrinter>
 

@@ -1,16 +1,13 @@
 #include "register/MenuRegistro.h"
 
-#include "app/AppWindows.h"
-#include "app/Avvio.h"
-#include "app/ClickableImage.h"
-#include "app/Clock.h"
-#include "app/GradientPanel.h"
-#include "app/KeyRules.h"
-#include "app/Messages.h"
-#include "app/ScreenSettings.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/ScreenSettings.h"
+#include "base/TextFunctions.h"
 #include "register/Registro.h"
-#include "summaries/Statistiche.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/KeyRules.h"
+#include "widgets/Messages.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -142,7 +139,8 @@ void TfrmMenuRegistro::btnApriFattureClick()
         m_txtAnnoFatture->setFocus();
         return;
     }
-    Windows().registro->openYear(typed);
+    if (auto *editor = qobject_cast<TfrmRegistro *>(Screen::of(ScreenId::Registro)))
+        editor->openYear(typed);
     m_lblMemory->setText(modeRegistro);
     close();
 }
@@ -157,11 +155,11 @@ Screen *TfrmMenuRegistro::nextScreen() const
 {
     const QString mode = TrimmedText(m_lblMemory);
     if (mode == modeAvvio)
-        return Windows().avvio;
+        return Screen::of(ScreenId::Avvio);
     if (mode == modeRegistro)
-        return Windows().registro;
+        return Screen::of(ScreenId::Registro);
     if (mode == modeStatistiche)
-        return Windows().statistiche;
+        return Screen::of(ScreenId::Statistiche);
     return nullptr;
 }
 

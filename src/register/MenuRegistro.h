@@ -3,7 +3,7 @@
 // file the editor works on, or opens the monthly statistics; the mode word in lblMemory decides
 // where closing the screen leads.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,8 +1,8 @@
 #include "register/PresenceLines.h"
 
-#include "app/Clock.h"
-#include "app/ListText.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/ListText.h"
+#include "base/TextFunctions.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 

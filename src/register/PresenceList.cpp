@@ -1,16 +1,14 @@
 #include "register/PresenceList.h"
 
-#include "app/AppWindows.h"
-#include "app/ClickableImage.h"
-#include "app/GradientPanel.h"
-#include "app/KeyRules.h"
-#include "app/ListBanner.h"
-#include "app/ListBox.h"
-#include "app/ScreenSettings.h"
+#include "base/ScreenSettings.h"
 #include "output/ListReport.h"
-#include "register/Registro.h"
 #include "storage/StorageError.h"
-#include "app/Look.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/KeyRules.h"
+#include "widgets/ListBanner.h"
+#include "widgets/ListBox.h"
+#include "widgets/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -128,12 +126,6 @@ PresenceList::PresenceList(PresenceKind kind, QWidget *parent)
     connect(m_btnChiudi, &QPushButton::clicked, this, &PresenceList::btnChiudiClick);
 }
 
-QString PresenceList::yearFile()
-{
-    const TfrmRegistro *editor = Windows().registro;
-    return editor ? editor->yearFile() : QString();
-}
-
 void PresenceList::showEvent(QShowEvent *event)
 {
     Dialog::showEvent(event);
@@ -151,7 +143,7 @@ void PresenceList::formShow()
 {
     m_lstRecords->resetFind();
     m_txtTrova->clear();
-    const PresenceLines read = ReadPresenceLines(m_kind, yearFile(), PresenceToday());
+    const PresenceLines read = ReadPresenceLines(m_kind, m_yearFile, PresenceToday());
     m_lstRecords->setLines(read.lines, read.positions);
     m_txtTrova->setFocus(Qt::OtherFocusReason);
 }
@@ -163,18 +155,14 @@ void PresenceList::btnTrovaClick()
 
 void PresenceList::lstRecordsDblClick()
 {
-    // The editor gets the whole chosen card at once, or nothing: a failure half-way through the
+    // The opener gets the whole chosen card at once, or nothing: a failure half-way through the
     // file must not leave it showing a mix of two cards.
     try {
-        const int row = m_lstRecords->selectedRow();
-        if (row >= 0) {
-            const std::optional<PresenceCard> found
-                = FindPresenceCard(m_kind, yearFile(), m_lstRecords->selectedText(), m_lstRecords->selectedTag());
-            if (found && Windows().registro)
-                Windows().registro->loadCard(found->card, found->position);
-        }
+        if (m_lstRecords->selectedRow() >= 0)
+            m_chosen = FindPresenceCard(m_kind, m_yearFile, m_lstRecords->selectedText(), m_lstRecords->selectedTag());
     } catch (const StorageError &) {
-        // The screen closes without a message; the editor keeps the card it had.
+        // The screen closes without a message; the opener keeps the card it had.
+        m_chosen.reset();
     }
     closeDialog(QDialog::Accepted);
 }

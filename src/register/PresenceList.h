@@ -1,10 +1,13 @@
 #pragma once
-// The presence list screen of the visit register: lists the cards of the open year file that one
-// selection rule picks, finds a line by a word, prints the list and hands a double-clicked card
-// to the visit card editor. TfrmNonUsciti, TfrmEntratiOggi and TfrmUscitiOggi are its three uses.
+// The presence list screen of the visit register: lists the cards of the year file it is given
+// that one selection rule picks, finds a line by a word, prints the list and returns a
+// double-clicked card to its opener. TfrmNonUsciti, TfrmEntratiOggi and TfrmUscitiOggi are its
+// three uses.
 
-#include "app/Dialog.h"
 #include "register/PresenceLines.h"
+#include "widgets/Dialog.h"
+
+#include <optional>
 
 class ListBox;
 class QLineEdit;
@@ -18,8 +21,10 @@ public:
     PresenceList(PresenceKind kind, QWidget *parent);
 
     PresenceKind kind() const { return m_kind; }
-    // The editor's open year file, read afresh at every use.
-    static QString yearFile();
+    // The year file to list; set before the list is shown.
+    void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
+    // The card behind the double-clicked line, once the list has closed on it; nothing otherwise.
+    const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -33,6 +38,8 @@ private:
     void btnChiudiClick();
 
     const PresenceKind m_kind;
+    QString m_yearFile;
+    std::optional<PresenceCard> m_chosen;
     QLineEdit *m_txtTrova;
     QPushButton *m_btnTrova;
     ListBox *m_lstRecords;

@@ -1,16 +1,8 @@
 #include "register/Registro.h"
 
-#include "app/AppWindows.h"
-#include "app/Avvio.h"
-#include "app/ClickableImage.h"
-#include "app/Clock.h"
-#include "app/FocusFrame.h"
-#include "app/GradientPanel.h"
-#include "app/HintLine.h"
-#include "app/KeyRules.h"
-#include "app/Messages.h"
-#include "app/ScreenSettings.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/ScreenSettings.h"
+#include "base/TextFunctions.h"
 #include "checks/CodFisc.h"
 #include "checks/FiscalCode.h"
 #include "checks/PartitaIva.h"
@@ -21,6 +13,12 @@
 #include "register/VisitCardRules.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/HintLine.h"
+#include "widgets/KeyRules.h"
+#include "widgets/Messages.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -359,8 +357,8 @@ void TfrmRegistro::onShow()
 
 void TfrmRegistro::onClose()
 {
-    if (Windows().avvio)
-        switchTo(Windows().avvio);
+    if (Screen *avvio = Screen::of(ScreenId::Avvio))
+        switchTo(avvio);
 }
 
 void TfrmRegistro::newCard()
@@ -467,22 +465,30 @@ void TfrmRegistro::cmdUltimoClick()
     showStep(&LastVisitStep);
 }
 
+void TfrmRegistro::showPresenceList(PresenceList &list)
+{
+    list.setYearFile(yearFile());
+    list.exec();
+    if (const auto &chosen = list.chosenCard())
+        loadCard(chosen->card, chosen->position);
+}
+
 void TfrmRegistro::btnNonUscitiClick()
 {
     TfrmNonUsciti dlg(this);
-    dlg.exec();
+    showPresenceList(dlg);
 }
 
 void TfrmRegistro::btnEntratiOggiClick()
 {
     TfrmEntratiOggi dlg(this);
-    dlg.exec();
+    showPresenceList(dlg);
 }
 
 void TfrmRegistro::btnUscitiOggiClick()
 {
     TfrmUscitiOggi dlg(this);
-    dlg.exec();
+    showPresenceList(dlg);
 }
 
 void TfrmRegistro::btnStampaClick()

@@ -2,9 +2,9 @@
 // TfrmRegistro: the visit card editor, one card of the open year file at a time: new card, save,
 // browsing the file, the presence lists and the receipt.
 
-#include "app/Screen.h"
 #include "register/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
+#include "widgets/Screen.h"
 
 #include <array>
 #include <functional>
@@ -14,6 +14,7 @@ class ClickableImage;
 class HintLine;
 class QLabel;
 class QLineEdit;
+class PresenceList;
 class QPushButton;
 class VisitFile;
 
@@ -66,6 +67,8 @@ private:
 
     QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }
     void newCard();
+    // Opens a presence list on the open year file and loads the card chosen in it, if any.
+    void showPresenceList(PresenceList &list);
     // Runs one file action on the year file; any access failure ends it with the one fixed message.
     void withVisitFile(const std::function<void(VisitFile &file)> &action);
     // The position on screen, 0 for a card not saved yet. A label that is not a position fails the

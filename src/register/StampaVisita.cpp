@@ -1,11 +1,11 @@
 #include "register/StampaVisita.h"
 
-#include "app/ClickableImage.h"
-#include "app/Clock.h"
-#include "app/GradientPanel.h"
-#include "app/Look.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/Look.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // TfrmStampaVisita: prints the visit card on screen as a receipt, the same card twice on one A4
 // sheet (a copy for the visitor above the cutting line, one for the institution below it).
 
-#include "app/Dialog.h"
 #include "output/ReportLayout.h"
 #include "storage/TSchedaVisita.h"
+#include "widgets/Dialog.h"
 
 class QPushButton;
 

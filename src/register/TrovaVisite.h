@@ -1,7 +1,7 @@
 #pragma once
 // TfrmTrovaVisite: its content arrives with its own feature; for now caption and size only.
 
-#include "app/Dialog.h"
+#include "widgets/Dialog.h"
 
 class TfrmTrovaVisite : public Dialog
 {

@@ -1,6 +1,6 @@
 #include "register/VisitCardRules.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,9 +1,7 @@
 #include "registry/Anagrafica.h"
 
-#include "app/AppWindows.h"
-#include "app/Avvio.h"
-#include "app/ClickableImage.h"
-#include "app/Look.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/Look.h"
 
 using namespace Qt::StringLiterals;
 
@@ -17,5 +15,5 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
 
 void TfrmAnagrafica::onClose()
 {
-    switchTo(Windows().avvio);
+    switchTo(Screen::of(ScreenId::Avvio));
 }

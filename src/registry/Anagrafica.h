@@ -1,7 +1,7 @@
 #pragma once
 // TfrmAnagrafica: the client registry screen. For now its title and the way back to the start menu.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class TfrmAnagrafica : public Screen
 {

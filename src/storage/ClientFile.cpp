@@ -1,6 +1,6 @@
 #include "storage/ClientFile.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 

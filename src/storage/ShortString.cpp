@@ -1,6 +1,6 @@
 #include "storage/ShortString.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 #include "storage/Windows1252.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "storage/VisitFile.h"
 
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 
 using namespace Qt::StringLiterals;
 

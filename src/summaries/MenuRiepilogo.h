@@ -1,7 +1,7 @@
 #pragma once
 // TfrmMenuRiepilogo: the summary criteria. For now its title and the way back to the start menu.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class TfrmMenuRiepilogo : public Screen
 {

@@ -1,7 +1,7 @@
 #pragma once
 // TfrmStatistiche: the monthly visit chart. For now its title and the way back to the start menu.
 
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
 class TfrmStatistiche : public Screen
 {

@@ -1,5 +1,5 @@
-#include "app/Crypt.h"
-#include "app/PasswordStore.h"
+#include "base/Crypt.h"
+#include "base/PasswordStore.h"
 
 #include "FileSizeLimit.h"
 #include "TestHelpers.h"

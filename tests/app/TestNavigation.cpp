@@ -3,10 +3,10 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
-#include "app/Dialog.h"
 #include "app/Password.h"
-#include "app/Screen.h"
-#include "app/TMisc.h"
+#include "widgets/Dialog.h"
+#include "widgets/Screen.h"
+#include "widgets/TMisc.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,12 +1,12 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
-#include "app/Crypt.h"
 #include "app/Password.h"
-#include "app/PasswordStore.h"
+#include "base/Crypt.h"
+#include "base/PasswordStore.h"
 
-#include "MessageRecorder.h"
 #include "FileSizeLimit.h"
+#include "MessageRecorder.h"
 #include "TestHelpers.h"
 
 #include <QApplication>

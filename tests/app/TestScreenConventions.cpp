@@ -1,7 +1,7 @@
-#include "app/ClickableImage.h"
-#include "app/FocusFrame.h"
-#include "app/HintLine.h"
-#include "app/KeyRules.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/HintLine.h"
+#include "widgets/KeyRules.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

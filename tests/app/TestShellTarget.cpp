@@ -1,5 +1,5 @@
-#include "app/ShellTarget.h"
-#include "app/TMisc.h"
+#include "base/ShellTarget.h"
+#include "widgets/TMisc.h"
 
 #include <QDesktopServices>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "app/Clock.h"
-#include "app/TextFunctions.h"
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
 
 #include <QTest>
 

@@ -4,7 +4,7 @@
 #include "TestHelpers.h"
 #include "TestPrinting.h"
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 #include "output/ListReport.h"
 #include "output/ReportPrinting.h"
 

@@ -1,6 +1,6 @@
-#include "app/Clock.h"
-#include "app/FindInList.h"
-#include "app/ListText.h"
+#include "base/Clock.h"
+#include "base/FindInList.h"
+#include "base/ListText.h"
 #include "register/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
 

@@ -3,13 +3,13 @@
 #include "TestPrinting.h"
 
 #include "app/AppWindows.h"
-#include "app/ListBox.h"
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 #include "register/EntratiOggi.h"
 #include "register/NonUsciti.h"
 #include "register/Registro.h"
 #include "register/UscitiOggi.h"
 #include "storage/VisitFile.h"
+#include "widgets/ListBox.h"
 
 #include <QDir>
 #include <QLabel>
@@ -82,8 +82,23 @@ private:
             dlg = std::make_unique<TfrmUscitiOggi>(Windows().registro);
             break;
         }
+        dlg->setYearFile(m_yearFile);
         dlg->show();
         return dlg;
+    }
+
+    // Opens the list of `kind` from the editor's button, as the operator does, and runs `action` on
+    // it while it is shown; returns once the list has closed and the editor has taken its card.
+    void throughTheEditor(PresenceKind kind, const std::function<void(PresenceList *)> &action)
+    {
+        const char16_t *buttons[] = { u"btnNonUsciti", u"btnEntratiOggi", u"btnUscitiOggi" };
+        bool ran = false;
+        WhenModalShown([&](QDialog *dlg) {
+            ran = true;
+            action(qobject_cast<PresenceList *>(dlg));
+        });
+        Windows().registro->findChild<QPushButton *>(QString::fromUtf16(buttons[int(kind)]))->click();
+        QVERIFY(ran);
     }
     static ListBox *list(QWidget *dlg) { return dlg->findChild<ListBox *>(u"lstRecords"_s); }
 
@@ -227,13 +242,14 @@ private Q_SLOTS:
                 visit(u"Rossi"_s, u"Mario"_s, u"05/03/2024"_s, u"09:00"_s, u"05/03/2024"_s, u"10:00"_s, u"sesto"_s));
             file.CloseVisitFile();
         }
-        auto dlg = open(PresenceKind::NonUsciti);
-        ListBox *box = list(dlg.get());
-        QCOMPARE(box->count(), 3);
-        QCOMPARE(box->lines().at(1), box->lines().at(2));
-        doubleClickRow(box, row);
-        QVERIFY(!dlg->isVisible());
-        QCOMPARE(box->count(), 0);
+        throughTheEditor(PresenceKind::NonUsciti, [&](PresenceList *dlg) {
+            ListBox *box = list(dlg);
+            QCOMPARE(box->count(), 3);
+            QCOMPARE(box->lines().at(1), box->lines().at(2));
+            doubleClickRow(box, row);
+            QVERIFY(!dlg->isVisible());
+            QCOMPARE(box->count(), 0);
+        });
 
         const QStringList state = editorState();
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), note);
@@ -266,21 +282,22 @@ private Q_SLOTS:
 
         Windows().registro->loadCard(
             visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
-        auto dlg = open(PresenceKind::NonUsciti);
-        ListBox *box = list(dlg.get());
-        box->selectRow(2);
-        QCOMPARE(box->selectedTag(), 3);
+        throughTheEditor(PresenceKind::NonUsciti, [&](PresenceList *dlg) {
+            ListBox *box = list(dlg);
+            box->selectRow(2);
+            QCOMPARE(box->selectedTag(), 3);
 
-        VisitFile file;
-        file.OpenVisitFile(m_yearFile);
-        for (const int p : overwritten)
-            file.WriteVisitAt(p, visit(u"Neri"_s, u"Paola"_s, u"05/03/2024"_s, u"09:00"_s, {}, {}, u"altro"_s));
-        file.CloseVisitFile();
-        if (keptCards >= 0)
-            QVERIFY(QFile::resize(m_yearFile, qint64(keptCards) * TSchedaVisita::RecordSize));
+            VisitFile file;
+            file.OpenVisitFile(m_yearFile);
+            for (const int p : overwritten)
+                file.WriteVisitAt(p, visit(u"Neri"_s, u"Paola"_s, u"05/03/2024"_s, u"09:00"_s, {}, {}, u"altro"_s));
+            file.CloseVisitFile();
+            if (keptCards >= 0)
+                QVERIFY(QFile::resize(m_yearFile, qint64(keptCards) * TSchedaVisita::RecordSize));
 
-        Q_EMIT box->lineDoubleClicked();
-        QVERIFY(!dlg->isVisible());
+            Q_EMIT box->lineDoubleClicked();
+            QVERIFY(!dlg->isVisible());
+        });
         QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), note);
         QCOMPARE(editorState().last(), position);
     }
@@ -319,19 +336,20 @@ private Q_SLOTS:
         const QStringList before = editorState();
         MessageRecorder recorder;
 
-        auto dlg = open(PresenceKind::NonUsciti);
-        ListBox *box = list(dlg.get());
-        QCOMPARE(box->count(), 3);
-        if (select)
-            box->selectRow(2);
-        if (breakFile) {
-            // Between the listing and the double-click the year file turns into something unreadable.
-            QVERIFY(QFile::remove(m_yearFile));
-            QVERIFY(QDir().mkdir(m_yearFile));
-        }
-        Q_EMIT box->lineDoubleClicked();
+        throughTheEditor(PresenceKind::NonUsciti, [&](PresenceList *dlg) {
+            ListBox *box = list(dlg);
+            QCOMPARE(box->count(), 3);
+            if (select)
+                box->selectRow(2);
+            if (breakFile) {
+                // Between the listing and the double-click the year file turns into something unreadable.
+                QVERIFY(QFile::remove(m_yearFile));
+                QVERIFY(QDir().mkdir(m_yearFile));
+            }
+            Q_EMIT box->lineDoubleClicked();
+            QVERIFY(!dlg->isVisible());
+        });
 
-        QVERIFY(!dlg->isVisible());
         QCOMPARE(editorState(), before);
         QCOMPARE(recorder.count(), 0);
     }

@@ -1,10 +1,10 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
-#include "app/ClickableImage.h"
-#include "app/Dialog.h"
 #include "register/Registro.h"
 #include "register/StampaVisita.h"
 #include "storage/TSchedaVisita.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/Dialog.h"
 
 #include "MessageRecorder.h"
 #include "TestHelpers.h"

@@ -1,4 +1,4 @@
-#include "app/ProgramFolder.h"
+#include "base/ProgramFolder.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Records every message the program shows and answers from a script, so windows run headless.
 
-#include "app/Messages.h"
+#include "widgets/Messages.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,8 +2,8 @@
 // Small helpers for driving windows headless: a temporary program folder, a fixed clock,
 // the next modal dialog, the text of a PDF page.
 
-#include "app/Clock.h"
-#include "app/ProgramFolder.h"
+#include "base/Clock.h"
+#include "base/ProgramFolder.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // Makes the print service print into a PDF file instead of showing the print dialog, or act as
 // if the operator cancelled it.
 
-#include "app/PrintService.h"
+#include "widgets/PrintService.h"
 
 #include <QPrinter>
 

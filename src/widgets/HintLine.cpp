@@ -1,4 +1,4 @@
-#include "app/HintLine.h"
+#include "widgets/HintLine.h"
 
 #include <QMouseEvent>
 

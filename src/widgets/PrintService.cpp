@@ -1,4 +1,4 @@
-#include "app/PrintService.h"
+#include "widgets/PrintService.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

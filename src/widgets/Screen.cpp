@@ -1,6 +1,6 @@
-#include "app/Screen.h"
+#include "widgets/Screen.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,7 +9,29 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QScreen>
+
+#include <map>
+
+namespace {
+std::map<ScreenId, QPointer<Screen>> &registered()
+{
+    static std::map<ScreenId, QPointer<Screen>> screens;
+    return screens;
+}
+} // namespace
+
+Screen *Screen::of(ScreenId id)
+{
+    const auto it = registered().find(id);
+    return it == registered().end() ? nullptr : it->second.data();
+}
+
+void Screen::registerAs(ScreenId id, Screen *screen)
+{
+    registered()[id] = screen;
+}
 
 Screen::Screen(const QString &className, const QString &caption, Kind kind, const QSize &panelSize, QWidget *parent)
     : QWidget(parent)

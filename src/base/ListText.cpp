@@ -1,6 +1,6 @@
-#include "app/ListText.h"
+#include "base/ListText.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 #include <algorithm>
 #include <utility>

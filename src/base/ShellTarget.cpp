@@ -1,6 +1,6 @@
-#include "app/ShellTarget.h"
+#include "base/ShellTarget.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 #include <QRegularExpression>
 

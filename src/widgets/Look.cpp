@@ -1,7 +1,7 @@
-#include "app/Look.h"
+#include "widgets/Look.h"
 
-#include "app/ClickableImage.h"
-#include "app/GradientPanel.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/GradientPanel.h"
 
 #include <QLabel>
 #include <QPushButton>

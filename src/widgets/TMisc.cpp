@@ -1,6 +1,6 @@
-#include "app/TMisc.h"
+#include "widgets/TMisc.h"
 
-#include "app/ShellTarget.h"
+#include "base/ShellTarget.h"
 
 #include <QDesktopServices>
 

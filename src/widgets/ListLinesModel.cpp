@@ -1,4 +1,4 @@
-#include "app/ListLinesModel.h"
+#include "widgets/ListLinesModel.h"
 
 ListLinesModel::ListLinesModel(QObject *parent)
     : QAbstractListModel(parent)

@@ -1,4 +1,4 @@
-#include "app/ListBanner.h"
+#include "widgets/ListBanner.h"
 
 #include <QLinearGradient>
 #include <QPainter>

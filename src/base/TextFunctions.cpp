@@ -1,6 +1,6 @@
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
-#include "app/Clock.h"
+#include "base/Clock.h"
 
 #include <cmath>
 

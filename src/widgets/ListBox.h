@@ -3,7 +3,7 @@
 // (sorted once when the screen's list is sorted), drawn in Courier New, wider than the box so long
 // lines scroll sideways, with the screen's Trova built in.
 
-#include "app/FindInList.h"
+#include "base/FindInList.h"
 
 #include <QListView>
 

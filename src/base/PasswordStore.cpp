@@ -1,8 +1,8 @@
-#include "app/PasswordStore.h"
+#include "base/PasswordStore.h"
 
-#include "app/Crypt.h"
-#include "app/ProgramFolder.h"
-#include "app/TextFunctions.h"
+#include "base/Crypt.h"
+#include "base/ProgramFolder.h"
+#include "base/TextFunctions.h"
 
 #include <QFile>
 #include <QSaveFile>

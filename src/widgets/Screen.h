@@ -7,6 +7,10 @@
 
 class QLabel;
 
+// The screens that others switch to, by their role. Start-up registers the one instance of each,
+// so a screen can name where it leads without knowing the window that creates them all.
+enum class ScreenId { Password, CambiaPassword, Avvio, Anagrafica, MenuRegistro, Registro, Statistiche, MenuRiepilogo };
+
 class Screen : public QWidget
 {
     Q_OBJECT
@@ -26,6 +30,10 @@ public:
     void showScreen();
     // Show the next screen, then hide this one.
     void switchTo(Screen *next);
+
+    // The registered screen of a role, nothing before start-up registered it.
+    static Screen *of(ScreenId id);
+    static void registerAs(ScreenId id, Screen *screen);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

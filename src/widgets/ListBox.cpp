@@ -1,8 +1,8 @@
-#include "app/ListBox.h"
+#include "widgets/ListBox.h"
 
-#include "app/ListLinesModel.h"
-#include "app/ListText.h"
-#include "app/Messages.h"
+#include "base/ListText.h"
+#include "widgets/ListLinesModel.h"
+#include "widgets/Messages.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

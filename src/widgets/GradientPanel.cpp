@@ -1,4 +1,4 @@
-#include "app/GradientPanel.h"
+#include "widgets/GradientPanel.h"
 
 #include <QLinearGradient>
 #include <QPainter>

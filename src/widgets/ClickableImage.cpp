@@ -1,4 +1,4 @@
-#include "app/ClickableImage.h"
+#include "widgets/ClickableImage.h"
 
 #include <QMouseEvent>
 #include <QPainter>

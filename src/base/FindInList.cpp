@@ -1,6 +1,6 @@
-#include "app/FindInList.h"
+#include "base/FindInList.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 using namespace Qt::StringLiterals;
 

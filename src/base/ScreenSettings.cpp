@@ -1,4 +1,4 @@
-#include "app/ScreenSettings.h"
+#include "base/ScreenSettings.h"
 
 #include <QLocale>
 

@@ -1,4 +1,4 @@
-#include "app/Crypt.h"
+#include "base/Crypt.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/FocusFrame.h"
+#include "widgets/FocusFrame.h"
 
-#include "app/GradientPanel.h"
+#include "widgets/GradientPanel.h"
 
 #include <QEvent>
 

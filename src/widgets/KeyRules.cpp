@@ -1,6 +1,6 @@
-#include "app/KeyRules.h"
+#include "widgets/KeyRules.h"
 
-#include "app/TextFunctions.h"
+#include "base/TextFunctions.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/Dialog.h"
+#include "widgets/Dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
