@@ -5,7 +5,8 @@
 #include "registry/Anagrafica.h"
 #include "summaries/MenuRiepilogo.h"
 #include "widgets/ClickableImage.h"
-#include "widgets/GradientPanel.h"
+#include "widgets/Help.h"
+#include "widgets/Look.h"
 #include "widgets/TMisc.h"
 
 #include <QApplication>
@@ -26,18 +27,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     : Screen(u"TfrmAvvio"_s, u" Portavel"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
     // Title, subtitle and logo are decoration: plain pictures that do not react.
-    auto *logo = new QLabel(panel());
-    logo->setObjectName(u"imgLogo"_s);
-    logo->setGeometry(205, 14, 90, 90);
-    logo->setPixmap(SvgPixmap(u":/img/avvio_logo.svg"_s, logo->size()));
-    auto *title = new QLabel(panel());
-    title->setObjectName(u"imgTitolo"_s);
-    title->setGeometry(305, 18, 500, 62);
-    title->setPixmap(SvgPixmap(u":/img/avvio_titolo.svg"_s, title->size()));
-    auto *subtitle = new QLabel(panel());
-    subtitle->setObjectName(u"imgSottotitolo"_s);
-    subtitle->setGeometry(305, 80, 500, 26);
-    subtitle->setPixmap(SvgPixmap(u":/img/avvio_sottotitolo.svg"_s, subtitle->size()));
+    MakePicture(panel(), u"imgLogo"_s, u":/img/avvio_logo.svg"_s, QRect(205, 14, 90, 90));
+    MakePicture(panel(), u"imgTitolo"_s, u":/img/avvio_titolo.svg"_s, QRect(305, 18, 500, 62));
+    MakePicture(panel(), u"imgSottotitolo"_s, u":/img/avvio_sottotitolo.svg"_s, QRect(305, 80, 500, 26));
 
     const int left = (panel()->width() - 3 * tileWidth - 2 * tileGap) / 2;
     addTile(u"Anagrafica"_s, left, [] { return static_cast<Screen *>(Windows().anagrafica); });
@@ -46,7 +38,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
         [] { return static_cast<Screen *>(Windows().menuRiepilogo); });
 
     addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56))->setToolTip(u"Informazioni"_s);
-    addImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(927, 12, 56, 56))->setToolTip(u"Guida"_s);
+    ClickableImage *guida = addImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(927, 12, 56, 56));
+    guida->setToolTip(u"Guida"_s);
+    connect(guida, &ClickableImage::clicked, this, [this] { ShowHelp(this, HelpTopic::Avvio); });
     addImage(u"imgSplash"_s, u":/img/icona_crediti.svg"_s, QRect(12, 624, 56, 56))->setToolTip(u"Crediti"_s);
     ClickableImage *esci = addImage(u"imgEsci"_s, u":/img/icona_esci.svg"_s, QRect(927, 624, 56, 56));
     esci->setToolTip(u"Esci"_s);
@@ -57,10 +51,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 
 void TfrmAvvio::addTile(const QString &field, int x, Screen *(*target)())
 {
-    auto *card = new GradientPanel(panel(), QColor(255, 255, 255, 235), QColor(221, 232, 244, 235));
-    card->setObjectName(u"shp"_s + field);
-    card->setBorder(QColor(120, 150, 190), 1, 14);
-    card->setGeometry(x, tileTop, tileWidth, tileHeight);
+    MakeCard(panel(), u"shp"_s + field, QRect(x, tileTop, tileWidth, tileHeight), TileCard);
 
     const QString lower = field.toLower();
     const int inner = x + pictureInset;

@@ -15,31 +15,19 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QLabel *makeCaption(QWidget *parent, const QString &text, int y)
-{
-    auto *label = new QLabel(text, parent);
-    label->setGeometry(40, y, 360, 20);
-    label->setFont(QFont(u"Verdana"_s, 10, QFont::Bold));
-    label->setStyleSheet(u"color: #15305a;"_s);
-    return label;
-}
-
-} // namespace
-
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     : Screen(u"TfrmCambiaPassword"_s, u" Cambia password"_s, Screen::Kind::Fixed, QSize(440, 380), parent)
 {
-    setBackground(QColor(190, 211, 235), QColor(250, 252, 255));
+    setBackground(Palette::LoginTop, Palette::LoginBottom);
     QWidget *p = panel();
-    MakePasswordHeader(p, 440, u":/img/chiave.svg"_s, u"Cambia password"_s);
+    MakeBanner(p, BannerStyle::Login, LoginBannerRect, u"Cambia password"_s, u":/img/chiave.svg"_s);
 
-    makeCaption(p, u"Vecchia password:"_s, 102);
+    const LabelLook caption { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::ButtonInk };
+    MakeLabel(p, QString(), u"Vecchia password:"_s, QRect(40, 102, 360, 20), caption);
     m_txtPasswordOld = MakePasswordBox(p, u"txtPasswordOld"_s, QRect(40, 124, 360, 36));
-    makeCaption(p, u"Nuova password:"_s, 172);
+    MakeLabel(p, QString(), u"Nuova password:"_s, QRect(40, 172, 360, 20), caption);
     m_txtPasswordNew = MakePasswordBox(p, u"txtPasswordNew"_s, QRect(40, 194, 360, 36));
-    makeCaption(p, u"Conferma nuova password:"_s, 242);
+    MakeLabel(p, QString(), u"Conferma nuova password:"_s, QRect(40, 242, 360, 20), caption);
     m_txtConferma = MakePasswordBox(p, u"txtConferma"_s, QRect(40, 264, 360, 36));
 
     m_cmdOK = MakeButton(p, u"cmdOK"_s, u"OK"_s, QRect(226, 326, 84, 34));

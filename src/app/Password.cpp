@@ -5,9 +5,7 @@
 #include "app/CambiaPassword.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
-#include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
-#include "widgets/GradientPanel.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 
@@ -21,10 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QColor BandTop(18, 44, 92);
-const QColor BandBottom(44, 92, 156);
-constexpr int BandHeight = 84;
-
 bool isEnter(const QEvent *event)
 {
     const int key = static_cast<const QKeyEvent *>(event)->key();
@@ -32,28 +26,6 @@ bool isEnter(const QEvent *event)
 }
 
 } // namespace
-
-void MakePasswordHeader(QWidget *parent, int width, const QString &picture, const QString &text)
-{
-    auto *band = new GradientPanel(parent, BandTop, BandBottom);
-    band->setObjectName(u"shpTitolo"_s);
-    band->setGeometry(0, 0, width, BandHeight);
-
-    auto *edge = new GradientPanel(parent, QColor(255, 204, 0), QColor(230, 160, 0));
-    edge->setGeometry(0, BandHeight, width, 3);
-
-    auto *image = new QLabel(band);
-    image->setObjectName(u"imgTitolo"_s);
-    image->setGeometry(22, 14, 56, 56);
-    image->setPixmap(SvgPixmap(picture, image->size()));
-
-    auto *label = new QLabel(text, band);
-    label->setObjectName(u"lblTitolo"_s);
-    label->setGeometry(94, 14, width - 94 - 18, 56);
-    label->setWordWrap(true);
-    label->setFont(QFont(u"Verdana"_s, 11, QFont::Bold));
-    label->setStyleSheet(u"color: white;"_s);
-}
 
 QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -71,9 +43,9 @@ QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &ge
 TfrmPassword::TfrmPassword(QWidget *parent)
     : Screen(u"TfrmPassword"_s, u" Portavel - Autenticazione"_s, Screen::Kind::Fixed, QSize(440, 280), parent)
 {
-    setBackground(QColor(190, 211, 235), QColor(250, 252, 255));
+    setBackground(Palette::LoginTop, Palette::LoginBottom);
     QWidget *p = panel();
-    MakePasswordHeader(p, 440, u":/img/lucchetto.svg"_s, u"Immetti la password e premi OK."_s);
+    MakeBanner(p, BannerStyle::Login, LoginBannerRect, u"Immetti la password e premi OK."_s, u":/img/lucchetto.svg"_s);
 
     m_txtPassword = MakePasswordBox(p, u"txtPassword"_s, QRect(40, 126, 360, 38));
     m_btnCambiaPassword = MakeButton(p, u"btnCambiaPassword"_s, u"Cambia password"_s, QRect(40, 210, 150, 34));

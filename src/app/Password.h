@@ -4,10 +4,11 @@
 
 #include "widgets/Screen.h"
 
+#include <QRect>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRect;
 
 class TfrmPassword : public Screen
 {
@@ -38,7 +39,7 @@ private:
     QLabel *m_lblMemory;
 };
 
-// The look both password screens share: a band across the top with a picture and a line of text,
-// masked Verdana boxes with their focus frames, and buttons.
-void MakePasswordHeader(QWidget *parent, int width, const QString &picture, const QString &text);
+// The look both password screens share: the login banner across the top, masked Verdana boxes
+// with their focus frames, and buttons.
+inline constexpr QRect LoginBannerRect(0, 0, 440, 84);
 QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &geometry);

@@ -1,11 +1,8 @@
 #include "checks/CheckDialog.h"
 
-#include "base/ScreenSettings.h"
 #include "base/TextFunctions.h"
-#include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/KeyRules.h"
-#include "widgets/ListBanner.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 
@@ -61,31 +58,21 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
     , m_upperCaseAsTyped(design.typing == Typing::UpperCaseAsTyped
                          || design.typing == Typing::DigitsUpperCaseAsTyped)
 {
-    ApplyScreenSettings();
-    setBackground(QColor(214, 226, 241), QColor(247, 250, 253));
-
+    setBackground(Palette::DialogTop, Palette::DialogBottom);
     const int inner = width() - 2 * Margin;
-    new ListBanner(u"imgLogo"_s, TrimText(design.caption), QRect(Margin, Margin, inner, BannerHeight), this);
+    MakeBanner(this, BannerStyle::List, QRect(Margin, Margin, inner, BannerHeight), TrimText(design.caption));
 
     const int panelTop = Margin + BannerHeight + 12;
-    auto *panel = new GradientPanel(this, Qt::white, QColor(240, 245, 251));
-    panel->setObjectName(u"shpRiquadro"_s);
-    panel->setGeometry(Margin, panelTop, inner, 132);
-    panel->setBorder(QColor(143, 166, 196), 1, 6);
-
-    auto *picture = new QLabel(panel);
-    picture->setObjectName(u"imgControllo"_s);
-    picture->setGeometry(PanelPadding, (panel->height() - PictureSize) / 2, PictureSize, PictureSize);
-    picture->setPixmap(SvgPixmap(design.picture, picture->size()));
+    GradientLook panelLook = WhitePanel;
+    panelLook.bottom = Palette::PanelBottom;
+    GradientPanel *panel = MakeCard(this, u"shpRiquadro"_s, QRect(Margin, panelTop, inner, 132), panelLook);
+    MakePicture(panel, u"imgControllo"_s, design.picture,
+        QRect(PanelPadding, (panel->height() - PictureSize) / 2, PictureSize, PictureSize));
 
     const int textLeft = PanelPadding + PictureSize + PanelPadding;
-    m_lblTitolo = new QLabel(design.instruction, panel);
-    m_lblTitolo->setObjectName(u"lblTitolo"_s);
-    m_lblTitolo->setFont(QFont(u"Arial"_s, 12));
-    m_lblTitolo->setStyleSheet(u"color: #1b2f4d;"_s);
-    m_lblTitolo->setWordWrap(true);
-    m_lblTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_lblTitolo->setGeometry(textLeft, 10, panel->width() - textLeft - PanelPadding, 48);
+    m_lblTitolo = MakeLabel(panel, u"lblTitolo"_s, design.instruction,
+        QRect(textLeft, 10, panel->width() - textLeft - PanelPadding, 48),
+        { QFont(u"Arial"_s, 12), Palette::CheckInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     m_box = new QLineEdit(panel);
     m_box->setObjectName(design.boxName);
@@ -97,10 +84,9 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
                          "QLineEdit:focus { border: 2px solid #e0a800; background: #fffdf0; }"_s);
 
     const int buttonTop = panelTop + panel->height() + 14;
-    m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s);
-    m_btnChiudi->setGeometry(Margin, buttonTop, ButtonWidth, ButtonHeight);
-    m_btnControlla = MakeButton(this, u"btnControlla"_s, u"Controlla"_s);
-    m_btnControlla->setGeometry(width() - Margin - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
+    m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(Margin, buttonTop, ButtonWidth, ButtonHeight));
+    m_btnControlla = MakeButton(this, u"btnControlla"_s, u"Controlla"_s,
+        QRect(width() - Margin - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight));
     setTabOrder(m_box, m_btnControlla);
     setTabOrder(m_btnControlla, m_btnChiudi);
 

@@ -3,12 +3,11 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
+#include "widgets/Palette.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QColor SlateGrey(112, 128, 144);
 
 qreal mm(qreal millimetres)
 {
@@ -18,7 +17,7 @@ qreal mm(qreal millimetres)
 ReportElement bar(const QString &name, const QRectF &rect, qreal pointSize, const QString &text)
 {
     ReportElement e = ReportElement::textBox(name, rect, text);
-    e.fill = SlateGrey;
+    e.fill = Palette::SlateGrey;
     e.fontFamily = u"Verdana"_s;
     e.pointSize = pointSize;
     e.bold = true;

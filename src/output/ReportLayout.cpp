@@ -1,9 +1,9 @@
 #include "output/ReportLayout.h"
 
 #include "output/BandFlow.h"
+#include "widgets/Gradient.h"
 
 #include <QFontMetricsF>
-#include <QLinearGradient>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -107,10 +107,7 @@ private:
     {
         if (e.fill.isValid()) {
             if (e.fillBottom.isValid()) {
-                QLinearGradient gradient(box.topLeft(), box.bottomLeft());
-                gradient.setColorAt(0, e.fill);
-                gradient.setColorAt(1, e.fillBottom);
-                m_painter.fillRect(box, gradient);
+                PaintVerticalGradient(m_painter, box, { e.fill, e.fillBottom });
             } else {
                 m_painter.fillRect(box, e.fill);
             }

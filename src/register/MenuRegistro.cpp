@@ -1,16 +1,16 @@
 #include "register/MenuRegistro.h"
 
 #include "base/Clock.h"
-#include "base/ScreenSettings.h"
 #include "base/TextFunctions.h"
 #include "register/Registro.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/Help.h"
 #include "widgets/KeyRules.h"
+#include "widgets/Look.h"
 #include "widgets/Messages.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -22,42 +22,16 @@ const QString modeAvvio = u"avvio"_s;
 const QString modeRegistro = u"registro"_s;
 const QString modeStatistiche = u"statistiche_vis"_s;
 
-const QString buttonStyle
-    = u"QPushButton { font-family: Verdana; font-size: 12pt; font-weight: bold; color: white;"
-      u" border: 1px solid #0F2847; border-radius: 8px;"
-      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5C97D6, stop:0.5 #2F67A8, stop:1 #1B4478); }"
-      u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-      u" stop:0 #6FA8E4, stop:0.5 #3A76BA, stop:1 #21528E); }"
-      u"QPushButton:pressed { background: #1B4478; }"
-      u"QPushButton:focus { border: 2px solid #F2B632; }"_s;
-
-QLabel *makeLabel(QWidget *parent, const QString &text, const QRect &geometry, int points, bool bold)
+LabelLook verdana(int points, bool bold)
 {
-    auto *label = new QLabel(text, parent);
     QFont font(u"Verdana"_s, points);
     font.setBold(bold);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->setStyleSheet(u"color: #1B3A5E;"_s);
-    return label;
+    return { font, Palette::TitleInk };
 }
 
-GradientPanel *makeCard(QWidget *parent, const QString &name, const QRect &geometry)
+QPushButton *makeApri(QWidget *parent, const QString &name)
 {
-    auto *card = new GradientPanel(parent, QColor(255, 255, 255, 235), QColor(221, 232, 244, 235));
-    card->setObjectName(name);
-    card->setBorder(QColor(120, 150, 190), 1, 14);
-    card->setGeometry(geometry);
-    return card;
-}
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *button = new QPushButton(u"Apri"_s, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(buttonStyle);
+    QPushButton *button = MakeButton(parent, name, u"Apri"_s, QRect(236, 160, 170, 44), ButtonStyle::Open);
     // Enter on the focused button opens, as the year box's Enter leads here.
     button->setAutoDefault(true);
     return button;
@@ -68,28 +42,22 @@ QPushButton *makeButton(QWidget *parent, const QString &name, const QRect &geome
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     : Screen(u"TfrmMenuRegistro"_s, u" Portavel - Archivio Visite"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
-    ApplyScreenSettings();
     QWidget *p = panel();
 
-    GradientPanel *banner = makeCard(p, u"shpTitolo"_s, QRect(20, 20, 955, 110));
-    auto *picture = new QLabel(banner);
-    picture->setObjectName(u"imgTitolo"_s);
-    picture->setGeometry(24, 13, 112, 84);
-    picture->setPixmap(SvgPixmap(u":/img/tile_registro.svg"_s, picture->size()));
-    makeLabel(banner, u"Archivio Visite"_s, QRect(150, 12, 600, 40), 22, true);
-    auto *intro = makeLabel(banner,
+    const Banner banner = MakeBanner(p, BannerStyle::Screen, ScreenBannerRect.adjusted(0, 0, 0, 10),
+        u"Archivio Visite"_s, u":/img/tile_registro.svg"_s, u"imgEsci"_s);
+    banner.title->setGeometry(150, 12, 600, 40);
+    MakeLabel(banner.widget, QString(),
         u"In questo ambiente è possibile registrare gli ingressi e le uscite dei Visitatori e "
         u"visualizzare grafici statistici delle visite mensili."_s,
-        QRect(150, 56, 640, 44), 11, false);
-    intro->setWordWrap(true);
+        QRect(150, 56, 640, 44),
+        { QFont(u"Verdana"_s, 11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
-    GradientPanel *registerCard = makeCard(p, u"shpRegistro"_s, QRect(40, 180, 440, 240));
-    makeLabel(registerCard, u"Registrazione ingressi e uscite:"_s, QRect(24, 18, 400, 28), 14, true);
-    auto *door = new QLabel(registerCard);
-    door->setGeometry(24, 66, 189, 140);
-    door->setPixmap(SvgPixmap(u":/img/tile_registro.svg"_s, door->size()));
-    auto *anno = makeLabel(registerCard, u"Anno:"_s, QRect(236, 70, 170, 26), 12, true);
-    anno->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    GradientPanel *registerCard = MakeCard(p, u"shpRegistro"_s, QRect(40, 180, 440, 240), TileCard);
+    MakeLabel(
+        registerCard, QString(), u"Registrazione ingressi e uscite:"_s, QRect(24, 18, 400, 28), verdana(14, true));
+    MakePicture(registerCard, QString(), u":/img/tile_registro.svg"_s, QRect(24, 66, 189, 140));
+    MakeLabel(registerCard, QString(), u"Anno:"_s, QRect(236, 70, 170, 26), verdana(12, true));
     m_txtAnnoFatture = new QLineEdit(registerCard);
     m_txtAnnoFatture->setObjectName(u"txtAnnoFatture"_s);
     m_txtAnnoFatture->setGeometry(236, 100, 170, 40);
@@ -99,27 +67,24 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     m_txtAnnoFatture->setAlignment(Qt::AlignCenter);
     m_txtAnnoFatture->setStyleSheet(u"QLineEdit { color: #0F2847; background: white; border: 1px solid #7896BE;"
                                     u" border-radius: 4px; }"_s);
-    m_btnApriFatture = makeButton(registerCard, u"btnApriFatture"_s, QRect(236, 160, 170, 44));
+    m_btnApriFatture = makeApri(registerCard, u"btnApriFatture"_s);
 
-    GradientPanel *stats = makeCard(p, u"shpStatistiche"_s, QRect(515, 180, 440, 240));
-    makeLabel(stats, u"Grafici statistici visite mensili:"_s, QRect(24, 18, 400, 28), 14, true);
-    auto *chart = new QLabel(stats);
-    chart->setGeometry(24, 66, 189, 140);
-    chart->setPixmap(SvgPixmap(u":/img/tile_riepilogo.svg"_s, chart->size()));
-    m_btnApriRiepStats = makeButton(stats, u"btnApriRiepStats"_s, QRect(236, 160, 170, 44));
+    GradientPanel *stats = MakeCard(p, u"shpStatistiche"_s, QRect(515, 180, 440, 240), TileCard);
+    MakeLabel(stats, QString(), u"Grafici statistici visite mensili:"_s, QRect(24, 18, 400, 28), verdana(14, true));
+    MakePicture(stats, QString(), u":/img/tile_riepilogo.svg"_s, QRect(24, 66, 189, 140));
+    m_btnApriRiepStats = makeApri(stats, u"btnApriRiepStats"_s);
 
     InstallYearBoxFilter(m_txtAnnoFatture, m_btnApriFatture);
 
-    auto *guida = new ClickableImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(807, 27, 56, 56), banner);
+    auto *guida = new ClickableImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(807, 27, 56, 56), banner.widget);
     guida->setToolTip(u"Guida"_s);
-    auto *esci = new ClickableImage(u"imgEsci"_s, u":/img/icona_esci.svg"_s, QRect(875, 27, 56, 56), banner);
-    esci->setToolTip(u"Esci"_s);
 
     m_lblMemory = MakeHiddenLabel(this, u"lblMemory"_s, modeAvvio);
 
     connect(m_btnApriFatture, &QPushButton::clicked, this, &TfrmMenuRegistro::btnApriFattureClick);
     connect(m_btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuRegistro::btnApriRiepStatsClick);
-    connect(esci, &ClickableImage::clicked, this, &QWidget::close);
+    connect(banner.exit, &ClickableImage::clicked, this, &QWidget::close);
+    connect(guida, &ClickableImage::clicked, this, [this] { ShowHelp(this, HelpTopic::Registro); });
 }
 
 void TfrmMenuRegistro::onShow()

@@ -9,9 +9,7 @@
 
 #include <optional>
 
-class ListBox;
-class QLineEdit;
-class QPushButton;
+class ListPanel;
 
 class PresenceList : public Dialog
 {
@@ -32,7 +30,6 @@ protected:
 
 private:
     void formShow();
-    void btnTrovaClick();
     void lstRecordsDblClick();
     void btnStampaClick();
     void btnChiudiClick();
@@ -40,9 +37,5 @@ private:
     const PresenceKind m_kind;
     QString m_yearFile;
     std::optional<PresenceCard> m_chosen;
-    QLineEdit *m_txtTrova;
-    QPushButton *m_btnTrova;
-    ListBox *m_lstRecords;
-    QPushButton *m_btnChiudi;
-    QPushButton *m_btnStampa;
+    ListPanel *m_panel;
 };

@@ -1,7 +1,6 @@
 #include "register/Registro.h"
 
 #include "base/Clock.h"
-#include "base/ScreenSettings.h"
 #include "base/TextFunctions.h"
 #include "checks/CodFisc.h"
 #include "checks/FiscalCode.h"
@@ -16,8 +15,10 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/Help.h"
 #include "widgets/HintLine.h"
 #include "widgets/KeyRules.h"
+#include "widgets/Look.h"
 #include "widgets/Messages.h"
 
 #include <QLabel>
@@ -38,10 +39,6 @@ constexpr int LabelWidth = 200;
 constexpr int BoxLeft = 222;
 constexpr int SectionLeft = 252;
 constexpr int SectionWidth = 735;
-
-const QColor Navy(26, 47, 85);
-const QColor SteelBlue(70, 130, 180);
-const QColor LightSteelBlue(176, 196, 222);
 
 QString today()
 {
@@ -93,8 +90,6 @@ QString text(const char16_t *s)
 TfrmRegistro::TfrmRegistro(QWidget *parent)
     : Screen(u"TfrmRegistro"_s, captionFor(QString()), Screen::Kind::Maximized, QSize(995, 692), parent)
 {
-    ApplyScreenSettings();
-
     m_panInfo = new HintLine(
         this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per archiviare una nuova scheda..."_s);
     m_panInfo->addBackground(this);
@@ -110,10 +105,8 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 
 void TfrmRegistro::buildRecordBar()
 {
-    auto *bar = new GradientPanel(panel(), Qt::white, LightSteelBlue);
-    bar->setObjectName(u"shpRecord"_s);
-    bar->setBorder(SteelBlue, 1, 6);
-    bar->setGeometry(8, 6, 232, 56);
+    GradientPanel *bar = MakeCard(panel(), u"shpRecord"_s, QRect(8, 6, 232, 56),
+        { Qt::white, Palette::LightSteelBlue, Palette::SteelBlue, 1, 6 });
     m_panInfo->addBackground(bar);
 
     struct Arrow
@@ -145,30 +138,9 @@ void TfrmRegistro::buildRecordBar()
     m_lblPosizione->setGeometry(84, 12, 64, 32);
     m_lblPosizione->setAlignment(Qt::AlignCenter);
     m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-    m_lblPosizione->setStyleSheet(u"QLabel { background: white; color: #1a2f55; border: 1px solid #4682b4; "
-                                  u"border-radius: 4px; }"_s);
-}
-
-QPushButton *TfrmRegistro::makeButton(
-    const QString &name, const QString &caption, const QString &icon, const QRect &geometry)
-{
-    auto *button = new QPushButton(caption, panel());
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
-    // A click leaves the focus, and its yellow frame, in the box being edited.
-    button->setFocusPolicy(Qt::TabFocus);
-    button->setIcon(QIcon(SvgPixmap(icon, QSize(28, 28))));
-    button->setIconSize(QSize(28, 28));
-    button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
-    button->setStyleSheet(
-        u"QPushButton { text-align: left; padding-left: 10px; color: #1a2f55; border: 1px solid #4682b4; "
-        u"border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #c9d9ee); }"
-        u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe0, stop:1 #ffe680); "
-        u"border-color: #c89b00; }"
-        u"QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe680, stop:1 #ffd24d); }"
-        u"QPushButton:focus { border: 2px solid #1a2f55; }"_s);
-    return button;
+    m_lblPosizione->setStyleSheet(
+        u"QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }"_s.arg(
+            Palette::Navy.name(), Palette::SteelBlue.name()));
 }
 
 ClickableImage *TfrmRegistro::makeImage(
@@ -206,7 +178,8 @@ void TfrmRegistro::buildButtons()
             &TfrmRegistro::btnStampaClick, true },
         { u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
             u"Esporta le schede in archivio in un file di Microsoft Excel.", nullptr, false },
-        { u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", nullptr, true },
+        { u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", &TfrmRegistro::btnGuidaClick,
+            true },
         { u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
             &TfrmRegistro::btnEsciClick, false },
     };
@@ -214,7 +187,8 @@ void TfrmRegistro::buildButtons()
     for (const Button &b : buttons) {
         if (b.groupStart)
             top += 12;
-        QPushButton *button = makeButton(text(b.name), text(b.caption), text(b.icon), QRect(8, top, 232, 48));
+        QPushButton *button = MakeButton(
+            panel(), text(b.name), text(b.caption), QRect(8, top, 232, 48), ButtonStyle::Command, text(b.icon));
         m_panInfo->addHint(button, text(b.hint));
         if (b.slot)
             connect(button, &QPushButton::clicked, this, b.slot);
@@ -264,10 +238,10 @@ void TfrmRegistro::buildSections()
     int top = 6;
     for (const Section &section : sections) {
         const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
-        auto *shape = new GradientPanel(panel(), Qt::white, QColor(226, 235, 246));
-        shape->setObjectName(u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)));
-        shape->setBorder(SteelBlue, 1, 8);
-        shape->setGeometry(SectionLeft, top, SectionWidth, height);
+        GradientPanel *shape
+            = MakeCard(panel(), u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)),
+                QRect(SectionLeft, top, SectionWidth, height),
+                { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
         m_panInfo->addBackground(shape);
 
         auto *header = new QLabel(text(section.title), shape);
@@ -281,13 +255,8 @@ void TfrmRegistro::buildSections()
 
         int y = HeaderHeight + 8;
         for (const Row &row : section.rows) {
-            auto *label = new QLabel(text(row.label), shape);
-            label->setGeometry(LabelLeft, y, LabelWidth, BoxHeight);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setFont(labelFont);
-            QPalette labelPalette = label->palette();
-            labelPalette.setColor(QPalette::WindowText, Navy);
-            label->setPalette(labelPalette);
+            MakeLabel(shape, QString(), text(row.label), QRect(LabelLeft, y, LabelWidth, BoxHeight),
+                { labelFont, Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
 
             auto *edit = new QLineEdit(shape);
             edit->setObjectName(VisitBoxName(row.field));
@@ -496,6 +465,11 @@ void TfrmRegistro::btnStampaClick()
     TfrmStampaVisita dlg(this);
     dlg.setCard(currentCard());
     dlg.exec();
+}
+
+void TfrmRegistro::btnGuidaClick()
+{
+    ShowHelp(this, HelpTopic::Registro);
 }
 
 void TfrmRegistro::btnEsciClick()

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void btnEntratiOggiClick();
     void btnUscitiOggiClick();
     void btnStampaClick();
+    void btnGuidaClick();
     void btnEsciClick();
     void impDataEntClick();
     void impOraEntClick();
@@ -62,7 +63,6 @@ private:
     void buildRecordBar();
     void buildButtons();
     void buildSections();
-    QPushButton *makeButton(const QString &name, const QString &caption, const QString &icon, const QRect &geometry);
     ClickableImage *makeImage(QWidget *parent, const QString &name, const QString &icon, const QRect &geometry);
 
     QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }

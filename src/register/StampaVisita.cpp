@@ -3,19 +3,14 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
-#include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Look.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QColor LightSteelBlue(176, 196, 222);
-const QColor Gold(255, 215, 0);
 
 // The caption of each field's row, in stored order.
 const char16_t *const RowCaptions[TSchedaVisita::FieldCount] = {
@@ -73,8 +68,8 @@ ReportElement strip(const QString &name, const QRectF &rect, const QColor &fill,
 
 void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
 {
-    elements.append(strip(u"txtTitolo"_s + copy.suffix, QRectF(3.8, copy.titleTop, 710.6, 21.9), LightSteelBlue, 9,
-        u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s));
+    elements.append(strip(u"txtTitolo"_s + copy.suffix, QRectF(3.8, copy.titleTop, 710.6, 21.9),
+        Palette::LightSteelBlue, 9, u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s));
     for (int i = 0; i < TSchedaVisita::FieldCount; ++i) {
         const qreal top = copy.rowsTop + i * RowPitch;
         ReportElement frame
@@ -89,8 +84,8 @@ void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
     }
     elements.append(ReportElement::line(
         u"linSeparatore"_s + copy.suffix, QPointF(158.7, copy.rowsTop), QPointF(158.7, copy.rowsTop + 300.9)));
-    elements.append(
-        strip(u"txtCopia"_s + copy.suffix, QRectF(412.0, copy.labelTop, 302.4, 21.9), LightSteelBlue, 9, copy.label));
+    elements.append(strip(u"txtCopia"_s + copy.suffix, QRectF(412.0, copy.labelTop, 302.4, 21.9),
+        Palette::LightSteelBlue, 9, copy.label));
 }
 
 ReportLayout buildRepDocumento()
@@ -103,7 +98,8 @@ ReportLayout buildRepDocumento()
     cut.arrowAtEnd = true;
     page.elements.append(cut);
     addCopy(page.elements, { u"_B"_s, 412.0, 434.6, 744.6, u"COPIA PER ENTE"_s });
-    page.elements.append(strip(u"txtCalce"_s, QRectF(3.8, 1020.4731, 710.6, 21.9), Gold, 8, u"Data e ora stampa"_s));
+    page.elements.append(
+        strip(u"txtCalce"_s, QRectF(3.8, 1020.4731, 710.6, 21.9), Palette::Gold, 8, u"Data e ora stampa"_s));
     return layout;
 }
 
@@ -114,17 +110,9 @@ TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
         u"TfrmStampaVisita"_s, u" Stampa scheda corrente"_s, QSize(364, 287), parent, Dialog::Placement::CentreOnOwner)
     , m_repDocumento(buildRepDocumento())
 {
-    setBackground(QColor(214, 226, 241), QColor(247, 250, 253));
-
-    auto *panel = new GradientPanel(this, Qt::white, Qt::white);
-    panel->setObjectName(u"panStampante"_s);
-    panel->setGeometry(14, 14, 336, 198);
-    panel->setBorder(QColor(143, 166, 196), 1, 6);
-
-    auto *picture = new QLabel(panel);
-    picture->setObjectName(u"imgStampante"_s);
-    picture->setGeometry(88, 31, 160, 136);
-    picture->setPixmap(SvgPixmap(u":/img/stampante.svg"_s, picture->size()));
+    setBackground(Palette::DialogTop, Palette::DialogBottom);
+    GradientPanel *panel = MakeCard(this, u"panStampante"_s, QRect(14, 14, 336, 198), WhitePanel);
+    MakePicture(panel, u"imgStampante"_s, u":/img/stampante.svg"_s, QRect(88, 31, 160, 136));
 
     m_btnAnnulla = MakeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(14, 228, 160, 40));
     m_btnStampa = MakeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(190, 228, 160, 40));

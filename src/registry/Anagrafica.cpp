@@ -9,8 +9,9 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     : Screen(
         u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
 {
-    auto *esci = MakeTitleBanner(panel(), u":/img/tile_anagrafica.svg"_s, u"Archivio Anagrafico"_s, u"cmdEsci"_s);
-    connect(esci, &ClickableImage::clicked, this, &QWidget::close);
+    const Banner banner = MakeBanner(panel(), BannerStyle::Screen, ScreenBannerRect, u"Archivio Anagrafico"_s,
+        u":/img/tile_anagrafica.svg"_s, u"cmdEsci"_s);
+    connect(banner.exit, &ClickableImage::clicked, this, &QWidget::close);
 }
 
 void TfrmAnagrafica::onClose()

@@ -9,8 +9,9 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent)
     : Screen(u"TfrmStatistiche"_s, u" Portavel - Statistiche visite mensili"_s, Screen::Kind::Maximized,
         QSize(995, 692), parent)
 {
-    auto *esci = MakeTitleBanner(panel(), u":/img/tile_riepilogo.svg"_s, u"Statistiche visite mensili"_s, u"btnEsci"_s);
-    connect(esci, &ClickableImage::clicked, this, &QWidget::close);
+    const Banner banner = MakeBanner(panel(), BannerStyle::Screen, ScreenBannerRect, u"Statistiche visite mensili"_s,
+        u":/img/tile_riepilogo.svg"_s, u"btnEsci"_s);
+    connect(banner.exit, &ClickableImage::clicked, this, &QWidget::close);
 }
 
 void TfrmStatistiche::onClose()

@@ -1,20 +1,8 @@
 #include "widgets/ClickableImage.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-#include <QSvgRenderer>
+#include "widgets/Look.h"
 
-QPixmap SvgPixmap(const QString &resource, const QSize &size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    return pixmap;
-}
+#include <QMouseEvent>
 
 ClickableImage::ClickableImage(const QString &objectName, const QString &resource, const QRect &geometry,
                                QWidget *parent)

@@ -22,6 +22,3 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
-
-// Renders an SVG resource at the given size (device pixel ratio 1).
-QPixmap SvgPixmap(const QString &resource, const QSize &size);

@@ -3,16 +3,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
 
-Dialog::Dialog(const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent,
-               Placement placement)
+Dialog::Dialog(
+    const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent, Placement placement)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_placement(placement)
-    , m_top(Qt::white)
-    , m_bottom(Qt::white)
 {
     setObjectName(className);
     setWindowTitle(caption);
@@ -22,8 +19,7 @@ Dialog::Dialog(const QString &className, const QString &caption, const QSize &cl
 
 void Dialog::setBackground(const QColor &top, const QColor &bottom)
 {
-    m_top = top;
-    m_bottom = bottom;
+    m_background = { top, bottom };
     update();
 }
 
@@ -37,10 +33,7 @@ void Dialog::closeDialog(int result)
 void Dialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, m_top);
-    gradient.setColorAt(1, m_bottom);
-    painter.fillRect(rect(), gradient);
+    PaintVerticalGradient(painter, rect(), m_background);
 }
 
 void Dialog::showEvent(QShowEvent *event)

@@ -2,7 +2,8 @@
 // A small modal window: single border, no title-bar buttons, fixed client size, closed only by
 // its own buttons. Created anew for each use by the window that opens it.
 
-#include <QColor>
+#include "widgets/Gradient.h"
+
 #include <QDialog>
 
 class Dialog : public QDialog
@@ -27,7 +28,6 @@ protected:
 
 private:
     Placement m_placement;
-    QColor m_top;
-    QColor m_bottom;
+    GradientLook m_background;
     bool m_closing = false;
 };

@@ -1,6 +1,7 @@
 #include "widgets/FocusFrame.h"
 
 #include "widgets/GradientPanel.h"
+#include "widgets/Look.h"
 
 #include <QEvent>
 
@@ -35,10 +36,8 @@ QWidget *AttachFocusFrame(QWidget *box)
     QString field = box->objectName();
     if (field.startsWith(u"txt"_s))
         field = field.mid(3);
-    auto *frame = new GradientPanel(box->parentWidget(), QColor(255, 255, 0), QColor(255, 255, 0));
-    frame->setObjectName(u"eff"_s + field);
-    frame->setBorder(QColor(255, 255, 160), 2, 3);
-    frame->setGeometry(box->geometry().adjusted(-4, -4, 4, 4));
+    GradientPanel *frame = MakeCard(box->parentWidget(), u"eff"_s + field, box->geometry().adjusted(-4, -4, 4, 4),
+        { Palette::FocusYellow, Palette::FocusYellow, Palette::FocusEdge, 2, 3 });
     frame->stackUnder(box);
     frame->hide();
     new FocusWatcher(box, frame);

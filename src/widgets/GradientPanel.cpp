@@ -1,35 +1,21 @@
 #include "widgets/GradientPanel.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 
-GradientPanel::GradientPanel(QWidget *parent, const QColor &top, const QColor &bottom)
+GradientPanel::GradientPanel(const GradientLook &look, QWidget *parent)
     : QWidget(parent)
-    , m_top(top)
-    , m_bottom(bottom)
+    , m_look(look)
 {
 }
 
-void GradientPanel::setBorder(const QColor &color, int width, int radius)
+void GradientPanel::setLook(const GradientLook &look)
 {
-    m_border = color;
-    m_borderWidth = width;
-    m_radius = radius;
+    m_look = look;
     update();
 }
 
 void GradientPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, m_radius > 0);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, m_top);
-    gradient.setColorAt(1, m_bottom);
-    if (m_borderWidth > 0)
-        painter.setPen(QPen(m_border, m_borderWidth));
-    else
-        painter.setPen(Qt::NoPen);
-    painter.setBrush(gradient);
-    const qreal inset = m_borderWidth / 2.0;
-    painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset), m_radius, m_radius);
+    PaintVerticalGradient(painter, rect(), m_look);
 }

@@ -1,8 +1,8 @@
 #pragma once
-// A rectangle filled with a vertical gradient and an optional border: the screens' backgrounds,
-// content panels and framing shapes.
+// A widget painted as one gradient box: the cards, panels and framing shapes of the screens.
 
-#include <QColor>
+#include "widgets/Gradient.h"
+
 #include <QWidget>
 
 class GradientPanel : public QWidget
@@ -10,17 +10,14 @@ class GradientPanel : public QWidget
     Q_OBJECT
 
 public:
-    explicit GradientPanel(QWidget *parent = nullptr, const QColor &top = Qt::white, const QColor &bottom = Qt::white);
+    explicit GradientPanel(const GradientLook &look, QWidget *parent = nullptr);
 
-    void setBorder(const QColor &color, int width = 1, int radius = 0);
+    const GradientLook &look() const { return m_look; }
+    void setLook(const GradientLook &look);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor m_top;
-    QColor m_bottom;
-    QColor m_border;
-    int m_borderWidth = 0;
-    int m_radius = 0;
+    GradientLook m_look;
 };

@@ -1,5 +1,7 @@
 #include "widgets/HintLine.h"
 
+#include "widgets/Palette.h"
+
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
@@ -10,8 +12,8 @@ HintLine::HintLine(QWidget *parent, const QRect &geometry, const QString &initia
     setObjectName(u"panInfo"_s);
     setGeometry(geometry);
     setAutoFillBackground(true);
-    setStyleSheet(u"QLabel#panInfo { background-color: #3030DD; color: white; font-family: Tahoma; "
-                  u"font-size: 12pt; padding-left: 8px; }"_s);
+    setStyleSheet(u"QLabel#panInfo { background-color: %1; color: white; font-family: Tahoma; "
+                  u"font-size: 12pt; padding-left: 8px; }"_s.arg(Palette::HintBar.name()));
 }
 
 void HintLine::addHint(QWidget *control, const QString &hint)

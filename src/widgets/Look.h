@@ -1,17 +1,84 @@
 #pragma once
-// The shared look of controls that many windows use alike: the pale push button and the title
-// banner of a working screen.
+// The look kit: the makers every window builds its decoration with, so that one look serves all
+// of them. Cards, pictures, labels, banners and buttons; the colours are in widgets/Palette.h and
+// the gradients are painted by widgets/Gradient.h.
 
+#include "widgets/Gradient.h"
+#include "widgets/Palette.h"
+
+#include <QFont>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
+class ClickableImage;
+class GradientPanel;
+class QLabel;
 class QPushButton;
 class QWidget;
-class ClickableImage;
 
-// A pale gradient push button in Verdana bold with the hand cursor and a gold focus border.
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry = QRect());
+// Renders an SVG resource at the given size (device pixel ratio 1).
+QPixmap SvgPixmap(const QString &resource, const QSize &size);
 
-// The white title banner across the top of a working screen: its picture, its title and an exit
-// image named exitName at the right; the caller connects the exit image.
-ClickableImage *MakeTitleBanner(QWidget *panel, const QString &picture, const QString &title, const QString &exitName);
+// The card of the start menu's tiles, the title banners and the year selection's boxes.
+inline const GradientLook TileCard { Palette::CardTop, Palette::CardBottom, Palette::CardBorder, 1, 14 };
+// The white panel of a small dialog.
+inline const GradientLook WhitePanel { Qt::white, Qt::white, Palette::PanelBorder, 1, 6 };
+
+// A box painted with the look: white or gradient, framed or not. An empty name leaves it unnamed.
+GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look);
+
+// A picture that does not react: a label showing the SVG at the label's size.
+QLabel *MakePicture(QWidget *parent, const QString &name, const QString &svg, const QRect &geometry);
+
+struct LabelLook
+{
+    QFont font;
+    QColor color = Palette::HelpInk;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool wordWrap = false;
+};
+
+// A label of fixed geometry.
+QLabel *MakeLabel(
+    QWidget *parent, const QString &name, const QString &text, const QRect &geometry, const LabelLook &look);
+// A label at a point, as large as its text.
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at, const LabelLook &look);
+
+enum class BannerStyle {
+    // The white card across the top of a working screen: picture, large title and, given an exit
+    // name, the exit image at the right (the caller connects it).
+    Screen,
+    // The dark blue band with a gold edge under it across a login window: picture and white text.
+    Login,
+    // The dark blue strip with a gold mark carrying the name of a list or a dialog (imgLogo).
+    List,
+};
+
+// Where a working screen's banner stands on its panel.
+inline constexpr QRect ScreenBannerRect(20, 20, 955, 100);
+
+struct Banner
+{
+    QWidget *widget = nullptr;
+    // The title label (lblTitolo) of the Screen and Login styles; the List style paints its text.
+    QLabel *title = nullptr;
+    ClickableImage *exit = nullptr;
+};
+
+Banner MakeBanner(QWidget *parent, BannerStyle style, const QRect &geometry, const QString &text,
+    const QString &picture = QString(), const QString &exitName = QString());
+
+enum class ButtonStyle {
+    // The pale gradient button in Verdana bold with a gold focus border.
+    Plain,
+    // A command of an editor's left column: its icon before a left-aligned caption, gold under the
+    // mouse. A click leaves the focus, and its yellow frame, in the box being edited.
+    Command,
+    // The large blue button that opens a register on the year selection.
+    Open,
+};
+
+// A push button with the hand cursor. An icon, when given, is drawn at 28 by 28 before the text.
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry = QRect(),
+    ButtonStyle style = ButtonStyle::Plain, const QString &icon = QString());

@@ -1,12 +1,12 @@
 #include "widgets/Screen.h"
 
 #include "base/TextFunctions.h"
+#include "widgets/Palette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -37,8 +37,7 @@ Screen::Screen(const QString &className, const QString &caption, Kind kind, cons
     : QWidget(parent)
     , m_kind(kind)
     , m_panel(new QWidget(this))
-    , m_top(70, 130, 180) // steel blue
-    , m_bottom(Qt::white)
+    , m_background { Palette::SteelBlue, Qt::white }
 {
     setObjectName(className);
     setWindowTitle(caption);
@@ -55,8 +54,7 @@ Screen::Screen(const QString &className, const QString &caption, Kind kind, cons
 
 void Screen::setBackground(const QColor &top, const QColor &bottom)
 {
-    m_top = top;
-    m_bottom = bottom;
+    m_background = { top, bottom };
     update();
 }
 
@@ -87,10 +85,7 @@ void Screen::switchTo(Screen *next)
 void Screen::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, m_top);
-    gradient.setColorAt(1, m_bottom);
-    painter.fillRect(rect(), gradient);
+    PaintVerticalGradient(painter, rect(), m_background);
 }
 
 void Screen::resizeEvent(QResizeEvent *)

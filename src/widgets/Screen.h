@@ -3,6 +3,8 @@
 // itself, keeping its state while hidden. Draws the steel-blue to white background and holds a
 // content panel of the design size centred in it.
 
+#include "widgets/Gradient.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -49,8 +51,7 @@ protected:
 private:
     Kind m_kind;
     QWidget *m_panel;
-    QColor m_top;
-    QColor m_bottom;
+    GradientLook m_background;
 };
 
 // A hand-over label: a hidden label whose text only code reads and writes.

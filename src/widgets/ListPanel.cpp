@@ -1,0 +1,84 @@
+#include "widgets/ListPanel.h"
+
+#include "widgets/KeyRules.h"
+#include "widgets/ListBox.h"
+#include "widgets/Look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+GradientLook framed(const QColor &top, const QColor &bottom, const QColor &border = Palette::ListBorder)
+{
+    return { top, bottom, border, 1, 4 };
+}
+
+LabelLook help(const QColor &color = Palette::HelpInk)
+{
+    return { QFont(u"Verdana"_s, 8), color };
+}
+
+} // namespace
+
+ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
+    : GradientPanel(framed(Palette::ListPanelTop, Palette::ListPanelBottom), parent)
+{
+    setObjectName(u"panContainer"_s);
+    resize(833, 529);
+
+    MakeBanner(this, BannerStyle::List, QRect(8, 8, 817, 53), bannerText);
+    MakeLabel(this, u"lblRigo01"_s,
+        u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
+        u"pulsante Trova."_s,
+        QPoint(8, 66), help());
+    MakeLabel(this, u"lblRigo02"_s,
+        u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
+        u"Trova."_s,
+        QPoint(8, 82), help());
+
+    GradientPanel *shpLente = MakeCard(this, u"shpLente"_s, QRect(8, 104, 81, 57), framed(Qt::white, Qt::white));
+    MakePicture(shpLente, u"imgLente"_s, u":/img/lente.svg"_s, QRect(19, 7, 43, 43));
+    MakeCard(
+        this, u"shpSfondo"_s, QRect(96, 104, 729, 57), framed(Palette::SkyBlue, Palette::DeepBlue, Palette::Midnight));
+
+    m_txtTrova = new QLineEdit(this);
+    m_txtTrova->setObjectName(u"txtTrova"_s);
+    m_txtTrova->setGeometry(112, 122, 593, 22);
+    m_txtTrova->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    m_txtTrova->setStyleSheet(
+        u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
+            Palette::BoxInk.name(), Palette::Midnight.name()));
+
+    m_btnTrova = MakeButton(this, u"btnTrova"_s, u"Trova"_s, QRect(710, 117, 105, 30));
+
+    MakeCard(this, u"shpLista"_s, QRect(8, 168, 817, 313), framed(Palette::ListFrameTop, Palette::ListFrameBottom));
+    m_lstRecords = new ListBox(u"lstRecords"_s, QRect(16, 176, 801, 273), this);
+
+    m_lblRigo03
+        = MakeLabel(this, u"lblRigo03"_s, u"Per richiamare i dati di una scheda, selezionarla con un doppio clic."_s,
+            QPoint(16, 456), help(Palette::Crimson));
+
+    m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(8, 488, 150, 30));
+    m_btnStampa = MakeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(675, 488, 150, 30));
+
+    setTabOrder(m_txtTrova, m_lstRecords);
+    setTabOrder(m_lstRecords, m_btnTrova);
+    setTabOrder(m_btnTrova, m_btnStampa);
+    setTabOrder(m_btnStampa, m_btnChiudi);
+
+    InstallEnterMovesTo(m_txtTrova, m_btnTrova);
+    connect(m_btnTrova, &QPushButton::clicked, this, [this] { m_lstRecords->find(m_txtTrova->text()); });
+    connect(m_lstRecords, &ListBox::lineDoubleClicked, this, &ListPanel::lineChosen);
+    connect(m_btnChiudi, &QPushButton::clicked, this, &ListPanel::chiudiClicked);
+    connect(m_btnStampa, &QPushButton::clicked, this, &ListPanel::stampaClicked);
+}
+
+void ListPanel::resetSearch()
+{
+    m_lstRecords->resetFind();
+    m_txtTrova->clear();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The panel of every list screen, 833 by 529 (panContainer): the title banner imgLogo with the
+// list's name, the two help lines, the magnifier, the search strip with txtTrova and btnTrova, the
+// list lstRecords in its frame, the double-click hint and the buttons Chiudi and Stampa. Enter in
+// the search box moves to Trova, and Trova finds in the list; the screen answers the signals.
+
+#include "widgets/GradientPanel.h"
+
+class ListBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class ListPanel : public GradientPanel
+{
+    Q_OBJECT
+
+public:
+    ListPanel(const QString &bannerText, QWidget *parent);
+
+    QLineEdit *txtTrova() const { return m_txtTrova; }
+    QPushButton *btnTrova() const { return m_btnTrova; }
+    ListBox *lstRecords() const { return m_lstRecords; }
+    QLabel *lblRigo03() const { return m_lblRigo03; }
+    QPushButton *btnChiudi() const { return m_btnChiudi; }
+    QPushButton *btnStampa() const { return m_btnStampa; }
+
+    // A fresh search each time the screen is shown: the box emptied, the last key forgotten.
+    void resetSearch();
+
+Q_SIGNALS:
+    void chiudiClicked();
+    void stampaClicked();
+    // A double-click inside the list, on a line or not; lstRecords() tells which line is selected.
+    void lineChosen();
+
+private:
+    QLineEdit *m_txtTrova;
+    QPushButton *m_btnTrova;
+    ListBox *m_lstRecords;
+    QLabel *m_lblRigo03;
+    QPushButton *m_btnChiudi;
+    QPushButton *m_btnStampa;
+};
