@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
 
 template<typename Record, std::size_t N> class FieldTable
 {
@@ -35,7 +36,6 @@ public:
         m_recordSize = offset;
     }
 
-    static constexpr int fieldCount() { return int(N); }
     constexpr int recordSize() const { return m_recordSize; }
     constexpr int offset(int index) const { return m_offsets[std::size_t(index)]; }
     constexpr int capacity(int index) const { return m_entries[std::size_t(index)].capacity; }
@@ -79,3 +79,15 @@ private:
     std::array<int, N> m_offsets {};
     int m_recordSize = 0;
 };
+
+// The field table of a record type, checked while compiling: the entries follow the field
+// enumeration and their fields fill the record's size exactly.
+template<typename Record>
+consteval typename Record::Layout MakeFieldTable(
+    const std::array<typename Record::Layout::Entry, std::size_t(Record::FieldCount)> &entries)
+{
+    const typename Record::Layout table(entries);
+    if (!table.inFieldOrder() || table.recordSize() != Record::RecordSize)
+        throw std::logic_error("field table does not match its record"); // fails the build
+    return table;
+}

@@ -5,7 +5,7 @@ namespace {
 using A = TSchedaAnagrafica;
 using F = ClientField;
 
-constexpr FieldTable<A, A::FieldCount> Layout({ {
+constexpr A::Layout ClientLayout = MakeFieldTable<A>({ {
     { F::Cognome, u"Cognome", &A::Cognome, 50 },
     { F::Nome, u"Nome", &A::Nome, 50 },
     { F::CodFisc, u"CodFisc", &A::CodFisc, 16 },
@@ -59,13 +59,11 @@ constexpr FieldTable<A, A::FieldCount> Layout({ {
     { F::Desc03, u"Desc03", &A::Desc03, 250 },
 } });
 
-static_assert(Layout.inFieldOrder());
-static_assert(Layout.recordSize() == A::RecordSize);
-static_assert(Layout.offset(int(F::Iban)) == 1219 && Layout.offset(int(F::Desc03)) == 3792);
+static_assert(ClientLayout.offset(int(F::Iban)) == 1219 && ClientLayout.offset(int(F::Desc03)) == 3792);
 
 } // namespace
 
-const FieldTable<TSchedaAnagrafica, TSchedaAnagrafica::FieldCount> &TSchedaAnagrafica::layout()
+const TSchedaAnagrafica::Layout &TSchedaAnagrafica::layout()
 {
-    return Layout;
+    return ClientLayout;
 }

@@ -61,11 +61,8 @@ enum class ClientField {
     Desc03,
 };
 
-struct TSchedaAnagrafica : TextRecord<TSchedaAnagrafica, ClientField>
+struct TSchedaAnagrafica : TextRecord<TSchedaAnagrafica, ClientField, 51, 4043>
 {
-    static constexpr int FieldCount = 51;
-    static constexpr int RecordSize = 4043;
-
     QString Cognome;
     QString Nome;
     QString CodFisc;
@@ -119,7 +116,7 @@ struct TSchedaAnagrafica : TextRecord<TSchedaAnagrafica, ClientField>
     QString Desc03;
 
     // Name, capacity and offset of each field, by index: layout().name(i), capacity(i), offset(i).
-    static const FieldTable<TSchedaAnagrafica, FieldCount> &layout();
+    static const Layout &layout();
 
     bool operator==(const TSchedaAnagrafica &) const = default;
 };

@@ -5,7 +5,7 @@ namespace {
 using V = TSchedaVisita;
 using F = VisitField;
 
-constexpr FieldTable<V, V::FieldCount> Layout({ {
+constexpr V::Layout VisitLayout = MakeFieldTable<V>({ {
     { F::DataEnt, u"DataEnt", &V::DataEnt, 10 },
     { F::OraEnt, u"OraEnt", &V::OraEnt, 5 },
     { F::OperatoreEnt, u"OperatoreEnt", &V::OperatoreEnt, 50 },
@@ -24,13 +24,11 @@ constexpr FieldTable<V, V::FieldCount> Layout({ {
     { F::OperatoreUsc, u"OperatoreUsc", &V::OperatoreUsc, 50 },
 } });
 
-static_assert(Layout.inFieldOrder());
-static_assert(Layout.recordSize() == V::RecordSize);
-static_assert(Layout.offset(int(F::DataUsc)) == 724 && Layout.offset(int(F::OperatoreUsc)) == 741);
+static_assert(VisitLayout.offset(int(F::DataUsc)) == 724 && VisitLayout.offset(int(F::OperatoreUsc)) == 741);
 
 } // namespace
 
-const FieldTable<TSchedaVisita, TSchedaVisita::FieldCount> &TSchedaVisita::layout()
+const TSchedaVisita::Layout &TSchedaVisita::layout()
 {
-    return Layout;
+    return VisitLayout;
 }

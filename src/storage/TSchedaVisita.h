@@ -26,11 +26,8 @@ enum class VisitField {
     OperatoreUsc,
 };
 
-struct TSchedaVisita : TextRecord<TSchedaVisita, VisitField>
+struct TSchedaVisita : TextRecord<TSchedaVisita, VisitField, 16, 792>
 {
-    static constexpr int FieldCount = 16;
-    static constexpr int RecordSize = 792;
-
     QString DataEnt; // dd/mm/yyyy
     QString OraEnt; // hh:nn
     QString OperatoreEnt;
@@ -49,7 +46,7 @@ struct TSchedaVisita : TextRecord<TSchedaVisita, VisitField>
     QString OperatoreUsc;
 
     // Name, capacity and offset of each field, by index: layout().name(i), capacity(i), offset(i).
-    static const FieldTable<TSchedaVisita, FieldCount> &layout();
+    static const Layout &layout();
 
     bool operator==(const TSchedaVisita &) const = default;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // What every fixed record of text fields offers, built on the record's FieldTable: access to the
 // fields by index or by name, and conversion to and from the record's exact bytes.
-// A record type derives from TextRecord<itself, its field enumeration> and provides layout().
+// A record type derives from TextRecord<itself, its field enumeration, its field count, its size in
+// bytes> and provides layout(), its table made with MakeFieldTable.
 
 #include "storage/FieldTable.h"
 #include "storage/StorageError.h"
@@ -10,10 +11,13 @@
 #include <QByteArrayView>
 #include <QString>
 
-template<typename Record, typename FieldEnum> class TextRecord
+template<typename Record, typename FieldEnum, int Fields, int Bytes> class TextRecord
 {
 public:
     using Field = FieldEnum;
+    using Layout = FieldTable<Record, std::size_t(Fields)>;
+    static constexpr int FieldCount = Fields;
+    static constexpr int RecordSize = Bytes;
 
     // The field at its stored-order index, 0 to the record's FieldCount - 1.
     QString &field(int index) { return Record::layout().member(self(), index); }

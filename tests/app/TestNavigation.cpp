@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
 
@@ -12,7 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -49,17 +50,6 @@ QWidget *window(const QString &name)
     return nullptr;
 }
 
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName().startsWith(u"Tfrm"_s))
-            names.append(w->objectName());
-    }
-    names.sort();
-    return names;
-}
-
 QString kindOf(QWidget *w)
 {
     if (auto *screen = qobject_cast<Screen *>(w))
@@ -72,7 +62,7 @@ QString kindOf(QWidget *w)
 // Clicks the named control of whichever screen is showing.
 void clickControl(const QString &name)
 {
-    for (const QString &screen : visibleWindows()) {
+    for (const QString &screen : VisibleWindows()) {
         if (auto *control = window(screen)->findChild<QWidget *>(name)) {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
             return;
@@ -114,19 +104,12 @@ private Q_SLOTS:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void init()
-    {
-        m_folder = std::make_unique<TempProgramFolder>();
-        Clock::setFixed(QDateTime(QDate(2026, 3, 7), QTime(10, 15)));
-        CreateAppWindows();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(10, 15))); }
 
     void cleanup()
     {
-        DestroyAppWindows();
+        m_app.reset();
         TMisc::setOpener({});
-        Clock::reset();
-        m_folder.reset();
     }
 
     void startUpCreatesEveryWindowInOrder_data()
@@ -209,9 +192,9 @@ private Q_SLOTS:
 
     void onlyTheLoginScreenShowsAtStartUp()
     {
-        QVERIFY(visibleWindows().isEmpty());
+        QVERIFY(VisibleWindows().isEmpty());
         Windows().password->showScreen();
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmPassword"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmPassword"_s });
     }
 
     void tilesLeadToTheirScreens_data()
@@ -236,7 +219,7 @@ private Q_SLOTS:
         QVERIFY(control);
         QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
         clickControl(image);
-        QCOMPARE(visibleWindows(), QStringList { target });
+        QCOMPARE(VisibleWindows(), QStringList { target });
     }
 
     void decorationsDoNothing()
@@ -249,7 +232,7 @@ private Q_SLOTS:
             QVERIFY2(picture, name);
             QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
         }
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
         QVERIFY(opened.isEmpty());
     }
 
@@ -278,7 +261,7 @@ private Q_SLOTS:
         Windows().avvio->showScreen();
         for (const QString &control : path)
             clickControl(control);
-        const QStringList there = visibleWindows();
+        const QStringList there = VisibleWindows();
         QCOMPARE(there.size(), 1);
         QVERIFY(there.first() != u"TfrmAvvio"_s);
 
@@ -286,7 +269,7 @@ private Q_SLOTS:
             window(there.first())->close();
         else
             clickControl(exit);
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
         QCOMPARE(messages.count(), 0);
     }
 
@@ -297,7 +280,7 @@ private Q_SLOTS:
         Windows().avvio->showScreen();
         clickControl(u"imgSito"_s);
         QCOMPARE(opened, QStringList { u"https://www.portavel.it"_s });
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
     }
 
     void exitImageEndsTheProgram()
@@ -310,7 +293,7 @@ private Q_SLOTS:
     {
         Windows().password->showScreen();
         Windows().password->switchTo(Windows().avvio);
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
         QVERIFY(window(u"TfrmPassword"_s));
         QVERIFY(quitsAfter([] { Windows().avvio->close(); }));
     }
@@ -320,11 +303,11 @@ private Q_SLOTS:
         Windows().avvio->showScreen();
         clickControl(u"btnAnagrafica"_s);
         QVERIFY(!quitsAfter([] { clickControl(u"cmdEsci"_s); }, 300));
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
     }
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::optional<AppFixture> m_app;
 };
 
 QTEST_MAIN(TestNavigation)

@@ -5,6 +5,7 @@
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
 
+#include "AppFixture.h"
 #include "FileSizeLimit.h"
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
@@ -19,6 +20,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -43,8 +45,8 @@ class TestPasswordScreens : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<MessageRecorder> m_messages;
+    std::optional<AppFixture> m_app;
 
     static QWidget *login() { return Windows().password; }
     static QWidget *change() { return Windows().cambiaPassword; }
@@ -116,15 +118,13 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TempProgramFolder>();
         m_messages = std::make_unique<MessageRecorder>();
-        CreateAppWindows();
+        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(8, 30)));
     }
     void cleanup()
     {
-        DestroyAppWindows();
+        m_app.reset();
         m_messages.reset();
-        m_folder.reset();
     }
 
     void loginLayout()
@@ -232,7 +232,7 @@ private Q_SLOTS:
         QFETCH(QString, store);
         QFETCH(QString, message);
         if (store == u"folder"_s)
-            QVERIFY(QDir(m_folder->path()).mkdir(u"unins000.dll"_s));
+            QVERIFY(QDir(m_app->path()).mkdir(u"unins000.dll"_s));
         else if (store != u"none"_s)
             writeStoreFile(storeWith(store.toLatin1()));
         showLogin();
@@ -428,7 +428,7 @@ private Q_SLOTS:
         expectOnlyNotice(ChangeError);
         QCOMPARE(storeFile(), before);
         QVERIFY(change()->isVisible());
-        QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files), QStringList { u"unins000.dll"_s });
+        QCOMPARE(QDir(m_app->path()).entryList(QDir::Files), QStringList { u"unins000.dll"_s });
     }
 
     void newPasswordWorksAtLogin()

@@ -1,3 +1,4 @@
+#include "AppFixture.h"
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
 
@@ -11,23 +12,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QString fourDigits = u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s;
-
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName().startsWith(u"Tfrm"_s))
-            names.append(w->objectName());
-    }
-    return names;
-}
 
 } // namespace
 
@@ -36,7 +27,7 @@ class TestMenuRegistro : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::optional<AppFixture> m_app;
 
     TfrmMenuRegistro *screen() const { return Windows().menuRegistro; }
     QLineEdit *year() const { return screen()->findChild<QLineEdit *>(u"txtAnnoFatture"_s); }
@@ -50,25 +41,14 @@ private:
         Windows().avvio->showScreen();
         auto *tile = Windows().avvio->findChild<QWidget *>(u"btnRegistro"_s);
         QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
     }
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init()
-    {
-        m_folder = std::make_unique<TempProgramFolder>();
-        Clock::setFixed(QDateTime(QDate(2026, 3, 7), QTime(10, 15)));
-        CreateAppWindows();
-    }
-
-    void cleanup()
-    {
-        DestroyAppWindows();
-        Clock::reset();
-        m_folder.reset();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(10, 15))); }
+    void cleanup() { m_app.reset(); }
 
     void controls()
     {
@@ -114,7 +94,7 @@ private Q_SLOTS:
     {
         enter();
         screen()->close();
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
     }
 
     void openRegister_data()
@@ -148,18 +128,18 @@ private Q_SLOTS:
             QCOMPARE(messages.lastKind(), MessageKind::Warning);
             QCOMPARE(messages.lastText(), fourDigits);
             QCOMPARE(screen()->focusWidget(), year());
-            QCOMPARE(visibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
+            QCOMPARE(VisibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
             QCOMPARE(memory()->text(), u"avvio"_s);
             QCOMPARE(editorFile()->text(), u"untouched"_s);
             QCOMPARE(Windows().registro->windowTitle(), caption);
         } else {
             QCOMPARE(messages.count(), 0);
-            QCOMPARE(editorFile()->text(), m_folder->file(file));
+            QCOMPARE(editorFile()->text(), m_app->file(file));
             QCOMPARE(Windows().registro->windowTitle(), u" Portavel - Archivio Visite anno "_s + typed);
             QCOMPARE(memory()->text(), u"registro"_s);
-            QCOMPARE(visibleWindows(), QStringList { u"TfrmRegistro"_s });
+            QCOMPARE(VisibleWindows(), QStringList { u"TfrmRegistro"_s });
             // Nothing is created before the first operation on the file.
-            QVERIFY(!QFile::exists(m_folder->file(file)));
+            QVERIFY(!QFile::exists(m_app->file(file)));
         }
     }
 
@@ -170,14 +150,14 @@ private Q_SLOTS:
         QTest::mouseClick(button(u"btnApriFatture"_s), Qt::LeftButton);
         QCOMPARE(Windows().registro->windowTitle(), u" Portavel - Archivio Visite anno 2025"_s);
         Windows().registro->close();
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmAvvio"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
 
         enter();
         QCOMPARE(year()->text(), u"2026"_s);
         QTest::mouseClick(button(u"btnApriFatture"_s), Qt::LeftButton);
         QCOMPARE(Windows().registro->windowTitle(), u" Portavel - Archivio Visite anno 2026"_s);
-        QCOMPARE(editorFile()->text(), m_folder->file(u"2026.vis"_s));
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmRegistro"_s });
+        QCOMPARE(editorFile()->text(), m_app->file(u"2026.vis"_s));
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmRegistro"_s });
     }
 
     void openStatistics()
@@ -187,7 +167,7 @@ private Q_SLOTS:
         editorFile()->setText(u"untouched"_s);
         QTest::mouseClick(button(u"btnApriRiepStats"_s), Qt::LeftButton);
         QCOMPARE(memory()->text(), u"statistiche_vis"_s);
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmStatistiche"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmStatistiche"_s });
         QCOMPARE(editorFile()->text(), u"untouched"_s);
         QCOMPARE(messages.count(), 0);
     }
@@ -226,7 +206,7 @@ private Q_SLOTS:
         QCOMPARE(year()->text(), after);
         QCOMPARE(year()->cursorPosition(), cursorAfter);
         QCOMPARE(screen()->focusWidget(), year());
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
     }
 
     void enterMovesToApriAndEnterOpens()
@@ -236,9 +216,9 @@ private Q_SLOTS:
         QTest::keyClick(year(), Qt::Key_Return);
         QCOMPARE(year()->text(), u"2026"_s);
         QCOMPARE(screen()->focusWidget(), button(u"btnApriFatture"_s));
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmMenuRegistro"_s });
         QTest::keyClick(button(u"btnApriFatture"_s), Qt::Key_Return);
-        QCOMPARE(visibleWindows(), QStringList { u"TfrmRegistro"_s });
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmRegistro"_s });
         QCOMPARE(messages.count(), 0);
     }
 
@@ -262,7 +242,7 @@ private Q_SLOTS:
         enter();
         memory()->setText(word);
         screen()->close();
-        QCOMPARE(visibleWindows(), QStringList { shown });
+        QCOMPARE(VisibleWindows(), QStringList { shown });
     }
 };
 

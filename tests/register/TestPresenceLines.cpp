@@ -1,3 +1,5 @@
+#include "VisitCards.h"
+
 #include "base/Clock.h"
 #include "base/FindInList.h"
 #include "base/ListText.h"
@@ -15,16 +17,10 @@ namespace {
 // Cognome, Nome, TelCel, DataEnt, OraEnt, DataUsc, OraUsc, Motivo.
 TSchedaVisita card(const QStringList &f)
 {
-    TSchedaVisita c;
-    c.Cognome = f.value(0);
-    c.Nome = f.value(1);
-    c.TelCel = f.value(2);
-    c.DataEnt = f.value(3);
-    c.OraEnt = f.value(4);
-    c.DataUsc = f.value(5);
-    c.OraUsc = f.value(6);
-    c.Motivo = f.value(7);
-    return c;
+    using F = VisitField;
+    return VisitCard({ { F::Cognome, f.value(0) }, { F::Nome, f.value(1) }, { F::TelCel, f.value(2) },
+        { F::DataEnt, f.value(3) }, { F::OraEnt, f.value(4) }, { F::DataUsc, f.value(5) }, { F::OraUsc, f.value(6) },
+        { F::Motivo, f.value(7) } });
 }
 
 } // namespace
@@ -123,13 +119,12 @@ private Q_SLOTS:
 
         // Raw bytes, so that a stored field holding blanks is seen as a foreign writer left it.
         QByteArray bytes = card({ u"Rossi"_s, u"Mario"_s }).toBytes();
-        const auto put = [&bytes](VisitField field, const QByteArray &value) {
-            const int at = TSchedaVisita::layout().offset(int(field));
+        const auto put = [&bytes](int at, const QByteArray &value) {
             bytes[at] = char(value.size());
             bytes.replace(at + 1, value.size(), value);
         };
-        put(VisitField::DataEnt, dataEnt);
-        put(VisitField::DataUsc, dataUsc);
+        put(0, dataEnt); // DataEnt
+        put(724, dataUsc); // DataUsc
 
         QCOMPARE(PresenceToday(), u"05/03/2024"_s);
         QCOMPARE(IsPresenceListed(kind, RecordView<TSchedaVisita>(bytes.constData()), PresenceToday()), listed);

@@ -1,6 +1,8 @@
+#include "AppFixture.h"
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
 #include "TestPrinting.h"
+#include "VisitCards.h"
 
 #include "app/AppWindows.h"
 #include "base/TextFunctions.h"
@@ -18,6 +20,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -25,27 +28,16 @@ Q_DECLARE_METATYPE(PresenceKind)
 
 namespace {
 
-const QStringList EditorBoxes { u"txtDataEnt"_s, u"txtOraEnt"_s, u"txtOperatoreEnt"_s, u"txtCognome"_s, u"txtNome"_s,
-    u"txtCodFisc"_s, u"txtMotivo"_s, u"txtTessera"_s, u"txtTipoDoc"_s, u"txtNumDoc"_s, u"txtEnteRil"_s, u"txtTelCel"_s,
-    u"txtNote"_s, u"txtDataUsc"_s, u"txtOraUsc"_s, u"txtOperatoreUsc"_s };
+const QStringList EditorBoxes = VisitBoxNames();
 
 // Cognome, Nome, DataEnt, OraEnt, DataUsc, OraUsc, Note; the other fields follow from them.
 TSchedaVisita visit(const QString &cognome, const QString &nome, const QString &dataEnt, const QString &oraEnt,
     const QString &dataUsc, const QString &oraUsc, const QString &note)
 {
-    TSchedaVisita c;
-    c.Cognome = cognome;
-    c.Nome = nome;
-    c.DataEnt = dataEnt;
-    c.OraEnt = oraEnt;
-    c.DataUsc = dataUsc;
-    c.OraUsc = oraUsc;
-    c.Note = note;
-    c.OperatoreEnt = u"Operatore "_s + note;
-    c.TelCel = u"333"_s;
-    c.Motivo = u"Riunione"_s;
-    c.Tessera = note;
-    return c;
+    using F = VisitField;
+    return VisitCard({ { F::Cognome, cognome }, { F::Nome, nome }, { F::DataEnt, dataEnt }, { F::OraEnt, oraEnt },
+        { F::DataUsc, dataUsc }, { F::OraUsc, oraUsc }, { F::Note, note }, { F::OperatoreEnt, u"Operatore "_s + note },
+        { F::TelCel, u"333"_s }, { F::Motivo, u"Riunione"_s }, { F::Tessera, note } });
 }
 
 // What the editor shows: its sixteen boxes and its position label.
@@ -65,7 +57,7 @@ class TestPresenceList : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
+    std::optional<AppFixture> m_app;
     QString m_yearFile;
 
     std::unique_ptr<PresenceList> open(PresenceKind kind)
@@ -112,10 +104,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
-        m_folder = std::make_unique<TempProgramFolder>();
-        CreateAppWindows();
-        m_yearFile = m_folder->file(u"2024.vis"_s);
+        m_app.emplace(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
+        m_yearFile = m_app->file(u"2024.vis"_s);
         Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(u"  "_s + m_yearFile + u" "_s);
 
         VisitFile file;
@@ -129,12 +119,7 @@ private Q_SLOTS:
             visit(u"Verdi"_s, u"Luca"_s, u"05/03/2024"_s, u"11:10"_s, u"05/03/2024"_s, u"11:50"_s, u"quinto"_s));
         file.CloseVisitFile();
     }
-    void cleanup()
-    {
-        DestroyAppWindows();
-        m_folder.reset();
-        Clock::reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void filling_data()
     {
@@ -373,7 +358,7 @@ private Q_SLOTS:
         QVERIFY(!lines.isEmpty());
         // The title takes the date of the moment Stampa is pressed.
         Clock::setFixed(QDateTime(QDate(2024, 3, 6), QTime(0, 5)));
-        const QString pdfPath = m_folder->file(u"lista.pdf"_s);
+        const QString pdfPath = m_app->file(u"lista.pdf"_s);
         PdfPrinting pdf(pdfPath);
         dlg->findChild<QPushButton *>(u"btnStampa"_s)->click();
         QCOMPARE(pdf.dialogs, 1);

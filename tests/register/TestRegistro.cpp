@@ -6,8 +6,10 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/Dialog.h"
 
+#include "AppFixture.h"
 #include "MessageRecorder.h"
 #include "TestHelpers.h"
+#include "VisitCards.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +21,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -26,24 +29,7 @@ Q_DECLARE_METATYPE(MessageKind)
 
 namespace {
 
-const QStringList BoxNames = {
-    u"txtDataEnt"_s,
-    u"txtOraEnt"_s,
-    u"txtOperatoreEnt"_s,
-    u"txtCognome"_s,
-    u"txtNome"_s,
-    u"txtCodFisc"_s,
-    u"txtMotivo"_s,
-    u"txtTessera"_s,
-    u"txtTipoDoc"_s,
-    u"txtNumDoc"_s,
-    u"txtEnteRil"_s,
-    u"txtTelCel"_s,
-    u"txtNote"_s,
-    u"txtDataUsc"_s,
-    u"txtOraUsc"_s,
-    u"txtOperatoreUsc"_s,
-};
+const QStringList BoxNames = VisitBoxNames();
 
 const QString AccessFailure = u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
                               u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
@@ -69,14 +55,14 @@ class TestRegistro : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
     std::unique_ptr<MessageRecorder> m_messages;
+    std::optional<AppFixture> m_app;
 
     static TfrmRegistro *reg() { return Windows().registro; }
     static QLineEdit *edit(const QString &name) { return reg()->findChild<QLineEdit *>(name); }
     static QLabel *label(const QString &name) { return reg()->findChild<QLabel *>(name); }
     static QString position() { return label(u"lblPosizione"_s)->text(); }
-    QString yearFile() const { return m_folder->file(u"2026.vis"_s); }
+    QString yearFile() const { return m_app->file(u"2026.vis"_s); }
 
     static void click(const QString &name)
     {
@@ -112,10 +98,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_folder = std::make_unique<TempProgramFolder>();
         m_messages = std::make_unique<MessageRecorder>();
-        Clock::setFixed(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
-        CreateAppWindows();
+        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
         label(u"lblFile"_s)->setText(yearFile());
         reg()->showScreen();
         QVERIFY(QTest::qWaitForWindowExposed(reg()));
@@ -123,10 +107,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        DestroyAppWindows();
+        m_app.reset();
         m_messages.reset();
-        m_folder.reset();
-        Clock::reset();
     }
 
     void boxesFramesAndEnterCycle()
@@ -568,7 +550,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QString path = yearFile();
         if (file == u"missing"_s)
-            path = m_folder->file(u"manca/2026.vis"_s);
+            path = m_app->file(u"manca/2026.vis"_s);
         else if (file == u"folder"_s)
             QVERIFY(QDir().mkpath(path));
         else
@@ -587,7 +569,7 @@ private Q_SLOTS:
         QCOMPARE(position(), shown);
         if (file == u"one card"_s)
             QCOMPARE(fileBytes(), sampleCard(1).toBytes());
-        QVERIFY(!QFile::exists(m_folder->file(u"manca"_s)));
+        QVERIFY(!QFile::exists(m_app->file(u"manca"_s)));
     }
 
     // The lists, the receipt and the checks open as modal dialogs owned by the editor; the fiscal

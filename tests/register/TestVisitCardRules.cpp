@@ -1,3 +1,5 @@
+#include "VisitCards.h"
+
 #include "base/Clock.h"
 #include "register/VisitCardRules.h"
 
@@ -99,13 +101,9 @@ private Q_SLOTS:
         QFETCH(QString, oraUsc);
         QFETCH(int, check);
 
-        TSchedaVisita card;
-        card.DataEnt = dataEnt;
-        card.OraEnt = oraEnt;
-        card.Cognome = cognome;
-        card.Nome = nome;
-        card.DataUsc = dataUsc;
-        card.OraUsc = oraUsc;
+        using F = VisitField;
+        const TSchedaVisita card = VisitCard({ { F::DataEnt, dataEnt }, { F::OraEnt, oraEnt }, { F::Cognome, cognome },
+            { F::Nome, nome }, { F::DataUsc, dataUsc }, { F::OraUsc, oraUsc } });
         const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card);
         if (check == 0) {
             QVERIFY2(!failure, qPrintable(failure ? failure->message : QString()));

@@ -7,6 +7,17 @@
 
 using namespace Qt::StringLiterals;
 
+QStringList VisibleWindows()
+{
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->objectName().startsWith(u"Tfrm"_s))
+            names.append(w->objectName());
+    }
+    names.sort();
+    return names;
+}
+
 void WhenModalShown(const std::function<void(QDialog *)> &action)
 {
     auto *timer = new QTimer;

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers for driving windows headless: a temporary program folder, a fixed clock,
+// Small helpers for driving windows headless: a temporary program folder, the windows showing,
 // the next modal dialog, the text of a PDF page.
 
 #include "base/Clock.h"
@@ -22,6 +22,9 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The object names of the program's windows (Tfrm...) now visible, sorted.
+QStringList VisibleWindows();
 
 // Runs action on the next modal dialog as soon as it is shown (polling the event loop),
 // so a test can drive a dialog that its opener runs with exec().

@@ -1,0 +1,51 @@
+#pragma once
+// A file of one record type on FixedRecordFile: the eight operations every record file offers and
+// its scan. VisitFile and ClientFile give them their own names.
+// Each user action opens the file, does its work and closes it; every failure throws StorageError.
+// Positions are 1-based and a record keeps its position for the life of the file.
+
+#include "storage/FixedRecordFile.h"
+#include "storage/RecordView.h"
+
+#include <QString>
+
+#include <functional>
+
+template<typename Record> class RecordFile
+{
+public:
+    using View = RecordView<Record>;
+    using Visitor = std::function<bool(const View &record, int position)>;
+
+    RecordFile()
+        : m_file(Record::RecordSize)
+    { }
+
+    // Creates a missing file empty; an existing file is never truncated.
+    void open(const QString &path) { m_file.open(path); }
+    // Whole records; trailing bytes of an incomplete record are ignored.
+    int count() const { return m_file.count(); }
+    // Afterwards the position is p. Throws when p is outside 1..count().
+    Record readAt(int position) { return Record::fromBytes(m_file.readAt(position)); }
+    // The record at the current position, which then advances by one; throws past the last record.
+    Record readNext() { return Record::fromBytes(m_file.readNext()); }
+    bool atEnd() const { return m_file.atEnd(); }
+    // Overwrites the record at p (1..count()), flushed to the disk; afterwards the position is p.
+    void writeAt(int position, const Record &record) { m_file.writeAt(position, record.toBytes()); }
+    // Adds the record after the last one, flushed to the disk, and returns its position. Another copy of
+    // the program appending at the same moment gets the next position, never the same one.
+    int append(const Record &record) { return m_file.append(record.toBytes()); }
+    // Callers close explicitly on success; the destructor closes after an exception.
+    void close() { m_file.close(); }
+
+    // Reads every record of the file at `path` in large blocks and calls `visit` with each one and its
+    // position, in file order, until `visit` returns false. Creates a missing file like open().
+    static void scan(const QString &path, const Visitor &visit)
+    {
+        FixedRecordFile::scan(path, Record::RecordSize,
+            [&visit](const char *record, int position) { return visit(View(record), position); });
+    }
+
+private:
+    FixedRecordFile m_file;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// Every window of the program as start-up creates them, on a fresh temporary program folder and a
+// fixed clock, for the life of the object; undone in reverse order. A test that drives windows
+// keeps one per test function: emplace it in init(), reset it in cleanup().
+
+#include "TestHelpers.h"
+
+#include "app/AppWindows.h"
+#include "base/Clock.h"
+
+#include <QDateTime>
+
+class AppFixture
+{
+public:
+    explicit AppFixture(const QDateTime &now)
+    {
+        Clock::setFixed(now);
+        CreateAppWindows();
+    }
+    ~AppFixture()
+    {
+        DestroyAppWindows();
+        Clock::reset();
+    }
+    AppFixture(const AppFixture &) = delete;
+    AppFixture &operator=(const AppFixture &) = delete;
+
+    QString path() const { return m_folder.path(); }
+    QString file(const QString &name) const { return m_folder.file(name); }
+
+private:
+    TempProgramFolder m_folder; // made before the windows, removed after them
+};

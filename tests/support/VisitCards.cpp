@@ -1,0 +1,18 @@
+#include "VisitCards.h"
+
+using namespace Qt::StringLiterals;
+
+QStringList VisitBoxNames()
+{
+    return { u"txtDataEnt"_s, u"txtOraEnt"_s, u"txtOperatoreEnt"_s, u"txtCognome"_s, u"txtNome"_s, u"txtCodFisc"_s,
+        u"txtMotivo"_s, u"txtTessera"_s, u"txtTipoDoc"_s, u"txtNumDoc"_s, u"txtEnteRil"_s, u"txtTelCel"_s, u"txtNote"_s,
+        u"txtDataUsc"_s, u"txtOraUsc"_s, u"txtOperatoreUsc"_s };
+}
+
+TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields)
+{
+    TSchedaVisita card;
+    for (const auto &[field, value] : fields)
+        card.field(field) = value;
+    return card;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Visit cards and the visit editor's boxes as the tests build and name them.
+
+#include "storage/TSchedaVisita.h"
+
+#include <QStringList>
+
+#include <initializer_list>
+#include <utility>
+
+// The sixteen boxes of the visit editor, in the stored order of the fields they show.
+QStringList VisitBoxNames();
+
+// A visit card holding the given fields; every other field stays empty.
+TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields);
