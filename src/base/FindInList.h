@@ -24,7 +24,6 @@ public:
 
     // Forgets the previous key: the next search starts from the top.
     void reset() { m_lastKey.clear(); }
-    QString lastKey() const { return m_lastKey; }
 
     // One press of Trova. selectedRow is the selected line or -1; typedKey is the search box as typed.
     Result find(const QStringList &lines, int selectedRow, const QString &typedKey);

@@ -1,5 +1,5 @@
 #pragma once
-// What a validator dialog shows after its check, and the typing rule its boxes share.
+// What a validator dialog shows after its check.
 
 #include <QString>
 
@@ -12,6 +12,3 @@ struct CheckMessage
 
     friend bool operator==(const CheckMessage &, const CheckMessage &) = default;
 };
-
-// The box text after every change and key release in the fiscal code, card and IBAN checks.
-QString TypedCheckText(const QString &text);

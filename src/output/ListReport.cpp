@@ -51,11 +51,6 @@ ReportLayout BuildListReport(const QString &title, const QStringList &lines, con
     return layout;
 }
 
-bool RenderListReport(QPagedPaintDevice *device, const QString &title, const QStringList &lines, QString *error)
-{
-    return BuildListReport(title, lines, Clock::today()).render(device, error);
-}
-
 void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines)
 {
     PrintReport(parent, BuildListReport(title, lines, Clock::today()));

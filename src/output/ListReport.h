@@ -13,7 +13,6 @@
 #include <QString>
 #include <QStringList>
 
-class QPagedPaintDevice;
 class QWidget;
 
 // Height of one body line, in layout units.
@@ -22,11 +21,6 @@ inline constexpr qreal ListLinePitch = 12.822;
 // Shows the print dialog, prints the list and tells the operator when printing fails.
 // Cancelling the dialog prints nothing.
 void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines);
-
-// Paints the list onto the device (A4 landscape); false, with the reason in *error, when the
-// device cannot be painted on.
-bool RenderListReport(
-    QPagedPaintDevice *device, const QString &title, const QStringList &lines, QString *error = nullptr);
 
 // The filled layout, printed on the given date.
 ReportLayout BuildListReport(const QString &title, const QStringList &lines, const QDate &printed);

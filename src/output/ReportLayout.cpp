@@ -251,15 +251,6 @@ ReportBand &ReportLayout::addBand(const QString &name, qreal height, bool splitt
     return band;
 }
 
-ReportBand *ReportLayout::band(const QString &name)
-{
-    for (ReportBand &band : m_bands) {
-        if (band.name == name)
-            return &band;
-    }
-    return nullptr;
-}
-
 ReportElement *ReportLayout::element(const QString &name)
 {
     for (ReportBand &band : m_bands) {
@@ -269,11 +260,6 @@ ReportElement *ReportLayout::element(const QString &name)
         }
     }
     return nullptr;
-}
-
-const ReportElement *ReportLayout::element(const QString &name) const
-{
-    return const_cast<ReportLayout *>(this)->element(name);
 }
 
 bool ReportLayout::setText(const QString &name, const QString &text)
@@ -286,14 +272,6 @@ bool ReportLayout::setText(const QString &name, const QString &text)
     else
         e->text = text;
     return true;
-}
-
-QString ReportLayout::text(const QString &name) const
-{
-    const ReportElement *e = element(name);
-    if (!e)
-        return QString();
-    return e->isMemo() ? e->lines.join(u'\n') : e->text;
 }
 
 BandFlow ReportLayout::flow() const

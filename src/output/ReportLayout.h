@@ -44,24 +44,16 @@ public:
 
     void setOrientation(QPageLayout::Orientation orientation) { m_orientation = orientation; }
     QPageLayout::Orientation orientation() const { return m_orientation; }
-    void setPageSize(const QPageSize &size) { m_pageSize = size; }
-    QPageSize pageSize() const { return m_pageSize; }
-    void setMarginsMm(const QMarginsF &margins) { m_marginsMm = margins; }
-    QMarginsF marginsMm() const { return m_marginsMm; }
     // The paper less its margins, in layout units.
     QSizeF printableSize() const;
 
     // The new band, last in the layout. The reference stays valid as more bands are added.
     ReportBand &addBand(const QString &name, qreal height, bool splittable = false);
-    ReportBand *band(const QString &name);
-    const std::deque<ReportBand> &bands() const { return m_bands; }
 
     // nullptr when the layout has no element of that name.
     ReportElement *element(const QString &name);
-    const ReportElement *element(const QString &name) const;
-    // false when there is no text box of that name.
+    // false when there is no text box of that name. A memo takes one line per part of the text.
     bool setText(const QString &name, const QString &text);
-    QString text(const QString &name) const;
 
     int pageCount() const;
     // Paints every page; false, with a short reason in *error, when the device cannot be

@@ -18,15 +18,14 @@ public:
     // The card the receipt prints; an empty card until the opener hands one in.
     void setCard(const TSchedaVisita &card);
 
-    // Writes the card's values and the moment of printing into repDocumento.
-    void fillReport();
-    const ReportLayout &repDocumento() const { return m_repDocumento; }
-
 public Q_SLOTS:
     void btnStampaClick();
     void btnAnnullaClick();
 
 private:
+    // Writes the card's values and the moment of printing into repDocumento.
+    void fillReport();
+
     ReportLayout m_repDocumento;
     TSchedaVisita m_card;
     QPushButton *m_btnAnnulla;

@@ -9,7 +9,6 @@
 #include "output/ReportPrinting.h"
 
 #include <QFile>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,15 +56,16 @@ class TestListReport : public QObject
 private:
     QTemporaryDir m_dir;
 
+    // Prints the list as a list screen does, into a PDF; empty when nothing was printed.
     QString render(const QString &name, const QString &title, const QStringList &lines)
     {
         const QString path = m_dir.filePath(name);
-        QPdfWriter writer(path);
-        QString error;
-        bool ok = RenderListReport(&writer, title, lines, &error);
-        if (!ok)
-            qWarning() << error;
-        return ok ? path : QString();
+        MessageRecorder messages;
+        PdfPrinting printing(path);
+        PrintListReport(nullptr, title, lines);
+        if (messages.count() > 0)
+            qWarning() << messages.lastText();
+        return messages.count() == 0 && QFile::exists(path) ? path : QString();
     }
 
 private Q_SLOTS:

@@ -54,12 +54,6 @@ TSchedaVisita cardOf(const QStringList &values)
     return card;
 }
 
-// The name of a field's value box in one copy of the receipt.
-QString valueBox(int field, const QString &suffix)
-{
-    return u"txt"_s + TSchedaVisita::layout().name(field) + suffix;
-}
-
 // The window that opens the receipt, standing in for the visit editor.
 class Owner : public QWidget
 {
@@ -111,8 +105,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.size(), QSize(364, 287));
         QCOMPARE(button(&dialog, u"btnAnnulla"_s)->text(), u"Annulla"_s);
         QCOMPARE(button(&dialog, u"btnStampa"_s)->text(), u"Stampa"_s);
-        QCOMPARE(dialog.repDocumento().name(), u"Scheda Visitatore"_s);
-        QCOMPARE(dialog.repDocumento().text(u"txtCalce"_s), u"Data e ora stampa"_s);
     }
 
     // Every value of the card on both copies at the same place of each copy.
@@ -123,14 +115,13 @@ private Q_SLOTS:
         dialog.setCard(cardOf(CardValues));
         const QList<PdfPage> pages = printCard(dialog, u"card.pdf"_s);
         QCOMPARE(pages.size(), 1);
+        QCOMPARE(PdfTitle(m_dir.filePath(u"card.pdf"_s)), u"Scheda Visitatore"_s);
         const PdfPage &page = pages.first();
         QVERIFY(page.size.height() > page.size.width());
 
         const qreal cuttingLine = (10 * ReportLayout::UnitsPerMm + 385.5) * PointsPerUnit;
         const qreal valueLeft = (10 * ReportLayout::UnitsPerMm + 166.3) * PointsPerUnit;
         for (qsizetype i = 0; i < CardValues.size(); ++i) {
-            QCOMPARE(dialog.repDocumento().text(valueBox(int(i), u"_A"_s)), CardValues.at(i));
-            QCOMPARE(dialog.repDocumento().text(valueBox(int(i), u"_B"_s)), CardValues.at(i));
             QList<PdfWord> found = page.wordsEqual(CardValues.at(i));
             QCOMPARE(found.size(), 2);
             std::sort(found.begin(), found.end(),

@@ -87,6 +87,16 @@ QImage RenderPdfPage(const QString &pdfPath, int page, int dpi)
     return QImage(prefix + u".png"_s);
 }
 
+QString PdfTitle(const QString &pdfPath)
+{
+    const QStringList rows = QString::fromUtf8(run(u"pdfinfo"_s, { pdfPath })).split(u'\n');
+    for (const QString &row : rows) {
+        if (row.startsWith(u"Title:"_s))
+            return row.mid(6).trimmed();
+    }
+    return QString();
+}
+
 QStringList PdfFontNames(const QString &pdfPath)
 {
     QStringList names;
