@@ -1,0 +1,15 @@
+#pragma once
+// What the bench programs share: the year file named on their command line, or a made-up one.
+
+#include <QString>
+#include <QStringList>
+
+// The year file named in `arguments` (the program's, its own name first), or an empty text when
+// none is given. On --help prints `usage` and ends the program; on anything it cannot take (more
+// than one argument, an unknown option, a file that is missing or not a file) prints what is wrong
+// and `usage` and ends the program with status 2.
+QString YearFileArgument(const QStringList &arguments, const char *usage);
+
+// Writes a year file of `cards` made-up visit cards: about one in fifty entered `today`, nearly all
+// still inside. False when the file cannot be written.
+bool WriteSampleYearFile(const QString &path, int cards, const QString &today);
