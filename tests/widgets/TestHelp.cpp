@@ -1,4 +1,4 @@
-#include "TestHelpers.h"
+#include "AppFixture.h"
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
@@ -56,8 +56,8 @@ private Q_SLOTS:
         QFETCH(QString, screen);
         QFETCH(QString, control);
         QFETCH(HelpTopic, topic);
-        TempProgramFolder folder;
-        AppWindows &w = CreateAppWindows();
+        AppFixture app(QDateTime(QDate(2026, 3, 7), QTime(10, 15)));
+        const AppWindows &w = Windows();
         QWidget *window = nullptr;
         for (QWidget *candidate : { static_cast<QWidget *>(w.avvio), static_cast<QWidget *>(w.menuRegistro),
                  static_cast<QWidget *>(w.registro) }) {
@@ -75,7 +75,6 @@ private Q_SLOTS:
         else
             QTest::mouseClick(help, Qt::LeftButton, {}, help->rect().center());
         SetHelpOpener({});
-        DestroyAppWindows();
 
         QCOMPARE(asked.size(), 1);
         QCOMPARE(asked[0].first, window);
