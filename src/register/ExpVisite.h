@@ -1,5 +1,5 @@
 #pragma once
-// TfrmExpVisite: its content arrives with its own feature; for now caption and size only.
+// TfrmExpVisite: its content arrives with its own feature; for now caption, size and the year file it is given.
 
 #include "widgets/Dialog.h"
 
@@ -9,4 +9,10 @@ class TfrmExpVisite : public Dialog
 
 public:
     explicit TfrmExpVisite(QWidget *parent = nullptr);
+
+    // The year file to show and export; set before the screen is shown.
+    void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
+
+private:
+    QString m_yearFile;
 };

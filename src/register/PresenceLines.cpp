@@ -72,6 +72,17 @@ template<typename Card> QString line(PresenceKind kind, const Card &card)
     return out + value(card, F::Motivo);
 }
 
+template<typename Card> QString searchLine(const Card &card)
+{
+    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 28);
+    out += u"  Cel. "_s + FixedColumn(value(card, F::TelCel), 12);
+    out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
+    out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
+    out += u"  Uscita: "_s + FixedColumn(value(card, F::DataUsc), 10);
+    out += u"  Ora: "_s + FixedColumn(value(card, F::OraUsc), 5);
+    return out + u"  "_s + value(card, F::Motivo);
+}
+
 } // namespace
 
 QString PresenceToday()
@@ -106,6 +117,16 @@ QString PresenceLine(PresenceKind kind, const TSchedaVisita &card)
 QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card)
 {
     return line(kind, card);
+}
+
+QString VisitSearchLine(const TSchedaVisita &card)
+{
+    return searchLine(card);
+}
+
+QString VisitSearchLine(const RecordView<TSchedaVisita> &card)
+{
+    return searchLine(card);
 }
 
 QString PresenceReportTitle(PresenceKind kind, const QString &today)

@@ -2,6 +2,7 @@
 // The three presence lists of the visit register as plain rules: which cards each one lists, the
 // line it shows for a card, the title it prints, and the card found again behind a chosen line.
 
+#include "storage/RecordFile.h"
 #include "storage/RecordView.h"
 #include "storage/TSchedaVisita.h"
 
@@ -30,6 +31,11 @@ bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, 
 QString PresenceLine(PresenceKind kind, const TSchedaVisita &card);
 QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card);
 
+// The line of a card in the visit search and in the summary: the presence line's columns with a
+// name column of 28, entry and exit, then the reason.
+QString VisitSearchLine(const TSchedaVisita &card);
+QString VisitSearchLine(const RecordView<TSchedaVisita> &card);
+
 // The title of the printed list; the lists of today carry the given date.
 QString PresenceReportTitle(PresenceKind kind, const QString &today);
 
@@ -44,11 +50,7 @@ struct PresenceLines
 // builds the line of every listed card. Never throws.
 PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today);
 
-struct PresenceCard
-{
-    TSchedaVisita card;
-    int position = 0; // 1-based
-};
+using PresenceCard = StoredRecord<TSchedaVisita>;
 
 // The card behind a chosen line. First the card at `listedPosition`, the position the line was
 // built from: when it still gives that line (compared trimmed) it is the one. When it does not (the

@@ -1,7 +1,11 @@
 #pragma once
-// TfrmDaRinnovare: its content arrives with its own feature; for now caption and size only.
+// TfrmDaRinnovare: the list of instalments due. For now its caption, size and the chosen card it
+// hands back; the list arrives with its own feature.
 
+#include "storage/ClientFile.h"
 #include "widgets/Dialog.h"
+
+#include <optional>
 
 class TfrmDaRinnovare : public Dialog
 {
@@ -9,4 +13,10 @@ class TfrmDaRinnovare : public Dialog
 
 public:
     explicit TfrmDaRinnovare(QWidget *parent = nullptr);
+
+    // The card behind the double-clicked line, once the list has closed on it; nothing otherwise.
+    const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
+
+private:
+    std::optional<ClientCard> m_chosen;
 };

@@ -8,6 +8,7 @@
 #include <QString>
 
 using ClientRecordView = RecordView<TSchedaAnagrafica>;
+using ClientCard = StoredRecord<TSchedaAnagrafica>;
 
 class ClientFile : private RecordFile<TSchedaAnagrafica>
 {

@@ -11,6 +11,14 @@
 
 #include <functional>
 
+// A record together with its 1-based position in its file: what a list or a search hands back to
+// the window that opened it.
+template<typename Record> struct StoredRecord
+{
+    Record card;
+    int position = 0;
+};
+
 template<typename Record> class RecordFile
 {
 public:

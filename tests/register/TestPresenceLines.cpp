@@ -82,6 +82,31 @@ private Q_SLOTS:
         QCOMPARE(PresenceLine(kind, RecordView<TSchedaVisita>(bytes.constData())), expected);
     }
 
+    void searchLines_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("every column") << QStringList { u"Rossi"_s, u"Mario"_s, u"3331234567"_s, u"05/03/2024"_s,
+            u"09:15"_s, u"05/03/2024"_s, u"11:40"_s, u"Consegna merci"_s }
+                                      << u"Rossi Mario                   Cel. 3331234567    Entrata: 05/03/2024"
+                                         u"  Ora: 09:15  Uscita: 05/03/2024  Ora: 11:40  Consegna merci"_s;
+        // De Santis Maria Antonietta G: the name column holds 28 characters, not 30.
+        QTest::newRow("long name cut at 28, still inside")
+            << QStringList { u"De Santis"_s, u"Maria Antonietta Giovanna"_s, {}, u"5/3/2024"_s, u"9:05"_s, {}, {}, {} }
+            << u"De Santis Maria Antonietta G  Cel.               Entrata: 5/3/2024    Ora: 9:05   Uscita:    "
+               u"         Ora:        "_s;
+    }
+    void searchLines()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, expected);
+        const TSchedaVisita c = card(fields);
+        QCOMPARE(VisitSearchLine(c), expected);
+        const QByteArray bytes = c.toBytes();
+        QCOMPARE(VisitSearchLine(RecordView<TSchedaVisita>(bytes.constData())), expected);
+    }
+
     void selection_data()
     {
         QTest::addColumn<PresenceKind>("kind");
