@@ -1,9 +1,10 @@
 #pragma once
-// TfrmExpVisite: its content arrives with its own feature; for now caption, size and the year file it is given.
+// TfrmExpVisite: the cards of the year file open in the visit editor, in a grid that can be
+// exported to the spreadsheet file Registro_Visite.xls.
 
-#include "widgets/Dialog.h"
+#include "output/ExportScreen.h"
 
-class TfrmExpVisite : public Dialog
+class TfrmExpVisite : public ExportScreen
 {
     Q_OBJECT
 
@@ -12,6 +13,9 @@ public:
 
     // The year file to show and export; set before the screen is shown.
     void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
+
+protected:
+    void readCards(GridCells &cells) const override;
 
 private:
     QString m_yearFile;

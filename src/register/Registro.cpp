@@ -6,6 +6,7 @@
 #include "checks/FiscalCode.h"
 #include "checks/PartitaIva.h"
 #include "register/EntratiOggi.h"
+#include "register/ExpVisite.h"
 #include "register/NonUsciti.h"
 #include "register/StampaVisita.h"
 #include "register/UscitiOggi.h"
@@ -177,7 +178,7 @@ void TfrmRegistro::buildButtons()
         { u"btnStampa", u"Stampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.",
             &TfrmRegistro::btnStampaClick, true },
         { u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
-            u"Esporta le schede in archivio in un file di Microsoft Excel.", nullptr, false },
+            u"Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmRegistro::btnExcelClick, false },
         { u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", &TfrmRegistro::btnGuidaClick,
             true },
         { u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
@@ -464,6 +465,13 @@ void TfrmRegistro::btnStampaClick()
 {
     TfrmStampaVisita dlg(this);
     dlg.setCard(currentCard());
+    dlg.exec();
+}
+
+void TfrmRegistro::btnExcelClick()
+{
+    TfrmExpVisite dlg(this);
+    dlg.setYearFile(yearFile());
     dlg.exec();
 }
 

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void btnEntratiOggiClick();
     void btnUscitiOggiClick();
     void btnStampaClick();
+    void btnExcelClick();
     void btnGuidaClick();
     void btnEsciClick();
     void impDataEntClick();

@@ -1,12 +1,16 @@
 #pragma once
-// TfrmExpClienti: its content arrives with its own feature; for now caption and size only.
+// TfrmExpClienti: the cards of the registry in a grid that can be exported to the spreadsheet
+// file Visitatori.xls.
 
-#include "widgets/Dialog.h"
+#include "output/ExportScreen.h"
 
-class TfrmExpClienti : public Dialog
+class TfrmExpClienti : public ExportScreen
 {
     Q_OBJECT
 
 public:
     explicit TfrmExpClienti(QWidget *parent = nullptr);
+
+protected:
+    void readCards(GridCells &cells) const override;
 };

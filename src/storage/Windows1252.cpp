@@ -133,6 +133,11 @@ QString bestFit(const QString &text)
 
 } // namespace
 
+bool IsWindows1252Character(char32_t c)
+{
+    return inCodePage(c);
+}
+
 QByteArray EncodeWindows1252(const QString &text)
 {
     if (text.isEmpty())

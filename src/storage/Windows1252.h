@@ -9,3 +9,5 @@
 // (ő -> o, č -> c); any other character the code page lacks becomes "?".
 QByteArray EncodeWindows1252(const QString &text);
 QString DecodeWindows1252(QByteArrayView bytes);
+// Whether the code page holds the character, so that EncodeWindows1252 keeps it unchanged.
+bool IsWindows1252Character(char32_t c);

@@ -56,6 +56,14 @@ inline constexpr QColor ListFrameTop(232, 238, 246);
 inline constexpr QColor ListFrameBottom(190, 204, 222);
 inline constexpr QColor ListBorder(120, 136, 158);
 
+// The export screens: the light grey ground, the slate-blue strip under the hint line, and the
+// grid's lines, shaded rows and number column.
+inline constexpr QColor LightGrey(211, 211, 211);
+inline constexpr QColor SlateBlue(106, 90, 205);
+inline constexpr QColor GridLine(195, 207, 221);
+inline constexpr QColor GridShade(233, 240, 248);
+inline constexpr QColor GridNumber(221, 230, 241);
+
 // Text.
 inline constexpr QColor HelpInk(16, 32, 60);
 inline constexpr QColor TitleInk(27, 58, 94);
