@@ -3,6 +3,8 @@
 #include "storage/TSchedaVisita.h"
 
 #include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -91,4 +93,38 @@ bool WriteSampleYearFile(const QString &path, int cards, const QString &today)
         }
     }
     return file.flush();
+}
+
+QString MeasuredYearFile(
+    const char *title, const QString &given, const QString &folder, int cards, const QString &today)
+{
+    QString yearFile = given;
+    if (yearFile.isEmpty()) {
+        QElapsedTimer timer;
+        timer.start();
+        yearFile = folder + u"/2024.vis"_s;
+        if (!WriteSampleYearFile(yearFile, cards, today)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(yearFile));
+            return QString();
+        }
+        std::printf("%s: a made-up year\n", title);
+        PrintTime("write the year file", timer.elapsed());
+    } else {
+        std::printf("%s: %s\n", title, qPrintable(QDir::toNativeSeparators(yearFile)));
+    }
+    const qint64 bytes = QFileInfo(yearFile).size();
+    PrintCount("cards in the file", bytes / TSchedaVisita::RecordSize);
+    PrintCount("bytes", bytes);
+    return yearFile;
+}
+
+void PrintTime(const char *what, qint64 ms)
+{
+    std::printf("  %-52s %7lld ms\n", what, static_cast<long long>(ms));
+    std::fflush(stdout);
+}
+
+void PrintCount(const char *what, qint64 value)
+{
+    std::printf("  %-52s %7lld\n", what, static_cast<long long>(value));
 }

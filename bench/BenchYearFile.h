@@ -13,3 +13,13 @@ QString YearFileArgument(const QStringList &arguments, const char *usage);
 // Writes a year file of `cards` made-up visit cards: about one in fifty entered `today`, nearly all
 // still inside. False when the file cannot be written.
 bool WriteSampleYearFile(const QString &path, int cards, const QString &today);
+
+// The year file a bench measures: `given` when not empty, or else a made-up year of `cards` cards
+// written (and timed) into `folder`. Prints the bench's title with what it measures and the size of
+// the file; empty, after saying why, when the made-up file cannot be written.
+QString MeasuredYearFile(
+    const char *title, const QString &given, const QString &folder, int cards, const QString &today);
+
+// One figure of a bench, aligned with the others: a time in milliseconds, or a count.
+void PrintTime(const char *what, qint64 ms);
+void PrintCount(const char *what, qint64 value);

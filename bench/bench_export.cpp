@@ -13,7 +13,6 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -32,17 +31,6 @@ const char Usage[] = "Usage: bench_export [YEARFILE]\n"
                      "  Times the visit export on YEARFILE, a year file such as 2024.vis (opened as\n"
                      "  the program opens it, never written), or on a made-up year of 200,000 cards\n"
                      "  when none is given. The spreadsheet file goes to a temporary folder.\n";
-
-void report(const char *what, qint64 ms)
-{
-    std::printf("  %-52s %7lld ms\n", what, static_cast<long long>(ms));
-    std::fflush(stdout);
-}
-
-void count(const char *what, qint64 value)
-{
-    std::printf("  %-52s %7lld\n", what, static_cast<long long>(value));
-}
 
 // The resident memory of this process, in MB, as the system counts it.
 qint64 residentMegabytes()
@@ -91,45 +79,36 @@ int main(int argc, char **argv)
     Answers answers;
     Messages::setHandler(&answers);
 
+    yearFile = MeasuredYearFile("Visit export bench", yearFile, dir.path(), SampleCards, u"05/03/2024"_s);
+    if (yearFile.isEmpty())
+        return 1;
+
     QElapsedTimer timer;
-    timer.start();
-    if (yearFile.isEmpty()) {
-        yearFile = dir.filePath(u"2024.vis"_s);
-        if (!WriteSampleYearFile(yearFile, SampleCards, u"05/03/2024"_s)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(yearFile));
-            return 1;
-        }
-        std::printf("Visit export bench: a made-up year\n");
-        report("write the year file", timer.restart());
-    } else {
-        std::printf("Visit export bench: %s\n", qPrintable(QDir::toNativeSeparators(yearFile)));
-    }
-    count("cards in the file", QFileInfo(yearFile).size() / TSchedaVisita::RecordSize);
     const qint64 before = residentMegabytes();
 
     {
         TfrmExpVisite dlg;
         dlg.setYearFile(yearFile);
-        timer.restart();
+        timer.start();
         dlg.show();
-        report("show the screen: read every card into the grid", timer.restart());
+        PrintTime("show the screen: read every card into the grid", timer.restart());
         QApplication::processEvents();
         dlg.repaint();
-        report("lay out and paint the grid", timer.restart());
+        PrintTime("lay out and paint the grid", timer.restart());
         auto *grid = dlg.findChild<QTableView *>(u"grdRecords"_s);
-        count("rows in the grid", grid->model()->rowCount());
-        count("memory taken by the filled screen (MB)", residentMegabytes() - before);
+        PrintCount("rows in the grid", grid->model()->rowCount());
+        PrintCount("memory taken by the filled screen (MB)", residentMegabytes() - before);
 
         grid->scrollToBottom();
         timer.restart();
         dlg.repaint();
-        report("paint the grid at its last row", timer.restart());
+        PrintTime("paint the grid at its last row", timer.restart());
 
         timer.restart();
         Q_EMIT dlg.findChild<ClickableImage *>(u"cmdEsporta"_s)->clicked();
-        report("export: write Registro_Visite.xls", timer.restart());
+        PrintTime("export: write Registro_Visite.xls", timer.restart());
         const QFileInfo exported(dir.filePath(u"Registro_Visite.xls"_s));
-        count("bytes written", exported.exists() ? exported.size() : -1);
+        PrintCount("bytes written", exported.exists() ? exported.size() : -1);
         if (answers.failed || answers.asked != 2)
             std::printf("  the export did not end with its success question\n");
     }

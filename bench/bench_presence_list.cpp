@@ -14,9 +14,7 @@
 #include "widgets/ListBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -32,17 +30,6 @@ const char Usage[] = "Usage: bench_presence_list [YEARFILE]\n"
                      "  2024.vis (opened as the program opens it, never written), or on a made-up\n"
                      "  year of 200,000 cards when none is given.\n";
 
-void report(const char *what, qint64 ms)
-{
-    std::printf("  %-52s %7lld ms\n", what, static_cast<long long>(ms));
-    std::fflush(stdout);
-}
-
-void count(const char *what, qint64 value)
-{
-    std::printf("  %-52s %7lld\n", what, static_cast<long long>(value));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -57,42 +44,30 @@ int main(int argc, char **argv)
     SetProgramFolder(dir.path());
     const QString today = PresenceToday();
 
+    yearFile = MeasuredYearFile("Presence list bench", yearFile, dir.path(), SampleCards, today);
+    if (yearFile.isEmpty())
+        return 1;
+
     QElapsedTimer timer;
     timer.start();
-    if (yearFile.isEmpty()) {
-        yearFile = dir.filePath(u"2024.vis"_s);
-        if (!WriteSampleYearFile(yearFile, SampleCards, today)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(yearFile));
-            return 1;
-        }
-        std::printf("Presence list bench: a made-up year\n");
-        report("write the year file", timer.restart());
-    } else {
-        std::printf("Presence list bench: %s\n", qPrintable(QDir::toNativeSeparators(yearFile)));
-    }
-    const qint64 bytes = QFileInfo(yearFile).size();
-    count("cards in the file", bytes / TSchedaVisita::RecordSize);
-    count("bytes", bytes);
-
-    timer.restart();
     const PresenceLines read = ReadPresenceLines(PresenceKind::NonUsciti, yearFile, today);
     if (!read.complete) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(yearFile));
         return 1;
     }
-    report("scan + select + build lines (not out)", timer.restart());
-    count("lines listed", read.lines.size());
+    PrintTime("scan + select + build lines (not out)", timer.restart());
+    PrintCount("lines listed", read.lines.size());
 
     QStringList sorted = read.lines;
     timer.restart();
     SortListLines(sorted);
-    report("sort the lines", timer.restart());
+    PrintTime("sort the lines", timer.restart());
 
     QStringList sortedWithPositions = read.lines;
     QList<int> positions = read.positions;
     timer.restart();
     SortListLines(sortedWithPositions, positions);
-    report("sort the lines with their positions", timer.restart());
+    PrintTime("sort the lines with their positions", timer.restart());
 
     {
         QWidget host;
@@ -102,14 +77,14 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         timer.restart();
         box.setLines(read.lines, read.positions);
-        report("fill the list box with positions (sort included)", timer.restart());
+        PrintTime("fill the list box with positions (sort included)", timer.restart());
         QApplication::processEvents();
         box.repaint();
-        report("lay out and paint the filled list", timer.restart());
+        PrintTime("lay out and paint the filled list", timer.restart());
         // On an empty list Trova only tells the operator so, in a message box that waits.
         if (box.count() > 0) {
             box.find(u"nessuna corrispondenza"_s);
-            report("Trova over every line, no match", timer.restart());
+            PrintTime("Trova over every line, no match", timer.restart());
         }
     }
 
@@ -119,9 +94,9 @@ int main(int argc, char **argv)
         timer.restart();
         dlg.show();
         QApplication::processEvents();
-        report("show the screen: scan, lines, sort, fill, paint", timer.restart());
+        PrintTime("show the screen: scan, lines, sort, fill, paint", timer.restart());
         auto *box = dlg.findChild<ListBox *>(u"lstRecords"_s);
-        count("lines in the screen's list", box->count());
+        PrintCount("lines in the screen's list", box->count());
         if (box->count() > 0) {
             box->selectRow(box->count() / 2);
             const QString chosen = box->selectedText();
@@ -129,7 +104,7 @@ int main(int argc, char **argv)
             timer.restart();
             const std::optional<PresenceCard> card
                 = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, listed);
-            report("double-click: read the card at its listed position", timer.restart());
+            PrintTime("double-click: read the card at its listed position", timer.restart());
             std::printf("  %-52s %7d (listed %d)\n", "card found at position", card ? card->position : 0, listed);
 
             // A stale position (the file changed since the listing) falls back to reading the whole file.
@@ -137,7 +112,7 @@ int main(int argc, char **argv)
             timer.restart();
             const std::optional<PresenceCard> again
                 = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, stale);
-            report("double-click, stale position: scan the whole file", timer.restart());
+            PrintTime("double-click, stale position: scan the whole file", timer.restart());
             std::printf("  %-52s %7d\n", "card found at position", again ? again->position : 0);
         } else {
             std::printf("  no visitor still inside: the double-click is not measured\n");
