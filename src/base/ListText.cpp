@@ -57,3 +57,12 @@ bool SameListLine(const QString &builtLine, const QString &chosenLine)
 {
     return TrimText(builtLine) == TrimText(chosenLine);
 }
+
+QString NameColumn(const QString &cognome, const QString &nome, qsizetype width)
+{
+    // Not FixedColumn: trimming the joined name would drop the blank an empty surname leaves in front.
+    QString name = TrimText(cognome) + u' ' + TrimText(nome);
+    if (name.size() < width)
+        name += QString(width - name.size(), u' ');
+    return LeftText(name, width);
+}

@@ -18,3 +18,15 @@ void SortListLines(QStringList &lines, QList<int> &tags);
 
 // True when a line built from a record is the line the operator chose: both are compared trimmed.
 bool SameListLine(const QString &builtLine, const QString &chosenLine);
+
+// Surname, one blank, first name (both trimmed), padded or cut to exactly `width` characters: the
+// first column of the lists of people. An empty surname leaves the blank in front.
+QString NameColumn(const QString &cognome, const QString &nome, qsizetype width);
+
+// The lines a list screen read from its file, in file order, not yet sorted.
+struct ListedLines
+{
+    QStringList lines;
+    QList<int> positions; // positions[i]: the 1-based position of the record lines[i] was built from
+    bool complete = true; // false when reading stopped at a failure: the lines read so far stay
+};

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
+#include "storage/ListedRecord.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
@@ -90,15 +91,6 @@ QString PresenceToday()
     return DateText(Clock::today());
 }
 
-QString NameColumn(const QString &cognome, const QString &nome, qsizetype width)
-{
-    // Not FixedColumn: trimming the joined name would drop the blank an empty surname leaves in front.
-    QString name = TrimText(cognome) + u' ' + TrimText(nome);
-    if (name.size() < width)
-        name += QString(width - name.size(), u' ');
-    return LeftText(name, width);
-}
-
 bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QString &today)
 {
     return isListed(kind, card, today);
@@ -166,29 +158,6 @@ std::optional<PresenceCard> FindPresenceCard(
     // Equal lines are common (a visitor who came twice in the same minute, a copied card, and on the
     // list of those not out any exited card with the same line): the text alone would pick the last
     // of them, and the exit typed next would be written over another card's.
-    {
-        VisitFile file;
-        file.OpenVisitFile(yearFile);
-        if (listedPosition >= 1 && listedPosition <= file.VisitCount()) {
-            TSchedaVisita card = file.ReadVisitAt(listedPosition);
-            if (SameListLine(line(kind, card), chosenLine)) {
-                file.CloseVisitFile();
-                return PresenceCard { std::move(card), listedPosition };
-            }
-        }
-        file.CloseVisitFile();
-    }
-
-    std::optional<PresenceCard> found;
-    const QString wanted = TrimText(chosenLine);
-    ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
-        // Every line starts with the name column: most cards are ruled out by it alone, before the
-        // rest of their line is built.
-        if (!wanted.startsWith(TrimText(NameColumn(card.field(F::Cognome), card.field(F::Nome), 30))))
-            return true;
-        if (SameListLine(line(kind, card), chosenLine))
-            found = PresenceCard { card.toRecord(), position };
-        return true;
-    });
-    return found;
+    return FindListedRecord<TSchedaVisita>(
+        yearFile, chosenLine, listedPosition, 30, [kind](const auto &card) { return line(kind, card); });
 }

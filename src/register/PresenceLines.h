@@ -2,6 +2,7 @@
 // The three presence lists of the visit register as plain rules: which cards each one lists, the
 // line it shows for a card, the title it prints, and the card found again behind a chosen line.
 
+#include "base/ListText.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordView.h"
 #include "storage/TSchedaVisita.h"
@@ -21,10 +22,6 @@ enum class PresenceKind {
 // Today as the lists compare it: dd/mm/yyyy from the program's clock.
 QString PresenceToday();
 
-// Surname, one blank, first name (both trimmed), padded or cut to exactly `width` characters.
-// An empty surname leaves the blank in front.
-QString NameColumn(const QString &cognome, const QString &nome, qsizetype width);
-
 bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QString &today);
 bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const QString &today);
 
@@ -39,12 +36,7 @@ QString VisitSearchLine(const RecordView<TSchedaVisita> &card);
 // The title of the printed list; the lists of today carry the given date.
 QString PresenceReportTitle(PresenceKind kind, const QString &today);
 
-struct PresenceLines
-{
-    QStringList lines; // in file order, not yet sorted
-    QList<int> positions; // positions[i]: the 1-based position of the card lines[i] was built from
-    bool complete = true; // false when reading stopped at a failure: the lines read so far stay
-};
+using PresenceLines = ListedLines;
 
 // Reads the year file from the first card to the last (a missing file is created empty) and
 // builds the line of every listed card. Never throws.

@@ -1,6 +1,7 @@
 #include "register/VisitCardRules.h"
 
 #include "base/TextFunctions.h"
+#include "storage/StorageError.h"
 
 using namespace Qt::StringLiterals;
 
@@ -8,8 +9,7 @@ namespace VisitCardTexts {
 
 QString accessFailure()
 {
-    return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-           u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."_s;
+    return AccessFailureText();
 }
 
 QString emptyArchive()

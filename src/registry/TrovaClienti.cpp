@@ -1,19 +1,39 @@
 #include "registry/TrovaClienti.h"
 
-#include "widgets/Screen.h"
-
-#include <QLabel>
+#include "output/ListReport.h"
+#include "registry/ClientSearch.h"
 
 using namespace Qt::StringLiterals;
 
-TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
-    : Dialog(u"TfrmTrovaClienti"_s, u" Trova Visitatori in archivio"_s, QSize(862, 560), parent,
-        Dialog::Placement::CentreOnScreen)
-    , m_lblMemory(MakeHiddenLabel(this, u"lblMemory"_s))
+namespace {
+
+QList<SearchCriteriaPanel::Box> criteriaBoxes()
 {
+    const QStringList labels { u"Cognome:"_s, u"Nome:"_s, u"Codice Cliente:"_s, u"Categoria:"_s, u"Codice fiscale:"_s,
+        u"Partita IVA:"_s, u"Zona di appartenenza:"_s, u"Prodotti e servizi di interesse:"_s,
+        u"Acquisto rateale effettuato:"_s, u"Note:"_s };
+    return SearchCriteriaPanel::boxesOf<TSchedaAnagrafica>(ClientSearchFields(), labels);
 }
 
-void TfrmTrovaClienti::setMode(const QString &word)
+} // namespace
+
+TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
+    : SearchDialog(u"TfrmTrovaClienti"_s, u" Trova Visitatori in archivio"_s, criteriaBoxes(),
+        u":/img/tile_anagrafica.svg"_s, parent)
+{ }
+
+ListedLines TfrmTrovaClienti::search(const SearchCriteria &criteria)
 {
-    m_lblMemory->setText(word);
+    return SearchClients(criteria);
+}
+
+void TfrmTrovaClienti::takeLine(const QString &line, int listedPosition)
+{
+    if (IsClientHandOverMode(modeWord()))
+        m_chosen = FindClientSearchCard(line, listedPosition);
+}
+
+void TfrmTrovaClienti::printLines(const QStringList &lines)
+{
+    PrintListReport(this, u"Riepilogo Visitatori in archivio"_s, lines);
 }

@@ -1,27 +1,31 @@
 #pragma once
-// TfrmTrovaClienti: the client search. For now its caption, size, mode word and the chosen card it
-// hands back; the criteria, the result list and the hand-over arrive with their own feature.
+// TfrmTrovaClienti: the client search. Finds registry cards by up to ten criteria, lists them,
+// finds a line, prints the list, and hands the double-clicked card back to its opener when the
+// mode word asks for one.
 
 #include "storage/ClientFile.h"
-#include "widgets/Dialog.h"
+#include "widgets/SearchDialog.h"
 
 #include <optional>
 
-class QLabel;
-
-class TfrmTrovaClienti : public Dialog
+class TfrmTrovaClienti : public SearchDialog
 {
     Q_OBJECT
 
 public:
     explicit TfrmTrovaClienti(QWidget *parent = nullptr);
 
-    // The mode word the opener gives ("visitatore", "operatore_ent", "operatore_usc", "clienti").
-    void setMode(const QString &word);
+    // setMode() takes the opener's mode word: with "visitatore", "operatore_ent", "operatore_usc" or
+    // "clienti" a double-clicked line hands its card back, with any other word nothing.
+
     // The card behind the double-clicked line, once the search has closed on it; nothing otherwise.
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
 
+protected:
+    ListedLines search(const SearchCriteria &criteria) override;
+    void takeLine(const QString &line, int listedPosition) override;
+    void printLines(const QStringList &lines) override;
+
 private:
-    QLabel *m_lblMemory;
     std::optional<ClientCard> m_chosen;
 };

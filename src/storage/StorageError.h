@@ -11,3 +11,6 @@ public:
     // What failed and why, for logs and tests (what()); screens show their own fixed message instead.
     explicit StorageError(const QString &message);
 };
+
+// The one message a screen shows when a record file cannot be opened, created, read or written.
+QString AccessFailureText();

@@ -5,6 +5,7 @@
 #include "widgets/Messages.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 using namespace Qt::StringLiterals;
@@ -124,4 +125,15 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent *event)
     QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         Q_EMIT lineDoubleClicked();
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    // Taken here, so that the window's default button never sees it.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && selectedRow() >= 0) {
+        event->accept();
+        Q_EMIT lineEntered();
+        return;
+    }
+    QListView::keyPressEvent(event);
 }

@@ -48,9 +48,12 @@ public:
 Q_SIGNALS:
     // Any double-click inside the list, on a line or not; the screen reads selectedRow().
     void lineDoubleClicked();
+    // Enter on a selected line: the keyboard's double-click.
+    void lineEntered();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateItemSize();

@@ -12,11 +12,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-GradientLook framed(const QColor &top, const QColor &bottom, const QColor &border = Palette::ListBorder)
-{
-    return { top, bottom, border, 1, 4 };
-}
-
 LabelLook help(const QColor &color = Palette::HelpInk)
 {
     return { QFont(u"Verdana"_s, 8), color };
@@ -25,7 +20,7 @@ LabelLook help(const QColor &color = Palette::HelpInk)
 } // namespace
 
 ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
-    : GradientPanel(framed(Palette::ListPanelTop, Palette::ListPanelBottom), parent)
+    : GradientPanel(ListPanelCard, parent)
 {
     setObjectName(u"panContainer"_s);
     resize(833, 529);
@@ -40,10 +35,10 @@ ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
         u"Trova."_s,
         QPoint(8, 82), help());
 
-    GradientPanel *shpLente = MakeCard(this, u"shpLente"_s, QRect(8, 104, 81, 57), framed(Qt::white, Qt::white));
+    GradientPanel *shpLente
+        = MakeCard(this, u"shpLente"_s, QRect(8, 104, 81, 57), { Qt::white, Qt::white, Palette::ListBorder, 1, 4 });
     MakePicture(shpLente, u"imgLente"_s, u":/img/lente.svg"_s, QRect(19, 7, 43, 43));
-    MakeCard(
-        this, u"shpSfondo"_s, QRect(96, 104, 729, 57), framed(Palette::SkyBlue, Palette::DeepBlue, Palette::Midnight));
+    MakeCard(this, u"shpSfondo"_s, QRect(96, 104, 729, 57), SearchStripCard);
 
     m_txtTrova = new QLineEdit(this);
     m_txtTrova->setObjectName(u"txtTrova"_s);
@@ -55,7 +50,7 @@ ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
 
     m_btnTrova = MakeButton(this, u"btnTrova"_s, u"Trova"_s, QRect(710, 117, 105, 30));
 
-    MakeCard(this, u"shpLista"_s, QRect(8, 168, 817, 313), framed(Palette::ListFrameTop, Palette::ListFrameBottom));
+    MakeCard(this, u"shpLista"_s, QRect(8, 168, 817, 313), ListFrameCard);
     m_lstRecords = new ListBox(u"lstRecords"_s, QRect(16, 176, 801, 273), this);
 
     m_lblRigo03
@@ -73,6 +68,7 @@ ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
     InstallEnterMovesTo(m_txtTrova, m_btnTrova);
     connect(m_btnTrova, &QPushButton::clicked, this, [this] { m_lstRecords->find(m_txtTrova->text()); });
     connect(m_lstRecords, &ListBox::lineDoubleClicked, this, &ListPanel::lineChosen);
+    connect(m_lstRecords, &ListBox::lineEntered, this, &ListPanel::lineChosen);
     connect(m_btnChiudi, &QPushButton::clicked, this, &ListPanel::chiudiClicked);
     connect(m_btnStampa, &QPushButton::clicked, this, &ListPanel::stampaClicked);
 }

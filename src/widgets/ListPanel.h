@@ -31,7 +31,8 @@ public:
 Q_SIGNALS:
     void chiudiClicked();
     void stampaClicked();
-    // A double-click inside the list, on a line or not; lstRecords() tells which line is selected.
+    // A double-click inside the list, on a line or not, or Enter on a selected line; lstRecords()
+    // tells which line is selected.
     void lineChosen();
 
 private:

@@ -24,6 +24,11 @@ QPixmap SvgPixmap(const QString &resource, const QSize &size);
 inline const GradientLook TileCard { Palette::CardTop, Palette::CardBottom, Palette::CardBorder, 1, 14 };
 // The white panel of a small dialog.
 inline const GradientLook WhitePanel { Qt::white, Qt::white, Palette::PanelBorder, 1, 6 };
+// The panels of the list and search screens, the frame around their list or boxes, and their
+// dark blue search strip.
+inline const GradientLook ListPanelCard { Palette::ListPanelTop, Palette::ListPanelBottom, Palette::ListBorder, 1, 4 };
+inline const GradientLook ListFrameCard { Palette::ListFrameTop, Palette::ListFrameBottom, Palette::ListBorder, 1, 4 };
+inline const GradientLook SearchStripCard { Palette::SkyBlue, Palette::DeepBlue, Palette::Midnight, 1, 4 };
 
 // A box painted with the look: white or gradient, framed or not. An empty name leaves it unnamed.
 GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look);

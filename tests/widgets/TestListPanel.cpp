@@ -137,6 +137,25 @@ private Q_SLOTS:
         QCOMPARE(stampa.count(), 1);
         QCOMPARE(chiudi.count(), 1);
     }
+
+    void enterOnASelectedLineChoosesIt()
+    {
+        ListPanel panel(u"ELENCO"_s, nullptr);
+        panel.lstRecords()->setLines({ u"UNA RIGA"_s, u"ALTRA RIGA"_s });
+        QSignalSpy chosen(&panel, &ListPanel::lineChosen);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+
+        panel.lstRecords()->setFocus();
+        QTest::keyClick(panel.lstRecords(), Qt::Key_Return);
+        QCOMPARE(chosen.count(), 0); // no line selected yet
+        panel.lstRecords()->selectRow(1);
+        QTest::keyClick(panel.lstRecords(), Qt::Key_Enter);
+        QCOMPARE(chosen.count(), 1);
+        QTest::keyClick(panel.lstRecords(), Qt::Key_Return);
+        QCOMPARE(chosen.count(), 2);
+        QCOMPARE(panel.lstRecords()->selectedText(), u"UNA RIGA"_s);
+    }
 };
 
 QTEST_MAIN(TestListPanel)

@@ -1,0 +1,74 @@
+#include "registry/ClientSearch.h"
+
+#include "base/TextFunctions.h"
+#include "storage/ListedRecord.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using F = ClientField;
+
+QString value(const TSchedaAnagrafica &card, F field)
+{
+    return TrimText(card.field(field));
+}
+
+QString value(const ClientRecordView &card, F field)
+{
+    return card.field(field);
+}
+
+template<typename Card> QString line(const Card &card)
+{
+    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 28);
+    out += u"  C.F. "_s + FixedColumn(value(card, F::CodFisc), 16);
+    out += u"  Zona: "_s + FixedColumn(value(card, F::Zona), 24);
+    out += u"  Tel. "_s + FixedColumn(value(card, F::Recapito), 14);
+    return out + u"  Note: "_s + value(card, F::Note);
+}
+
+} // namespace
+
+const QList<ClientField> &ClientSearchFields()
+{
+    static const QList<ClientField> fields { F::Cognome, F::Nome, F::Codice, F::Categoria, F::CodFisc, F::Iva, F::Zona,
+        F::Prodotti, F::Acquisto, F::Note };
+    return fields;
+}
+
+QString ClientSearchLine(const TSchedaAnagrafica &card)
+{
+    return line(card);
+}
+
+QString ClientSearchLine(const ClientRecordView &card)
+{
+    return line(card);
+}
+
+ListedLines SearchClients(const SearchCriteria &criteria)
+{
+    const QList<ClientField> &fields = ClientSearchFields();
+    ListedLines found;
+    ScanClients([&](const ClientRecordView &card, int position) {
+        if (criteria.matches([&](int box) { return card.field(fields.at(box)); })) {
+            found.lines.append(line(card));
+            found.positions.append(position);
+        }
+        return true;
+    });
+    return found;
+}
+
+std::optional<ClientCard> FindClientSearchCard(const QString &chosenLine, int listedPosition)
+{
+    return FindListedRecord<TSchedaAnagrafica>(
+        ClientFile::path(), chosenLine, listedPosition, 28, [](const auto &card) { return line(card); });
+}
+
+bool IsClientHandOverMode(const QString &word)
+{
+    const QString mode = TrimText(word);
+    return mode == u"visitatore"_s || mode == u"operatore_ent"_s || mode == u"operatore_usc"_s || mode == u"clienti"_s;
+}

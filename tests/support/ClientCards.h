@@ -1,0 +1,15 @@
+#pragma once
+// Client cards as the tests build them, and the registry written from them.
+
+#include "storage/TSchedaAnagrafica.h"
+
+#include <QList>
+
+#include <initializer_list>
+#include <utility>
+
+// A client card holding the given fields; every other field stays empty.
+TSchedaAnagrafica ClientRecord(std::initializer_list<std::pair<ClientField, QString>> fields);
+
+// Appends the cards, in order, to the registry of the program folder (created when missing).
+void AppendClients(const QList<TSchedaAnagrafica> &cards);
