@@ -9,6 +9,7 @@
 #include "register/ExpVisite.h"
 #include "register/NonUsciti.h"
 #include "register/StampaVisita.h"
+#include "register/TrovaVisite.h"
 #include "register/UscitiOggi.h"
 #include "register/VisitCardRules.h"
 #include "storage/StorageError.h"
@@ -168,7 +169,8 @@ void TfrmRegistro::buildButtons()
             u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmRegistro::btnNuovoClick, false },
         { u"btnSalva", u"Salva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.",
             &TfrmRegistro::btnSalvaClick, false },
-        { u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", nullptr, false },
+        { u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", &TfrmRegistro::btnTrovaClick,
+            false },
         { u"btnNonUsciti", u"Visitatori non ancora usciti", u":/img/reg_nonusciti.svg",
             u"Visualizza l'elenco dei Visitatori non ancora usciti.", &TfrmRegistro::btnNonUscitiClick, true },
         { u"btnEntratiOggi", u"Visitatori entrati oggi", u":/img/reg_entrati.svg",
@@ -440,6 +442,16 @@ void TfrmRegistro::showPresenceList(PresenceList &list)
     list.setYearFile(yearFile());
     list.exec();
     if (const auto &chosen = list.chosenCard())
+        loadCard(chosen->card, chosen->position);
+}
+
+void TfrmRegistro::btnTrovaClick()
+{
+    TfrmTrovaVisite dlg(this);
+    dlg.setMode(u"registro"_s);
+    dlg.setYearFile(yearFile());
+    dlg.exec();
+    if (const auto &chosen = dlg.chosenCard())
         loadCard(chosen->card, chosen->position);
 }
 

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void cmdIndietroClick();
     void cmdAvantiClick();
     void cmdUltimoClick();
+    void btnTrovaClick();
     void btnNonUscitiClick();
     void btnEntratiOggiClick();
     void btnUscitiOggiClick();

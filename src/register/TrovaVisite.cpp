@@ -1,19 +1,39 @@
 #include "register/TrovaVisite.h"
 
-#include "widgets/Screen.h"
-
-#include <QLabel>
+#include "output/ListReport.h"
+#include "register/VisitSearch.h"
 
 using namespace Qt::StringLiterals;
 
-TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
-    : Dialog(u"TfrmTrovaVisite"_s, u" Trova visite in archivio"_s, QSize(862, 560), parent,
-        Dialog::Placement::CentreOnScreen)
-    , m_lblMemory(MakeHiddenLabel(this, u"lblMemory"_s))
+namespace {
+
+QList<SearchCriteriaPanel::Box> criteriaBoxes()
 {
+    const QStringList labels { u"Data ingresso:"_s, u"Data uscita:"_s, u"Cognome Visitatore:"_s, u"Nome Visitatore:"_s,
+        u"Codice fiscale:"_s, u"Cellulare:"_s, u"Numero tessera:"_s, u"Numero documento:"_s, u"Motivo della visita:"_s,
+        u"Note:"_s };
+    return SearchCriteriaPanel::boxesOf<TSchedaVisita>(VisitSearchFields(), labels);
 }
 
-void TfrmTrovaVisite::setMode(const QString &word)
+} // namespace
+
+TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
+    : SearchDialog(
+        u"TfrmTrovaVisite"_s, u" Trova visite in archivio"_s, criteriaBoxes(), u":/img/tile_registro.svg"_s, parent)
+{ }
+
+ListedLines TfrmTrovaVisite::search(const SearchCriteria &criteria)
 {
-    m_lblMemory->setText(word);
+    return SearchVisits(m_yearFile, criteria);
+}
+
+void TfrmTrovaVisite::takeLine(const QString &line, int listedPosition)
+{
+    if (modeWord() == u"registro"_s)
+        m_chosen = FindVisitSearchCard(m_yearFile, line, listedPosition);
+}
+
+void TfrmTrovaVisite::printLines(const QStringList &lines)
+{
+    PrintListReport(this, u"Riepilogo visite in archivio"_s, lines);
 }

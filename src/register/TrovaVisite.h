@@ -1,15 +1,14 @@
 #pragma once
-// TfrmTrovaVisite: the visit search. For now its caption, size, year file, mode word and the chosen
-// card it hands back; the criteria, the result list and the hand-over arrive with their own feature.
+// TfrmTrovaVisite: the visit search. Finds the cards of the open year file by up to ten criteria,
+// lists them, finds a line, prints the list, and hands the double-clicked card back to the visit
+// card editor.
 
 #include "register/PresenceLines.h"
-#include "widgets/Dialog.h"
+#include "widgets/SearchDialog.h"
 
 #include <optional>
 
-class QLabel;
-
-class TfrmTrovaVisite : public Dialog
+class TfrmTrovaVisite : public SearchDialog
 {
     Q_OBJECT
 
@@ -18,13 +17,18 @@ public:
 
     // The year file to search; set before the search is shown.
     void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
-    // The mode word the opener gives ("registro").
-    void setMode(const QString &word);
+    // setMode() takes the opener's mode word: with "registro" a double-clicked line hands its card
+    // back, with any other word nothing.
+
     // The card behind the double-clicked line, once the search has closed on it; nothing otherwise.
     const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
 
+protected:
+    ListedLines search(const SearchCriteria &criteria) override;
+    void takeLine(const QString &line, int listedPosition) override;
+    void printLines(const QStringList &lines) override;
+
 private:
     QString m_yearFile;
-    QLabel *m_lblMemory;
     std::optional<PresenceCard> m_chosen;
 };
