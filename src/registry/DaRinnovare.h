@@ -1,11 +1,14 @@
 #pragma once
-// TfrmDaRinnovare: the list of instalments due. For now its caption, size and the chosen card it
-// hands back; the list arrives with its own feature.
+// TfrmDaRinnovare: the list of instalments due. Lists the registry cards whose next instalment is
+// within its notice period or overdue, finds a line, prints the list, and hands the double-clicked
+// card back to the client card editor that opened it.
 
 #include "storage/ClientFile.h"
 #include "widgets/Dialog.h"
 
 #include <optional>
+
+class ListPanel;
 
 class TfrmDaRinnovare : public Dialog
 {
@@ -17,6 +20,15 @@ public:
     // The card behind the double-clicked line, once the list has closed on it; nothing otherwise.
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
 private:
+    void formShow();
+    void lstRecordsDblClick();
+    void btnStampaClick();
+
+    ListPanel *m_panel;
     std::optional<ClientCard> m_chosen;
 };

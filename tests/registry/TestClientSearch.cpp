@@ -3,6 +3,7 @@
 
 #include "base/SearchCriteria.h"
 #include "registry/ClientSearch.h"
+#include "registry/InstalmentsDue.h"
 #include "storage/ClientFile.h"
 
 #include <QFile>
@@ -155,8 +156,8 @@ private Q_SLOTS:
         QCOMPARE(IsClientHandOverMode(word), handsOver);
     }
 
-    // A damaged or foreign registry never crashes the search or the hand-over: whole records are read
-    // as they come, the rest is left alone.
+    // A damaged or foreign registry never crashes the search, the list of instalments due or the
+    // hand-over: whole records are read as they come, the rest is left alone.
     void damagedRegistry_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -200,6 +201,11 @@ private Q_SLOTS:
             QVERIFY(card);
             QCOMPARE(card->position, all.positions.at(i));
         }
+        const ListedLines due = ReadInstalmentsDue(QDate(2024, 5, 10));
+        QVERIFY(due.complete);
+        QVERIFY(due.lines.size() <= records);
+        for (qsizetype i = 0; i < due.lines.size(); ++i)
+            QVERIFY(FindInstalmentDueCard(due.lines.at(i), due.positions.at(i)));
     }
 };
 
