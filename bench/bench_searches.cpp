@@ -16,10 +16,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -36,17 +34,6 @@ const char Usage[] = "Usage: bench_searches [YEARFILE]\n"
                      "  the program opens it, never written), or on a made-up year of 200,000 cards\n"
                      "  when none is given; then the client search and the instalments due on a\n"
                      "  made-up registry of 100,000 cards.\n";
-
-void report(const char *what, qint64 ms)
-{
-    std::printf("  %-52s %7lld ms\n", what, static_cast<long long>(ms));
-    std::fflush(stdout);
-}
-
-void count(const char *what, qint64 value)
-{
-    std::printf("  %-52s %7lld\n", what, static_cast<long long>(value));
-}
 
 QStringList boxes(int box, const QString &text)
 {
@@ -86,41 +73,32 @@ bool writeSampleRegistry(int cards)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QString yearFile = YearFileArgument(QCoreApplication::arguments(), Usage);
+    const QString given = YearFileArgument(QCoreApplication::arguments(), Usage);
 
     // Nothing lands in the program's own folder.
     QTemporaryDir dir;
     SetProgramFolder(dir.path());
 
+    const QString yearFile = MeasuredYearFile("Search bench", given, dir.path(), SampleCards, PresenceToday());
+    if (yearFile.isEmpty())
+        return 1;
+
     QElapsedTimer timer;
     timer.start();
-    if (yearFile.isEmpty()) {
-        yearFile = dir.filePath(u"2024.vis"_s);
-        if (!WriteSampleYearFile(yearFile, SampleCards, PresenceToday())) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(yearFile));
-            return 1;
-        }
-        std::printf("Search bench: a made-up year\n");
-        report("write the year file", timer.restart());
-    } else {
-        std::printf("Search bench: %s\n", qPrintable(QDir::toNativeSeparators(yearFile)));
-    }
-    count("cards in the year file", QFileInfo(yearFile).size() / TSchedaVisita::RecordSize);
-
     try {
         timer.restart();
         const ListedLines all = SearchVisits(yearFile, SearchCriteria(QStringList(10)));
-        report("visit search, no box filled", timer.restart());
-        count("lines", all.lines.size());
+        PrintTime("visit search, no box filled", timer.restart());
+        PrintCount("lines", all.lines.size());
         const ListedLines some = SearchVisits(yearFile, SearchCriteria(boxes(2, u"ross"_s)));
-        report("visit search, part of a surname", timer.restart());
-        count("lines", some.lines.size());
+        PrintTime("visit search, part of a surname", timer.restart());
+        PrintCount("lines", some.lines.size());
         if (!all.lines.isEmpty()) {
             const qsizetype middle = all.lines.size() / 2;
             FindVisitSearchCard(yearFile, all.lines.at(middle), all.positions.at(middle));
-            report("double-click: the card at its listed position", timer.restart());
+            PrintTime("double-click: the card at its listed position", timer.restart());
             FindVisitSearchCard(yearFile, all.lines.at(middle), 0);
-            report("double-click, stale position: the whole file", timer.restart());
+            PrintTime("double-click, stale position: the whole file", timer.restart());
         }
 
         timer.restart();
@@ -129,20 +107,20 @@ int main(int argc, char **argv)
             return 1;
         }
         std::printf("Made-up registry\n");
-        report("write the registry", timer.restart());
-        count("cards in the registry", SampleClients);
+        PrintTime("write the registry", timer.restart());
+        PrintCount("cards in the registry", SampleClients);
         const ListedLines clients = SearchClients(SearchCriteria(QStringList(10)));
-        report("client search, no box filled", timer.restart());
-        count("lines", clients.lines.size());
+        PrintTime("client search, no box filled", timer.restart());
+        PrintCount("lines", clients.lines.size());
         const ListedLines rossi = SearchClients(SearchCriteria(boxes(0, u"ROSSI1"_s)));
-        report("client search, part of a surname", timer.restart());
-        count("lines", rossi.lines.size());
+        PrintTime("client search, part of a surname", timer.restart());
+        PrintCount("lines", rossi.lines.size());
         const qsizetype middle = clients.lines.size() / 2;
         FindClientSearchCard(clients.lines.at(middle), 0);
-        report("double-click, stale position: the whole registry", timer.restart());
+        PrintTime("double-click, stale position: the whole registry", timer.restart());
         const ListedLines due = ReadInstalmentsDue(QDate(2024, 12, 31));
-        report("instalments due", timer.restart());
-        count("lines", due.lines.size());
+        PrintTime("instalments due", timer.restart());
+        PrintCount("lines", due.lines.size());
     } catch (const std::exception &error) {
         std::fprintf(stderr, "cannot read: %s\n", error.what());
         return 1;

@@ -9,23 +9,13 @@ namespace {
 
 using F = ClientField;
 
-QString value(const TSchedaAnagrafica &card, F field)
-{
-    return TrimText(card.field(field));
-}
-
-QString value(const ClientRecordView &card, F field)
-{
-    return card.field(field);
-}
-
 template<typename Card> QString line(const Card &card)
 {
-    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 28);
-    out += u"  C.F. "_s + FixedColumn(value(card, F::CodFisc), 16);
-    out += u"  Zona: "_s + FixedColumn(value(card, F::Zona), 24);
-    out += u"  Tel. "_s + FixedColumn(value(card, F::Recapito), 14);
-    return out + u"  Note: "_s + value(card, F::Note);
+    QString out = NameColumn(ListedField(card, F::Cognome), ListedField(card, F::Nome), 28);
+    out += u"  C.F. "_s + FixedColumn(ListedField(card, F::CodFisc), 16);
+    out += u"  Zona: "_s + FixedColumn(ListedField(card, F::Zona), 24);
+    out += u"  Tel. "_s + FixedColumn(ListedField(card, F::Recapito), 14);
+    return out + u"  Note: "_s + ListedField(card, F::Note);
 }
 
 } // namespace

@@ -10,23 +10,13 @@ namespace {
 
 using F = ClientField;
 
-QString value(const TSchedaAnagrafica &card, F field)
-{
-    return TrimText(card.field(field));
-}
-
-QString value(const ClientRecordView &card, F field)
-{
-    return card.field(field);
-}
-
 template<typename Card> QString line(const Card &card)
 {
-    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 30);
-    out += u"  Tel. "_s + FixedColumn(value(card, F::Recapito), 12);
-    out += u"  Scad. "_s + FixedColumn(value(card, F::Scadenza), 10);
-    out += u"  Rata: € "_s + FixedColumn(value(card, F::Rata), 15);
-    return out + u"  Acquisto: "_s + value(card, F::Acquisto);
+    QString out = NameColumn(ListedField(card, F::Cognome), ListedField(card, F::Nome), 30);
+    out += u"  Tel. "_s + FixedColumn(ListedField(card, F::Recapito), 12);
+    out += u"  Scad. "_s + FixedColumn(ListedField(card, F::Scadenza), 10);
+    out += u"  Rata: € "_s + FixedColumn(ListedField(card, F::Rata), 15);
+    return out + u"  Acquisto: "_s + ListedField(card, F::Acquisto);
 }
 
 // A whole number in decimal digits, with an optional sign.

@@ -7,6 +7,16 @@
 
 #include <optional>
 
+// A field as the list lines show it, trimmed, from a whole record or from a record seen in a scan.
+template<typename Record> QString ListedField(const Record &record, typename Record::Field field)
+{
+    return TrimText(record.field(field));
+}
+template<typename Record> QString ListedField(const RecordView<Record> &record, typename Record::Field field)
+{
+    return record.field(field); // the view trims as it decodes
+}
+
 // The record behind a chosen line. First the record at `listedPosition`, the position the line was
 // built from: when it still gives that line (compared trimmed) it is the one, so equal lines each
 // lead to their own record. When it does not (the file changed since the listing) or the position is

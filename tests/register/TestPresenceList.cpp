@@ -40,16 +40,6 @@ TSchedaVisita visit(const QString &cognome, const QString &nome, const QString &
         { F::TelCel, u"333"_s }, { F::Motivo, u"Riunione"_s }, { F::Tessera, note } });
 }
 
-// What the editor shows: its sixteen boxes and its position label.
-QStringList editorState()
-{
-    QStringList state;
-    for (const QString &name : EditorBoxes)
-        state.append(Windows().registro->findChild<QLineEdit *>(name)->text());
-    state.append(Windows().registro->findChild<QLabel *>(u"lblPosizione"_s)->text());
-    return state;
-}
-
 } // namespace
 
 class TestPresenceList : public QObject
@@ -236,7 +226,7 @@ private Q_SLOTS:
             QCOMPARE(box->count(), 0);
         });
 
-        const QStringList state = editorState();
+        const QStringList state = VisitEditorState();
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), note);
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtTessera"_s)), note);
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtOperatoreEnt"_s)), u"Operatore "_s + note);
@@ -283,8 +273,8 @@ private Q_SLOTS:
             Q_EMIT box->lineDoubleClicked();
             QVERIFY(!dlg->isVisible());
         });
-        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), note);
-        QCOMPARE(editorState().last(), position);
+        QCOMPARE(VisitEditorState().at(EditorBoxes.indexOf(u"txtNote"_s)), note);
+        QCOMPARE(VisitEditorState().last(), position);
     }
 
     void openedFromTheEditor()
@@ -299,8 +289,8 @@ private Q_SLOTS:
         });
         Windows().registro->findChild<QPushButton *>(u"btnUscitiOggi"_s)->click();
         QCOMPARE(seen, u"TfrmUscitiOggi"_s);
-        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"quinto"_s);
-        QCOMPARE(editorState().last(), u"5"_s);
+        QCOMPARE(VisitEditorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"quinto"_s);
+        QCOMPARE(VisitEditorState().last(), u"5"_s);
     }
 
     void failedHandOverLeavesTheEditorAsItWas_data()
@@ -318,7 +308,7 @@ private Q_SLOTS:
 
         Windows().registro->loadCard(
             visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
-        const QStringList before = editorState();
+        const QStringList before = VisitEditorState();
         MessageRecorder recorder;
 
         throughTheEditor(PresenceKind::NonUsciti, [&](PresenceList *dlg) {
@@ -335,7 +325,7 @@ private Q_SLOTS:
             QVERIFY(!dlg->isVisible());
         });
 
-        QCOMPARE(editorState(), before);
+        QCOMPARE(VisitEditorState(), before);
         QCOMPARE(recorder.count(), 0);
     }
 
@@ -363,17 +353,7 @@ private Q_SLOTS:
         dlg->findChild<QPushButton *>(u"btnStampa"_s)->click();
         QCOMPARE(pdf.dialogs, 1);
 
-        // pdftotext spaces the columns its own way: compare with runs of blanks collapsed.
-        const QString text = PdfPages(pdfPath).join(u'\n').simplified();
-        QVERIFY2(text.startsWith(title), qPrintable(text));
-        qsizetype at = title.size();
-        for (const QString &line : lines) {
-            // Every line, in displayed order.
-            const qsizetype found = text.indexOf(line.simplified(), at);
-            QVERIFY2(found >= at, qPrintable(line));
-            at = found + 1;
-        }
-        QVERIFY(text.endsWith(u"Stampa eseguita in data 06/03/2024"_s));
+        QCOMPARE(PrintedListMismatch(pdfPath, title, lines, u"06/03/2024"_s), QString());
         QVERIFY(dlg->isVisible());
     }
 };

@@ -32,15 +32,6 @@ TSchedaVisita visit(const QString &cognome, const QString &nome, const QString &
 
 const QStringList EditorBoxes = VisitBoxNames();
 
-QStringList editorState()
-{
-    QStringList state;
-    for (const QString &name : EditorBoxes)
-        state.append(Windows().registro->findChild<QLineEdit *>(name)->text());
-    state.append(Windows().registro->findChild<QLabel *>(u"lblPosizione"_s)->text());
-    return state;
-}
-
 template<typename T> T *child(QWidget *dlg, const QString &name)
 {
     T *found = dlg->findChild<T *>(name);
@@ -171,7 +162,7 @@ private Q_SLOTS:
         file.CloseVisitFile();
         QCOMPARE(shown, expected);
 
-        const QStringList state = editorState();
+        const QStringList state = VisitEditorState();
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), notes.at(row));
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtTessera"_s)), notes.at(row));
         QCOMPARE(state.at(EditorBoxes.indexOf(u"txtOperatoreEnt"_s)), u"Portineria"_s);
@@ -188,12 +179,12 @@ private Q_SLOTS:
             QTest::keyClick(list, Qt::Key_Return);
             QVERIFY(!dlg->isVisible());
         });
-        QCOMPARE(editorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"terzo"_s);
-        QCOMPARE(editorState().last(), u"3"_s);
+        QCOMPARE(VisitEditorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"terzo"_s);
+        QCOMPARE(VisitEditorState().last(), u"3"_s);
 
-        const QStringList before = editorState();
+        const QStringList before = VisitEditorState();
         throughTheEditor([&](TfrmTrovaVisite *dlg) { child<QPushButton>(dlg, u"btnAnnulla"_s)->click(); });
-        QCOMPARE(editorState(), before);
+        QCOMPARE(VisitEditorState(), before);
     }
 
     void onlyTheRegisterTakesACard()
@@ -247,15 +238,7 @@ private Q_SLOTS:
         PdfPrinting pdf(pdfPath);
         child<QPushButton>(&dlg, u"btnStampa"_s)->click();
         QCOMPARE(pdf.dialogs, 1);
-        const QString text = PdfPages(pdfPath).join(u'\n').simplified();
-        QVERIFY2(text.startsWith(u"Riepilogo visite in archivio "_s), qPrintable(text));
-        qsizetype at = 0;
-        for (const QString &line : lines) {
-            const qsizetype found = text.indexOf(line.simplified(), at);
-            QVERIFY2(found > at, qPrintable(line));
-            at = found + 1;
-        }
-        QVERIFY(text.endsWith(u"Stampa eseguita in data 05/03/2024"_s));
+        QCOMPARE(PrintedListMismatch(pdfPath, u"Riepilogo visite in archivio"_s, lines, u"05/03/2024"_s), QString());
     }
 };
 

@@ -122,13 +122,7 @@ private Q_SLOTS:
         }
         QVERIFY(!m_dlg->isVisible());
         QCOMPARE(list()->count(), 0);
-        if (position == 0) {
-            QVERIFY(!m_dlg->chosenCard());
-            return;
-        }
-        QVERIFY(m_dlg->chosenCard());
-        QCOMPARE(m_dlg->chosenCard()->position, position);
-        QCOMPARE(m_dlg->chosenCard()->card.Email, email);
+        QCOMPARE(HandedOverMismatch(m_dlg->chosenCard(), position, email), QString());
     }
 
     void trovaAndPrinting()
@@ -145,15 +139,8 @@ private Q_SLOTS:
         PdfPrinting pdf(pdfPath);
         m_dlg->findChild<QPushButton *>(u"btnStampa"_s)->click();
         QCOMPARE(pdf.dialogs, 1);
-        const QString text = PdfPages(pdfPath).join(u'\n').simplified();
-        QVERIFY2(text.startsWith(u"Riepilogo rate in scadenza o scadute "_s), qPrintable(text));
-        qsizetype at = 0;
-        for (const QString &line : lines) {
-            const qsizetype found = text.indexOf(line.simplified(), at);
-            QVERIFY2(found > at, qPrintable(line));
-            at = found + 1;
-        }
-        QVERIFY(text.endsWith(u"Stampa eseguita in data 10/05/2024"_s));
+        QCOMPARE(
+            PrintedListMismatch(pdfPath, u"Riepilogo rate in scadenza o scadute"_s, lines, u"10/05/2024"_s), QString());
         QCOMPARE(messages.count(), 0);
 
         m_dlg->findChild<QPushButton *>(u"btnChiudi"_s)->click();

@@ -297,13 +297,7 @@ private Q_SLOTS:
         }
         QVERIFY(!m_dlg->isVisible());
         QCOMPARE(list()->count(), 0);
-        if (position == 0) {
-            QVERIFY(!m_dlg->chosenCard());
-            return;
-        }
-        QVERIFY(m_dlg->chosenCard());
-        QCOMPARE(m_dlg->chosenCard()->position, position);
-        QCOMPARE(m_dlg->chosenCard()->card.Email, email);
+        QCOMPARE(HandedOverMismatch(m_dlg->chosenCard(), position, email), QString());
     }
 
     void enterOnALineHandsItOver()
@@ -354,15 +348,8 @@ private Q_SLOTS:
         QCOMPARE(pdf.dialogs, 1);
 
         // pdftotext spaces the columns its own way: compare with runs of blanks collapsed.
-        const QString text = PdfPages(pdfPath).join(u'\n').simplified();
-        QVERIFY2(text.startsWith(u"Riepilogo Visitatori in archivio "_s), qPrintable(text));
-        qsizetype at = 0;
-        for (const QString &line : lines) {
-            const qsizetype found = text.indexOf(line.simplified(), at);
-            QVERIFY2(found > at, qPrintable(line));
-            at = found + 1;
-        }
-        QVERIFY(text.endsWith(u"Stampa eseguita in data 10/05/2024"_s));
+        QCOMPARE(
+            PrintedListMismatch(pdfPath, u"Riepilogo Visitatori in archivio"_s, lines, u"10/05/2024"_s), QString());
         QVERIFY(m_dlg->isVisible());
     }
 };

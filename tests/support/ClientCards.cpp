@@ -2,6 +2,8 @@
 
 #include "storage/ClientFile.h"
 
+using namespace Qt::StringLiterals;
+
 TSchedaAnagrafica ClientRecord(std::initializer_list<std::pair<ClientField, QString>> fields)
 {
     TSchedaAnagrafica card;
@@ -17,4 +19,13 @@ void AppendClients(const QList<TSchedaAnagrafica> &cards)
     for (const TSchedaAnagrafica &card : cards)
         file.AppendClient(card);
     file.CloseClientFile();
+}
+
+QString HandedOverMismatch(const std::optional<ClientCard> &chosen, int position, const QString &email)
+{
+    if (!chosen)
+        return position == 0 ? QString() : u"nothing handed over"_s;
+    if (chosen->position != position || chosen->card.Email != email)
+        return u"card %1 (%2) handed over"_s.arg(chosen->position).arg(chosen->card.Email);
+    return QString();
 }

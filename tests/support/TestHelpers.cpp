@@ -39,7 +39,7 @@ void WhenModalShown(const std::function<void(QDialog *)> &action)
 QStringList PdfPages(const QString &pdfPath)
 {
     QProcess process;
-    process.start(u"pdftotext"_s, {u"-layout"_s, pdfPath, u"-"_s});
+    process.start(u"pdftotext"_s, { u"-layout"_s, pdfPath, u"-"_s });
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     QString text = QString::fromUtf8(process.readAllStandardOutput());
@@ -47,4 +47,22 @@ QStringList PdfPages(const QString &pdfPath)
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
+}
+
+QString PrintedListMismatch(
+    const QString &pdfPath, const QString &title, const QStringList &lines, const QString &printedOn)
+{
+    const QString text = PdfPages(pdfPath).join(u'\n').simplified();
+    if (!text.startsWith(title.simplified()))
+        return u"no title first: "_s + text;
+    qsizetype at = title.simplified().size();
+    for (const QString &line : lines) {
+        const qsizetype found = text.indexOf(line.simplified(), at);
+        if (found < at)
+            return u"line missing or out of order: "_s + line;
+        at = found + 1;
+    }
+    if (!text.endsWith(u"Stampa eseguita in data "_s + printedOn))
+        return u"no closing bar last: "_s + text;
+    return QString();
 }

@@ -32,3 +32,9 @@ void WhenModalShown(const std::function<void(QDialog *)> &action);
 
 // The text of a PDF file as pdftotext reads it, one entry per page.
 QStringList PdfPages(const QString &pdfPath);
+
+// Empty when the PDF holds a printed list: the title first, every line in the given order, and the
+// closing bar "Stampa eseguita in data " + printedOn last; otherwise what is wrong. pdftotext spaces
+// the columns its own way, so runs of blanks are collapsed on both sides.
+QString PrintedListMismatch(
+    const QString &pdfPath, const QString &title, const QStringList &lines, const QString &printedOn);

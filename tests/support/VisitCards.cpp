@@ -1,5 +1,11 @@
 #include "VisitCards.h"
 
+#include "app/AppWindows.h"
+#include "register/Registro.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
 using namespace Qt::StringLiterals;
 
 QStringList VisitBoxNames()
@@ -15,4 +21,13 @@ TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fi
     for (const auto &[field, value] : fields)
         card.field(field) = value;
     return card;
+}
+
+QStringList VisitEditorState()
+{
+    QStringList state;
+    for (const QString &name : VisitBoxNames())
+        state.append(Windows().registro->findChild<QLineEdit *>(name)->text());
+    state.append(Windows().registro->findChild<QLabel *>(u"lblPosizione"_s)->text());
+    return state;
 }

@@ -11,5 +11,9 @@
 // The sixteen boxes of the visit editor, in the stored order of the fields they show.
 QStringList VisitBoxNames();
 
+// What the visit editor of the program's windows shows: its sixteen boxes in that order, then its
+// position label.
+QStringList VisitEditorState();
+
 // A visit card holding the given fields; every other field stays empty.
 TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields);
