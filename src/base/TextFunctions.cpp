@@ -118,11 +118,11 @@ std::optional<QDate> ParseDate(const QString &text)
     if (!s.atEnd())
         return std::nullopt;
 
-    const int currentYear = Clock::now().date().year();
+    // The clock only when the year needs it: scans parse the dates of whole years of cards.
     if (!hasYear) {
-        year = currentYear;
+        year = Clock::today().year();
     } else if (yearDigits <= 2) {
-        const int b = currentYear - 50;
+        const int b = Clock::today().year() - 50;
         year += (b / 100) * 100;
         if (year < b)
             year += 100;

@@ -13,8 +13,14 @@ Dialog::Dialog(
 {
     setObjectName(className);
     setWindowTitle(caption);
-    setFixedSize(clientSize);
     setModal(true);
+    if (placement == Placement::Maximized) {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        setMinimumSize(clientSize);
+        resize(clientSize);
+    } else {
+        setFixedSize(clientSize);
+    }
 }
 
 void Dialog::setBackground(const QColor &top, const QColor &bottom)
@@ -41,6 +47,13 @@ void Dialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
+    if (m_placement == Placement::Maximized) {
+        // Without a window manager (a bare X display) maximising alone does not resize the window.
+        if (QScreen *s = QApplication::primaryScreen())
+            setGeometry(s->availableGeometry());
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
     QRect area;
     if (m_placement == Placement::CentreOnOwner && parentWidget())
         area = parentWidget()->window()->frameGeometry();
@@ -55,9 +68,12 @@ void Dialog::showEvent(QShowEvent *event)
 
 void Dialog::closeEvent(QCloseEvent *event)
 {
-    // Only the dialog's own buttons close it.
+    // Only the dialog's own buttons close it, and the title-bar button of a maximised one, which
+    // closes it as its own exit button would.
     if (m_closing)
         event->accept();
+    else if (m_placement == Placement::Maximized)
+        QDialog::closeEvent(event);
     else
         event->ignore();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A small modal window: single border, no title-bar buttons, fixed client size, closed only by
-// its own buttons. Created anew for each use by the window that opens it.
+// its own buttons. Created anew for each use by the window that opens it. A maximised dialog fills
+// the desktop instead and may also be closed by its title-bar button.
 
 #include "widgets/Gradient.h"
 
@@ -11,7 +12,7 @@ class Dialog : public QDialog
     Q_OBJECT
 
 public:
-    enum class Placement { CentreOnScreen, CentreOnOwner };
+    enum class Placement { CentreOnScreen, CentreOnOwner, Maximized };
 
     Dialog(const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent,
            Placement placement = Placement::CentreOnScreen);

@@ -19,6 +19,41 @@ LabelLook help(const QColor &color = Palette::HelpInk)
 
 } // namespace
 
+void MakeFindHelpLines(QWidget *parent, const QPoint &at)
+{
+    MakeLabel(parent, u"lblRigo01"_s,
+        u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
+        u"pulsante Trova."_s,
+        at, help());
+    MakeLabel(parent, u"lblRigo02"_s,
+        u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
+        u"Trova."_s,
+        at + QPoint(0, 16), help());
+}
+
+SearchStrip MakeSearchStrip(QWidget *parent, const QRect &geometry)
+{
+    const int x = geometry.x();
+    const int y = geometry.y();
+    GradientPanel *shpLente
+        = MakeCard(parent, u"shpLente"_s, QRect(x, y, 81, 57), { Qt::white, Qt::white, Palette::ListBorder, 1, 4 });
+    MakePicture(shpLente, u"imgLente"_s, u":/img/lente.svg"_s, QRect(19, 7, 43, 43));
+    const QRect sfondo(x + 88, y, geometry.width() - 88, 57);
+    MakeCard(parent, u"shpSfondo"_s, sfondo, SearchStripCard);
+
+    SearchStrip strip;
+    strip.txtTrova = new QLineEdit(parent);
+    strip.txtTrova->setObjectName(u"txtTrova"_s);
+    strip.txtTrova->setGeometry(sfondo.x() + 16, y + 18, sfondo.width() - 136, 22);
+    strip.txtTrova->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    strip.txtTrova->setStyleSheet(
+        u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
+            Palette::BoxInk.name(), Palette::Midnight.name()));
+    strip.btnTrova
+        = MakeButton(parent, u"btnTrova"_s, u"Trova"_s, QRect(sfondo.right() + 1 - 115, y + 13, 105, 30));
+    return strip;
+}
+
 ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
     : GradientPanel(ListPanelCard, parent)
 {
@@ -26,29 +61,10 @@ ListPanel::ListPanel(const QString &bannerText, QWidget *parent)
     resize(833, 529);
 
     MakeBanner(this, BannerStyle::List, QRect(8, 8, 817, 53), bannerText);
-    MakeLabel(this, u"lblRigo01"_s,
-        u"Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
-        u"pulsante Trova."_s,
-        QPoint(8, 66), help());
-    MakeLabel(this, u"lblRigo02"_s,
-        u"Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
-        u"Trova."_s,
-        QPoint(8, 82), help());
-
-    GradientPanel *shpLente
-        = MakeCard(this, u"shpLente"_s, QRect(8, 104, 81, 57), { Qt::white, Qt::white, Palette::ListBorder, 1, 4 });
-    MakePicture(shpLente, u"imgLente"_s, u":/img/lente.svg"_s, QRect(19, 7, 43, 43));
-    MakeCard(this, u"shpSfondo"_s, QRect(96, 104, 729, 57), SearchStripCard);
-
-    m_txtTrova = new QLineEdit(this);
-    m_txtTrova->setObjectName(u"txtTrova"_s);
-    m_txtTrova->setGeometry(112, 122, 593, 22);
-    m_txtTrova->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-    m_txtTrova->setStyleSheet(
-        u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
-            Palette::BoxInk.name(), Palette::Midnight.name()));
-
-    m_btnTrova = MakeButton(this, u"btnTrova"_s, u"Trova"_s, QRect(710, 117, 105, 30));
+    MakeFindHelpLines(this, QPoint(8, 66));
+    const SearchStrip strip = MakeSearchStrip(this, QRect(8, 104, 817, 57));
+    m_txtTrova = strip.txtTrova;
+    m_btnTrova = strip.btnTrova;
 
     MakeCard(this, u"shpLista"_s, QRect(8, 168, 817, 313), ListFrameCard);
     m_lstRecords = new ListBox(u"lstRecords"_s, QRect(16, 176, 801, 273), this);

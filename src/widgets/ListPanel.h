@@ -11,6 +11,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+// The two help lines of find-in-list (lblRigo01, lblRigo02), the first at `at`, the second under it.
+void MakeFindHelpLines(QWidget *parent, const QPoint &at);
+
+struct SearchStrip
+{
+    QLineEdit *txtTrova = nullptr;
+    QPushButton *btnTrova = nullptr;
+};
+
+// The search strip of the list screens, 57 units high: the magnifier in its white box (shpLente,
+// imgLente) and, in the blue frame shpSfondo, the search box txtTrova and the button btnTrova.
+SearchStrip MakeSearchStrip(QWidget *parent, const QRect &geometry);
+
 class ListPanel : public GradientPanel
 {
     Q_OBJECT

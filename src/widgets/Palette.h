@@ -71,4 +71,25 @@ inline constexpr QColor ButtonInk(21, 48, 90);
 inline constexpr QColor BoxInk(16, 42, 76);
 inline constexpr QColor CheckInk(27, 47, 77);
 
+// The monthly chart: its title, foot text and heading, and the colour of each month, January first.
+inline constexpr QColor SlateBlue(106, 90, 205);
+inline constexpr QColor ChartTitle(0xD0, 0x44, 0x98);
+inline constexpr QColor ChartFoot(0x72, 0x94, 0xF9);
+inline constexpr QColor ChartGrid(192, 192, 192);
+inline constexpr QColor ChartTick(128, 128, 128);
+inline constexpr QColor MonthColours[12] = {
+    QColor(0xFF, 0x00, 0x00), // red
+    QColor(0x00, 0x00, 0xFF), // blue
+    QColor(0xFF, 0xE4, 0xC4), // bisque
+    QColor(0xFF, 0x00, 0xFF), // fuchsia
+    QColor(0xC0, 0xDC, 0xC0), // money green
+    QColor(0xFF, 0xFF, 0x00), // yellow
+    QColor(0x00, 0xFF, 0x00), // lime
+    QColor(0xC0, 0xC0, 0xC0), // silver
+    QColor(0xF0, 0xFB, 0xFF), // very light blue
+    QColor(0x87, 0xCE, 0xEB), // sky blue
+    QColor(0x80, 0x00, 0x00), // maroon
+    QColor(0x00, 0x80, 0x00), // green
+};
+
 } // namespace Palette
