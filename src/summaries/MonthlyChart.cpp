@@ -6,6 +6,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
@@ -25,6 +26,8 @@ namespace {
 constexpr int LegendHeight = 30;
 constexpr int FootHeight = 26;
 constexpr int LegendTitleWidth = 70;
+// The width a printed chart is laid out at, in the units of the screen.
+constexpr qreal PrintWidth = 1100;
 
 QFont verdana(int points, bool bold)
 {
@@ -55,7 +58,9 @@ MonthlyChart::MonthlyChart(QWidget *parent)
 {
     setObjectName(u"ChartStats"_s);
     setRenderHint(QPainter::Antialiasing);
+    setBackgroundBrush(Qt::white);
     setChart(m_chart);
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     m_chart->setBackgroundRoundness(0);
     m_chart->setBackgroundBrush(Qt::white);
     m_chart->setAnimationOptions(QChart::NoAnimation);
@@ -147,6 +152,7 @@ void MonthlyChart::buildBars(const MonthlyCounts &counts)
 
     auto *monthAxis = new QBarCategoryAxis;
     monthAxis->append(months);
+    monthAxis->setTruncateLabels(false);
     auto *values = new QValueAxis;
     const int most = *std::max_element(counts.begin(), counts.end());
     const int step = axisStep(std::max(most, 1));
@@ -210,8 +216,8 @@ void MonthlyChart::placeDecorations()
         LegendHeight);
     legend->setGeometry(legendRect);
     legend->update();
-    m_legendTitle->setPos(area.left() + 16,
-        legendTop + (LegendHeight - m_legendTitle->boundingRect().height()) / 2);
+    // Level with the legend's entries, which sit a little below the middle of its box.
+    m_legendTitle->setPos(area.left() + 16, legendTop + (LegendHeight - m_legendTitle->boundingRect().height()) / 2 + 4);
     m_foot->setPos(area.center().x() - m_foot->boundingRect().width() / 2,
         area.bottom() - FootHeight + (FootHeight - m_foot->boundingRect().height()) / 2 - 2);
 
@@ -231,17 +237,27 @@ void MonthlyChart::resizeEvent(QResizeEvent *event)
     placeDecorations();
 }
 
-bool MonthlyChart::print(QPrinter *printer, int copies)
+bool MonthlyChart::print(QPrinter *printer, int copies) const
 {
+    // A copy laid out in the page's proportions, so the chart fills the page whatever the screen.
+    const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
+    const QSizeF size(PrintWidth, PrintWidth * page.height() / page.width());
+    MonthlyChart copy;
+    copy.m_kind = m_kind;
+    copy.m_counts = m_counts;
+    copy.rebuild();
+    copy.m_chart->resize(size);
+    copy.m_chart->layout()->activate();
+    copy.placeDecorations();
+
     QPainter painter;
     if (!painter.begin(printer))
         return false;
-    const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution()).translated(
-        -printer->pageLayout().paintRectPixels(printer->resolution()).topLeft());
-    for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !printer->newPage())
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (int n = 0; n < copies; ++n) {
+        if (n > 0 && !printer->newPage())
             return false;
-        render(&painter, page, QRect(), Qt::KeepAspectRatio);
+        copy.scene()->render(&painter, QRectF(QPointF(), page), QRectF(QPointF(), size));
     }
     return painter.end();
 }

@@ -34,7 +34,7 @@ public:
     const std::optional<MonthlyCounts> &counts() const { return m_counts; }
 
     // Prints the chart once per copy, each copy on its own landscape page. False when painting failed.
-    bool print(QPrinter *printer, int copies);
+    bool print(QPrinter *printer, int copies) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -103,7 +103,7 @@ void TfrmStatistiche::buildChartPanel()
     GradientPanel *head = MakeCard(m_panContainer, u"shpTitolo"_s, QRect(10, 6, 975, 92), TileCard);
     m_panInfo->addBackground(head);
     m_lblTitolo = MakeLabel(head, u"lblTitolo"_s, u"Rappresentazione grafica delle visite registrate nell'anno solare."_s,
-        QRect(16, 6, 880, 36), verdana(20, true, Palette::SlateBlue));
+        QRect(16, 6, 880, 36), verdana(18, true, Palette::SlateBlue));
     MakeLabel(head, u"lblRigo04"_s,
         u"Il presente grafico statistico mostra le visite totalizzate in ciascun mese dell'anno in base agli "
         u"ingressi registrati."_s,
@@ -131,9 +131,9 @@ void TfrmStatistiche::buildChartPanel()
         int left;
     };
     const Button buttons[] = {
-        { u"btnBarre", u"Visualizza grafico a barre", u":/img/reg_entrati.svg",
+        { u"btnBarre", u"Visualizza grafico a barre", u":/img/graf_barre.svg",
             u"Visualizza le statistiche delle visite sotto forma di grafico a barre tridimensionali.", 10 },
-        { u"btnTorta", u"Visualizza grafico a torta", u":/img/reg_nonusciti.svg",
+        { u"btnTorta", u"Visualizza grafico a torta", u":/img/graf_torta.svg",
             u"Visualizza le statistiche delle visite sotto forma di grafico a torta tridimensionale.", 262 },
         { u"btnStampa", u"Stampa grafico", u":/img/reg_stampa.svg", u"Stampa il grafico corrente.", 514 },
         { u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questo ambiente di lavoro.", 766 },
