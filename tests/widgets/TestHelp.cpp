@@ -4,6 +4,8 @@
 #include "app/Avvio.h"
 #include "register/MenuRegistro.h"
 #include "register/Registro.h"
+#include "summaries/Riepilogo.h"
+#include "summaries/Statistiche.h"
 #include "widgets/Help.h"
 
 #include <QPushButton>
@@ -49,6 +51,9 @@ private Q_SLOTS:
         QTest::newRow("start menu") << u"TfrmAvvio"_s << u"imgGuida"_s << HelpTopic::Avvio;
         QTest::newRow("year selection") << u"TfrmMenuRegistro"_s << u"imgGuida"_s << HelpTopic::Registro;
         QTest::newRow("visit editor") << u"TfrmRegistro"_s << u"btnGuida"_s << HelpTopic::Registro;
+        QTest::newRow("statistics, start panel") << u"TfrmStatistiche"_s << u"imgGuida"_s << HelpTopic::Statistiche;
+        QTest::newRow("statistics, chart panel") << u"TfrmStatistiche"_s << u"cmdGuida"_s << HelpTopic::Statistiche;
+        QTest::newRow("summary") << u"TfrmRiepilogo"_s << u"imgGuida"_s << HelpTopic::Riepilogo;
     }
 
     void helpControlsAskForTheirTopic()
@@ -60,7 +65,8 @@ private Q_SLOTS:
         const AppWindows &w = Windows();
         QWidget *window = nullptr;
         for (QWidget *candidate : { static_cast<QWidget *>(w.avvio), static_cast<QWidget *>(w.menuRegistro),
-                 static_cast<QWidget *>(w.registro) }) {
+                 static_cast<QWidget *>(w.registro), static_cast<QWidget *>(w.statistiche),
+                 static_cast<QWidget *>(w.riepilogo) }) {
             if (candidate->objectName() == screen)
                 window = candidate;
         }
