@@ -32,7 +32,7 @@ LabelLook verdana(int points, bool bold, const QColor &color = Palette::Navy)
 
 const QString BoxStyle = u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
 const QString ListStyle
-    = u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; }"
+    = u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: 0; }"
       u"QComboBox::drop-down { width: 22px; border-left: 1px solid #7f9db9;"
       u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
       u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"
@@ -90,7 +90,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
 {
     QWidget *p = panel();
     const Banner banner = MakeBanner(p, BannerStyle::Screen, ScreenBannerRect.adjusted(0, 0, 0, 10),
-        u"Riepilogo ingressi e uscite visitatori"_s, u":/img/tile_riepilogo.svg"_s);
+        u"RIEPILOGO INGRESSI E USCITE VISITATORI"_s, u":/img/tile_riepilogo.svg"_s);
     banner.title->setGeometry(150, 12, 780, 40);
     MakeLabel(banner.widget, QString(),
         u"In questo ambiente è possibile visualizzare e stampare il riepilogo delle visite registrate in un "
@@ -104,10 +104,12 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     m_lblAttendere = MakeLabel(p, u"lblAttendere"_s, u"Caricamento riepilogo in corso. Attendere..."_s,
         QRect(260, 620, 475, 44), { QFont(u"Verdana"_s, 12), Palette::DarkCyan, Qt::AlignCenter });
     m_lblAttendere->hide();
-    m_btnEsci = MakeButton(
-        p, u"btnEsci"_s, u"Esci"_s, QRect(40, 620, 200, 44), ButtonStyle::Plain, u":/img/reg_esci.svg"_s);
+    m_btnEsci
+        = MakeButton(p, u"btnEsci"_s, u"Esci"_s, QRect(40, 620, 200, 44), ButtonStyle::Plain, u":/img/reg_esci.svg"_s);
     m_btnVisualizza = MakeButton(p, u"btnVisualizza"_s, u"Visualizza riepilogo"_s, QRect(715, 620, 240, 44),
         ButtonStyle::Plain, u":/img/reg_trova.svg"_s);
+    // Enter on the focused button shows the summary, as the last list's Enter leads here.
+    m_btnVisualizza->setAutoDefault(true);
 
     m_lblDataInizio = MakeHiddenLabel(p, u"lblDataInizio"_s);
     m_lblDataFine = MakeHiddenLabel(p, u"lblDataFine"_s);
@@ -178,8 +180,8 @@ void TfrmMenuRiepilogo::buildPeriod()
         QRect(24, 14, 860, 24), verdana(11, true, Palette::TitleInk));
     buildDateGroup(card, QRect(24, 52, 420, 196), u" Data inizio intervallo: "_s, u"txtGiornoInizio"_s,
         u"txtMeseInizio"_s, u"lblAnnoInizio"_s);
-    buildDateGroup(card, QRect(471, 52, 420, 196), u" Data fine intervallo: "_s, u"txtGiornoFine"_s,
-        u"txtMeseFine"_s, u"lblAnnoFine"_s);
+    buildDateGroup(card, QRect(471, 52, 420, 196), u" Data fine intervallo: "_s, u"txtGiornoFine"_s, u"txtMeseFine"_s,
+        u"lblAnnoFine"_s);
 }
 
 void TfrmMenuRiepilogo::buildDateGroup(QWidget *parent, const QRect &geometry, const QString &title,

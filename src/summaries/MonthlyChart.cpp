@@ -212,12 +212,13 @@ void MonthlyChart::placeDecorations()
 
     QLegend *legend = m_chart->legend();
     const qreal legendTop = area.bottom() - FootHeight - LegendHeight - 4;
-    const QRectF legendRect(area.left() + 12 + LegendTitleWidth, legendTop, area.width() - 24 - LegendTitleWidth,
-        LegendHeight);
+    const QRectF legendRect(
+        area.left() + 12 + LegendTitleWidth, legendTop, area.width() - 24 - LegendTitleWidth, LegendHeight);
     legend->setGeometry(legendRect);
     legend->update();
     // Level with the legend's entries, which sit a little below the middle of its box.
-    m_legendTitle->setPos(area.left() + 16, legendTop + (LegendHeight - m_legendTitle->boundingRect().height()) / 2 + 4);
+    m_legendTitle->setPos(
+        area.left() + 16, legendTop + (LegendHeight - m_legendTitle->boundingRect().height()) / 2 + 4);
     m_foot->setPos(area.center().x() - m_foot->boundingRect().width() / 2,
         area.bottom() - FootHeight + (FootHeight - m_foot->boundingRect().height()) / 2 - 2);
 

@@ -35,17 +35,19 @@ LabelLook verdana(int points, bool bold, const QColor &color = Palette::Navy)
 // A white box showing a value at the right of a strip.
 QLabel *valueBox(QWidget *strip, const QString &name, const QString &text, const QRect &geometry)
 {
-    QLabel *label = MakeLabel(
-        strip, name, text, geometry, { QFont(u"Verdana"_s, 11, QFont::Bold), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
-    label->setStyleSheet(u"QLabel { background: white; border: 1px solid %1; border-radius: 3px; padding: 0 8px; }"_s.arg(
-        Palette::PanelBorder.name()));
+    QLabel *label = MakeLabel(strip, name, text, geometry,
+        { QFont(u"Verdana"_s, 11, QFont::Bold), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
+    label->setStyleSheet(
+        u"QLabel { background: white; border: 1px solid %1; border-radius: 3px; padding: 0 8px; }"_s.arg(
+            Palette::PanelBorder.name()));
     return label;
 }
 
 } // namespace
 
 TfrmRiepilogo::TfrmRiepilogo(QWidget *parent)
-    : Dialog(u"TfrmRiepilogo"_s, u" Portavel - Riepilogo Visite"_s, QSize(1016, 713), parent, Dialog::Placement::Maximized)
+    : Dialog(
+        u"TfrmRiepilogo"_s, u" Portavel - Riepilogo Visite"_s, QSize(1016, 713), parent, Dialog::Placement::Maximized)
     , m_panel(new QWidget(this))
 {
     setBackground(Palette::SteelBlue, Qt::white);

@@ -102,8 +102,9 @@ void TfrmStatistiche::buildChartPanel()
 
     GradientPanel *head = MakeCard(m_panContainer, u"shpTitolo"_s, QRect(10, 6, 975, 92), TileCard);
     m_panInfo->addBackground(head);
-    m_lblTitolo = MakeLabel(head, u"lblTitolo"_s, u"Rappresentazione grafica delle visite registrate nell'anno solare."_s,
-        QRect(16, 6, 880, 36), verdana(18, true, Palette::SlateBlue));
+    m_lblTitolo
+        = MakeLabel(head, u"lblTitolo"_s, u"Rappresentazione grafica delle visite registrate nell'anno solare."_s,
+            QRect(16, 6, 880, 36), verdana(18, true, Palette::SlateBlue));
     MakeLabel(head, u"lblRigo04"_s,
         u"Il presente grafico statistico mostra le visite totalizzate in ciascun mese dell'anno in base agli "
         u"ingressi registrati."_s,
@@ -144,9 +145,8 @@ void TfrmStatistiche::buildChartPanel()
         m_panInfo->addHint(button, QString::fromUtf16(b.hint));
     }
 
-    auto find = [this](const char16_t *name) {
-        return m_panContainer->findChild<QPushButton *>(QString::fromUtf16(name));
-    };
+    auto find
+        = [this](const char16_t *name) { return m_panContainer->findChild<QPushButton *>(QString::fromUtf16(name)); };
     connect(find(u"btnBarre"), &QPushButton::clicked, this, [this] { m_chart->setKind(MonthlyChart::Kind::Bars); });
     connect(find(u"btnTorta"), &QPushButton::clicked, this, [this] { m_chart->setKind(MonthlyChart::Kind::Pie); });
     connect(find(u"btnStampa"), &QPushButton::clicked, this, &TfrmStatistiche::btnStampaClick);

@@ -49,8 +49,8 @@ const QStringList &SummaryDayItems()
 
 const QStringList &SummaryMonthItems()
 {
-    static const QStringList months = { u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s,
-        u"Giugno"_s, u"Luglio"_s, u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s };
+    static const QStringList months = { u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s,
+        u"Luglio"_s, u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s };
     return months;
 }
 

@@ -49,8 +49,7 @@ SearchStrip MakeSearchStrip(QWidget *parent, const QRect &geometry)
     strip.txtTrova->setStyleSheet(
         u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
             Palette::BoxInk.name(), Palette::Midnight.name()));
-    strip.btnTrova
-        = MakeButton(parent, u"btnTrova"_s, u"Trova"_s, QRect(sfondo.right() + 1 - 115, y + 13, 105, 30));
+    strip.btnTrova = MakeButton(parent, u"btnTrova"_s, u"Trova"_s, QRect(sfondo.right() + 1 - 115, y + 13, 105, 30));
     return strip;
 }
 

@@ -37,9 +37,9 @@ namespace {
 
 const QStringList Months = { u"Gennaio"_s, u"Febbraio"_s, u"Marzo"_s, u"Aprile"_s, u"Maggio"_s, u"Giugno"_s,
     u"Luglio"_s, u"Agosto"_s, u"Settembre"_s, u"Ottobre"_s, u"Novembre"_s, u"Dicembre"_s };
-const QStringList Counters = { u"memGennaio"_s, u"memFebbraio"_s, u"memMarzo"_s, u"memAprile"_s, u"memMaggio"_s,
-    u"memGiugno"_s, u"memLuglio"_s, u"memAgosto"_s, u"memSettembre"_s, u"memOttobre"_s, u"memNovembre"_s,
-    u"memDicembre"_s };
+const QStringList Counters
+    = { u"memGennaio"_s, u"memFebbraio"_s, u"memMarzo"_s, u"memAprile"_s, u"memMaggio"_s, u"memGiugno"_s,
+          u"memLuglio"_s, u"memAgosto"_s, u"memSettembre"_s, u"memOttobre"_s, u"memNovembre"_s, u"memDicembre"_s };
 // The published colours of the months, as ARGB.
 const QList<QRgb> Colours = { 0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF, 0xFFC0DCC0, 0xFFFFFF00, 0xFF00FF00,
     0xFFC0C0C0, 0xFFF0FBFF, 0xFF87CEEB, 0xFF800000, 0xFF008000 };
@@ -310,9 +310,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
         QTest::newRow("btnBarre")
-            << u"btnBarre"_s << u"Visualizza le statistiche delle visite sotto forma di grafico a barre tridimensionali."_s;
+            << u"btnBarre"_s
+            << u"Visualizza le statistiche delle visite sotto forma di grafico a barre tridimensionali."_s;
         QTest::newRow("btnTorta")
-            << u"btnTorta"_s << u"Visualizza le statistiche delle visite sotto forma di grafico a torta tridimensionale."_s;
+            << u"btnTorta"_s
+            << u"Visualizza le statistiche delle visite sotto forma di grafico a torta tridimensionale."_s;
         QTest::newRow("btnStampa") << u"btnStampa"_s << u"Stampa il grafico corrente."_s;
         QTest::newRow("btnEsci") << u"btnEsci"_s << u"Esci da questo ambiente di lavoro."_s;
         QTest::newRow("cmdGuida") << u"cmdGuida"_s << u"Visualizza la pagina della guida sensibile al contesto."_s;

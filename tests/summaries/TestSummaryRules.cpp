@@ -60,21 +60,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dataFine");
 
         const QString fourDigits = u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s;
-        const QString validDate = u"\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida."_s;
+        const QString validDate
+            = u"\n\r\n\rPer poter visualizzare il riepilogo è necessario indicare una data valida."_s;
         auto missing = [](const QString &what) {
             return u"Attenzione: indicare il "_s + what + u" intervallo selezionandolo dall'elenco a cascata."_s;
         };
         using B = CriteriaBox;
         QTest::newRow("two-digit year") << QStringList { u"24"_s, u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s }
                                         << fourDigits << true << B::Anno << QString() << QString();
-        QTest::newRow("empty year") << QStringList { QString(), u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s }
-                                    << fourDigits << true << B::Anno << QString() << QString();
+        QTest::newRow("empty year") << QStringList { QString(), u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s } << fourDigits
+                                    << true << B::Anno << QString() << QString();
         QTest::newRow("letters pasted in the year")
             << QStringList { u"20a4"_s, u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s } << fourDigits << true << B::Anno
             << QString() << QString();
-        QTest::newRow("blanks around two digits")
-            << QStringList { u" 24 "_s, u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s } << fourDigits << true << B::Anno
-            << QString() << QString();
+        QTest::newRow("blanks around two digits") << QStringList { u" 24 "_s, u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s }
+                                                  << fourDigits << true << B::Anno << QString() << QString();
         QTest::newRow("no start day") << QStringList { u"2024"_s, QString(), u"Marzo"_s, u"31"_s, u"Marzo"_s }
                                       << missing(u"giorno di inizio"_s) << true << B::GiornoInizio << QString()
                                       << QString();
@@ -93,8 +93,8 @@ private Q_SLOTS:
                                           << QString() << false << B::None << u"29/02/2024"_s << u"01/03/2024"_s;
         QTest::newRow("31 April at the end")
             << QStringList { u"2024"_s, u"01"_s, u"Aprile"_s, u"31"_s, u"Aprile"_s }
-            << u"Attenzione: la data 31/04/2024 di fine intervallo non esiste."_s + validDate << false
-            << B::GiornoFine << u"01/04/2024"_s << u"31/04/2024"_s;
+            << u"Attenzione: la data 31/04/2024 di fine intervallo non esiste."_s + validDate << false << B::GiornoFine
+            << u"01/04/2024"_s << u"31/04/2024"_s;
         QTest::newRow("end before start")
             << QStringList { u"2024"_s, u"15"_s, u"Marzo"_s, u"14"_s, u"Marzo"_s }
             << u"Attenzione: la data di fine intervallo (14/03/2024) non può essere anteriore a quella di inizio "
@@ -163,18 +163,18 @@ private Q_SLOTS:
             << QStringList { u"a"_s, u"b"_s, u"c"_s, u"f"_s, u"i"_s };
         QTest::newRow("March, reason consegna in any case")
             << u"01/03/2024"_s << u"31/03/2024"_s << u"consegna"_s << QStringList { u"a"_s, u"c"_s, u"f"_s, u"i"_s };
-        QTest::newRow("reason with a trailing blank") << u"01/03/2024"_s << u"31/03/2024"_s << u"consegna "_s
-                                                      << QStringList { u"a"_s, u"f"_s };
+        QTest::newRow("reason with a trailing blank")
+            << u"01/03/2024"_s << u"31/03/2024"_s << u"consegna "_s << QStringList { u"a"_s, u"f"_s };
         QTest::newRow("blank reason is every reason")
             << u"29/02/2024"_s << u"29/02/2024"_s << u"   "_s << QStringList { u"e"_s };
-        QTest::newRow("a reason never lists an empty one") << u"29/02/2024"_s << u"29/02/2024"_s << u"e"_s
-                                                           << QStringList {};
+        QTest::newRow("a reason never lists an empty one")
+            << u"29/02/2024"_s << u"29/02/2024"_s << u"e"_s << QStringList {};
         QTest::newRow("end day included, the next excluded")
             << u"15/03/2024"_s << u"31/03/2024"_s << QString() << QStringList { u"b"_s, u"c"_s };
-        QTest::newRow("April: an unpadded date") << u"01/04/2024"_s << u"30/04/2024"_s << QString()
-                                                  << QStringList { u"d"_s };
-        QTest::newRow("another year in the file") << u"01/03/2023"_s << u"31/03/2023"_s << QString()
-                                                  << QStringList { u"g"_s };
+        QTest::newRow("April: an unpadded date")
+            << u"01/04/2024"_s << u"30/04/2024"_s << QString() << QStringList { u"d"_s };
+        QTest::newRow("another year in the file")
+            << u"01/03/2023"_s << u"31/03/2023"_s << QString() << QStringList { u"g"_s };
     }
     void summary()
     {

@@ -205,10 +205,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QStringList>("dates"); // lblDataInizio, lblDataFine
 
-        QTest::newRow("two-digit year")
-            << u"24"_s << QStringList { u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s } << int(MessageKind::Warning)
-            << u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s << u"txtAnno"_s
-            << QStringList { QString(), QString() };
+        QTest::newRow("two-digit year") << u"24"_s << QStringList { u"01"_s, u"Marzo"_s, u"31"_s, u"Marzo"_s }
+                                        << int(MessageKind::Warning)
+                                        << u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s
+                                        << u"txtAnno"_s << QStringList { QString(), QString() };
         QTest::newRow("no end month") << u"2024"_s << QStringList { u"01"_s, u"Marzo"_s, u"31"_s, QString() }
                                       << int(MessageKind::Warning)
                                       << u"Attenzione: indicare il mese di fine intervallo selezionandolo "
@@ -352,8 +352,8 @@ private Q_SLOTS:
         on<QPushButton>(empty.get(), u"btnStampa"_s)->click();
         QCOMPARE(messages.count(), 1);
         QCOMPARE(messages.lastKind(), MessageKind::Warning);
-        QCOMPARE(messages.lastText(),
-            u"Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."_s);
+        QCOMPARE(
+            messages.lastText(), u"Operazione di stampa non applicabile: il riepilogo non contiene nessuna voce."_s);
         QCOMPARE(pdf.dialogs, 0);
 
         // No to the question: nothing printed.
