@@ -6,6 +6,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
+#include "output/ReportPrinting.h"
 #include "register/MenuRegistro.h"
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyChart.h"
@@ -303,6 +304,21 @@ private Q_SLOTS:
             const QList<PdfPage> layout = ReadPdfLayout(pdfPath);
             QVERIFY(layout.first().size.width() > layout.first().size.height());
         }
+    }
+
+    // A printer that cannot be written to: the operator is told, and the screen goes on.
+    void printFailureIsTold()
+    {
+        enter();
+        apri(u"2028"_s);
+        MessageRecorder messages;
+        messages.inputs = { u"1"_s };
+        PresetCopiesToPdf dialog(m_app->file(u"manca/grafico.pdf"_s));
+        button(u"btnStampa"_s)->click();
+        QCOMPARE(dialog.dialogs, 1);
+        QCOMPARE(messages.lastKind(), MessageKind::Error);
+        QCOMPARE(messages.lastText(), PrintErrorMessage());
+        QVERIFY(chartPanel()->isVisible());
     }
 
     void hints_data()
