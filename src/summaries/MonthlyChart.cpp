@@ -36,8 +36,6 @@ QFont verdana(int points, bool bold)
     return font;
 }
 
-const QPen Outline(QColor(90, 90, 90), 1);
-
 // A round step (1, 2 or 5 times a power of ten) that divides 0..top into at most eight intervals,
 // so the value axis shows whole visits only.
 int axisStep(int top)
@@ -144,7 +142,7 @@ void MonthlyChart::buildBars(const MonthlyCounts &counts)
         for (int i = 0; i < 12; ++i)
             set->append(i == m ? counts[std::size_t(m)] : 0);
         set->setColor(Palette::MonthColours[m]);
-        set->setBorderColor(Outline.color());
+        set->setBorderColor(Palette::ChartOutline);
         series->append(set);
     }
     m_chart->addSeries(series);
@@ -190,7 +188,7 @@ void MonthlyChart::buildPie(const MonthlyCounts &counts)
         const int value = counts[std::size_t(m)];
         QPieSlice *slice = series->append(QString::number(value), value);
         slice->setColor(Palette::MonthColours[m]);
-        slice->setBorderColor(Outline.color());
+        slice->setBorderColor(Palette::ChartOutline);
         slice->setLabelFont(verdana(9, true));
         slice->setLabelColor(Palette::HelpInk);
         // A month without visits has no slice to mark.

@@ -77,6 +77,7 @@ inline constexpr QColor ChartTitle(0xD0, 0x44, 0x98);
 inline constexpr QColor ChartFoot(0x72, 0x94, 0xF9);
 inline constexpr QColor ChartGrid(192, 192, 192);
 inline constexpr QColor ChartTick(128, 128, 128);
+inline constexpr QColor ChartOutline(90, 90, 90);
 inline constexpr QColor MonthColours[12] = {
     QColor(0xFF, 0x00, 0x00), // red
     QColor(0x00, 0x00, 0xFF), // blue
