@@ -31,17 +31,6 @@ const char Usage[] = "Usage: bench_summaries [YEARFILE]\n"
                      "  2024.vis (opened as the program opens it, never written), or on a made-up\n"
                      "  year of 1,000,000 cards when none is given.\n";
 
-void report(const char *what, qint64 ms)
-{
-    std::printf("  %-52s %7lld ms\n", what, static_cast<long long>(ms));
-    std::fflush(stdout);
-}
-
-void count(const char *what, qint64 value)
-{
-    std::printf("  %-52s %7lld\n", what, static_cast<long long>(value));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -53,22 +42,10 @@ int main(int argc, char **argv)
 
     QTemporaryDir dir;
     SetProgramFolder(dir.path());
-
+    yearFile = MeasuredYearFile("Summaries bench", yearFile, dir.path(), SampleCards, u"10/04/2024"_s);
+    if (yearFile.isEmpty())
+        return 1;
     QElapsedTimer timer;
-    timer.start();
-    if (yearFile.isEmpty()) {
-        yearFile = dir.filePath(u"2024.vis"_s);
-        if (!WriteSampleYearFile(yearFile, SampleCards, u"10/04/2024"_s)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(yearFile));
-            return 1;
-        }
-        std::printf("Summaries bench: a made-up year\n");
-        report("write the year file", timer.restart());
-    } else {
-        std::printf("Summaries bench: %s\n", qPrintable(QDir::toNativeSeparators(yearFile)));
-    }
-    const qint64 bytes = QFileInfo(yearFile).size();
-    count("cards in the file", bytes / TSchedaVisita::RecordSize);
 
     // The year the file is named after, or 2024 for a name that is no year.
     bool isYear = false;
@@ -77,14 +54,14 @@ int main(int argc, char **argv)
         year = 2024;
     const QString y = QString::number(year);
 
-    timer.restart();
+    timer.start();
     const VisitSummary month = ReadVisitSummary({ yearFile, u"01/03/"_s + y, u"31/03/"_s + y, u"consegna"_s });
-    report("summary of March, reason consegna", timer.restart());
-    count("lines", month.lines.size());
+    PrintTime("summary of March, reason consegna", timer.restart());
+    PrintCount("lines", month.lines.size());
 
     const VisitSummary whole = ReadVisitSummary({ yearFile, u"01/01/"_s + y, u"31/12/"_s + y, QString() });
-    report("summary of the whole year, every reason", timer.restart());
-    count("lines", whole.lines.size());
+    PrintTime("summary of the whole year, every reason", timer.restart());
+    PrintCount("lines", whole.lines.size());
 
     {
         TfrmRiepilogo dlg;
@@ -92,17 +69,17 @@ int main(int argc, char **argv)
         dlg.buildSummary({ yearFile, u"01/03/"_s + y, u"31/03/"_s + y, QString() });
         dlg.show();
         QApplication::processEvents();
-        report("summary screen of March: read, fill, show", timer.restart());
-        count("lines in the screen's list", dlg.findChild<ListBox *>(u"lstRecords"_s)->count());
+        PrintTime("summary screen of March: read, fill, show", timer.restart());
+        PrintCount("lines in the screen's list", dlg.findChild<ListBox *>(u"lstRecords"_s)->count());
     }
 
     timer.restart();
     const MonthlyCounts counts = CountVisitsPerMonth(yearFile, year);
-    report("twelve monthly counts", timer.restart());
+    PrintTime("twelve monthly counts", timer.restart());
     qint64 counted = 0;
     for (int c : counts)
         counted += c;
-    count("cards counted", counted);
+    PrintCount("cards counted", counted);
 
     SetProgramFolder(QString());
     return 0;

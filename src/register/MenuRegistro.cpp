@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "register/Registro.h"
+#include "storage/VisitFile.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Help.h"
@@ -96,10 +97,8 @@ void TfrmMenuRegistro::onShow()
 
 void TfrmMenuRegistro::btnApriFattureClick()
 {
-    // Four digits and nothing else: pasted text is not filtered by the box, and the year becomes
-    // part of a file name.
     const QString typed = m_txtAnnoFatture->text();
-    if (typed.length() != 4 || !IsAllDigits(typed)) {
+    if (!IsVisitYear(typed)) {
         Messages::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s, this);
         m_txtAnnoFatture->setFocus();
         return;

@@ -1,10 +1,16 @@
 #include "storage/VisitFile.h"
 
 #include "base/ProgramFolder.h"
+#include "base/TextFunctions.h"
 
 using namespace Qt::StringLiterals;
 
 QString VisitFilePath(const QString &year)
 {
     return ProgramFolder() + year + u".vis"_s;
+}
+
+bool IsVisitYear(const QString &typed)
+{
+    return typed.size() == 4 && IsAllDigits(typed);
 }

@@ -11,6 +11,9 @@ using VisitRecordView = RecordView<TSchedaVisita>;
 
 // The visit file of a year: <program folder><year>.vis.
 QString VisitFilePath(const QString &year);
+// A year as a year box must hold it to name a visit file: four digits and nothing else (pasted text
+// passes the boxes' digit filter).
+bool IsVisitYear(const QString &typed);
 
 class VisitFile : private RecordFile<TSchedaVisita>
 {

@@ -23,13 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-LabelLook verdana(int points, bool bold, const QColor &color = Palette::Navy)
-{
-    QFont font(u"Verdana"_s, points);
-    font.setBold(bold);
-    return { font, color };
-}
-
 const QString BoxStyle = u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
 const QString ListStyle
     = u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: 0; }"
@@ -145,9 +138,9 @@ void TfrmMenuRiepilogo::buildYearAndReason()
 {
     GradientPanel *card = MakeCard(panel(), u"shpCriteri"_s, QRect(40, 150, 915, 160), TileCard);
     MakeLabel(card, u"lblCampo01"_s, u"Indicare l'anno solare di interesse e il motivo della visita."_s,
-        QRect(24, 14, 860, 24), verdana(11, true, Palette::TitleInk));
+        QRect(24, 14, 860, 24), { VerdanaFont(11, true), Palette::TitleInk });
 
-    MakeLabel(card, QString(), u"Anno:"_s, QRect(24, 56, 70, 34), verdana(10, true));
+    MakeLabel(card, QString(), u"Anno:"_s, QRect(24, 56, 70, 34), { VerdanaFont(10, true), Palette::Navy });
     m_txtAnno = new QLineEdit(card);
     m_txtAnno->setObjectName(u"txtAnno"_s);
     m_txtAnno->setGeometry(96, 60, 90, 28);
@@ -177,7 +170,7 @@ void TfrmMenuRiepilogo::buildPeriod()
 {
     GradientPanel *card = MakeCard(panel(), u"shpPeriodo"_s, QRect(40, 326, 915, 270), TileCard);
     MakeLabel(card, u"lblCampo03"_s, u"Indicare l'intervallo di tempo relativo al periodo da riepilogare."_s,
-        QRect(24, 14, 860, 24), verdana(11, true, Palette::TitleInk));
+        QRect(24, 14, 860, 24), { VerdanaFont(11, true), Palette::TitleInk });
     buildDateGroup(card, QRect(24, 52, 420, 196), u" Data inizio intervallo: "_s, u"txtGiornoInizio"_s,
         u"txtMeseInizio"_s, u"lblAnnoInizio"_s);
     buildDateGroup(card, QRect(471, 52, 420, 196), u" Data fine intervallo: "_s, u"txtGiornoFine"_s, u"txtMeseFine"_s,
@@ -189,12 +182,12 @@ void TfrmMenuRiepilogo::buildDateGroup(QWidget *parent, const QRect &geometry, c
 {
     GradientPanel *group
         = MakeCard(parent, QString(), geometry, { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
-    MakeLabel(group, QString(), TrimText(title), QRect(16, 10, 380, 26), verdana(11, true, Palette::SteelBlue));
+    MakeLabel(group, QString(), TrimText(title), QRect(16, 10, 380, 26), { VerdanaFont(11, true), Palette::SteelBlue });
     MakeCard(group, QString(), QRect(16, 38, geometry.width() - 32, 2), { Palette::SteelBlue, Palette::SteelBlue });
 
-    MakeLabel(group, QString(), u"Giorno:"_s, QRect(16, 62, 90, 24), verdana(10, true));
+    MakeLabel(group, QString(), u"Giorno:"_s, QRect(16, 62, 90, 24), { VerdanaFont(10, true), Palette::Navy });
     QComboBox *day = makeList(group, giorno, SummaryDayItems(), QRect(16, 92, 86, 32));
-    MakeLabel(group, QString(), u"Mese:"_s, QRect(126, 62, 90, 24), verdana(10, true));
+    MakeLabel(group, QString(), u"Mese:"_s, QRect(126, 62, 90, 24), { VerdanaFont(10, true), Palette::Navy });
     QComboBox *month = makeList(group, mese, SummaryMonthItems(), QRect(126, 92, 170, 32));
     QLabel *year = MakeLabel(group, anno, u"ANNO"_s, QRect(314, 88, 92, 40),
         { QFont(u"Verdana"_s, 18, QFont::Bold), Palette::Navy, Qt::AlignCenter });

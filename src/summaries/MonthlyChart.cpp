@@ -1,7 +1,7 @@
 #include "summaries/MonthlyChart.h"
 
 #include "summaries/SummaryCriteria.h"
-#include "widgets/Palette.h"
+#include "widgets/Look.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -28,13 +28,6 @@ constexpr int FootHeight = 26;
 constexpr int LegendTitleWidth = 70;
 // The width a printed chart is laid out at, in the units of the screen.
 constexpr qreal PrintWidth = 1100;
-
-QFont verdana(int points, bool bold)
-{
-    QFont font(u"Verdana"_s, points);
-    font.setBold(bold);
-    return font;
-}
 
 // A round step (1, 2 or 5 times a power of ten) that divides 0..top into at most eight intervals,
 // so the value axis shows whole visits only.
@@ -63,26 +56,26 @@ MonthlyChart::MonthlyChart(QWidget *parent)
     m_chart->setBackgroundBrush(Qt::white);
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->setTitle(u"Statistiche visite mensili"_s);
-    m_chart->setTitleFont(verdana(20, true));
+    m_chart->setTitleFont(VerdanaFont(20, true));
     m_chart->setTitleBrush(Palette::ChartTitle);
 
     QLegend *legend = m_chart->legend();
     legend->setAlignment(Qt::AlignBottom);
-    legend->setFont(verdana(8, false));
+    legend->setFont(VerdanaFont(8, false));
     legend->setLabelColor(Palette::HelpInk);
     // Laid out by the chart's own placement, under the plot and beside its title "Visite:".
     legend->detachFromChart();
     legend->setBackgroundVisible(false);
 
     m_legendTitle = new QGraphicsSimpleTextItem(u"Visite:"_s, m_chart);
-    m_legendTitle->setFont(verdana(9, true));
+    m_legendTitle->setFont(VerdanaFont(9, true));
     m_legendTitle->setBrush(Palette::HelpInk);
 
     m_foot = new QGraphicsSimpleTextItem(
         u"Le statistiche si basano sugli ingressi effettivamente registrati senza considerare l'identità dei "
         u"visitatori."_s,
         m_chart);
-    m_foot->setFont(verdana(11, true));
+    m_foot->setFont(VerdanaFont(11, true));
     m_foot->setBrush(Palette::ChartFoot);
 
     m_chart->setMargins(QMargins(12, 6, 12, LegendHeight + FootHeight + 8));
@@ -162,7 +155,7 @@ void MonthlyChart::buildBars(const MonthlyCounts &counts)
     for (QAbstractAxis *axis : { static_cast<QAbstractAxis *>(monthAxis), static_cast<QAbstractAxis *>(values) }) {
         axis->setGridLineColor(Palette::ChartGrid);
         axis->setLinePen(QPen(Palette::ChartTick, 1));
-        axis->setLabelsFont(verdana(8, false));
+        axis->setLabelsFont(VerdanaFont(8, false));
         axis->setLabelsColor(Palette::HelpInk);
     }
     m_chart->addAxis(monthAxis, Qt::AlignBottom);
@@ -172,7 +165,7 @@ void MonthlyChart::buildBars(const MonthlyCounts &counts)
 
     for (int m = 0; m < 12; ++m) {
         auto *mark = new QGraphicsSimpleTextItem(QString::number(counts[std::size_t(m)]), m_chart);
-        mark->setFont(verdana(9, true));
+        mark->setFont(VerdanaFont(9, true));
         mark->setBrush(Palette::HelpInk);
         mark->setZValue(10);
         m_valueMarks.append(mark);
@@ -189,7 +182,7 @@ void MonthlyChart::buildPie(const MonthlyCounts &counts)
         QPieSlice *slice = series->append(QString::number(value), value);
         slice->setColor(Palette::MonthColours[m]);
         slice->setBorderColor(Palette::ChartOutline);
-        slice->setLabelFont(verdana(9, true));
+        slice->setLabelFont(VerdanaFont(9, true));
         slice->setLabelColor(Palette::HelpInk);
         // A month without visits has no slice to mark.
         slice->setLabelVisible(value > 0);

@@ -20,23 +20,11 @@ namespace {
 
 const QString IntervalDesign = u"Dal gg/mm/aaaa al gg/mm/aaaa"_s;
 
-GradientLook framed(const QColor &top, const QColor &bottom)
-{
-    return { top, bottom, Palette::ListBorder, 1, 4 };
-}
-
-LabelLook verdana(int points, bool bold, const QColor &color = Palette::Navy)
-{
-    QFont font(u"Verdana"_s, points);
-    font.setBold(bold);
-    return { font, color };
-}
-
 // A white box showing a value at the right of a strip.
 QLabel *valueBox(QWidget *strip, const QString &name, const QString &text, const QRect &geometry)
 {
-    QLabel *label = MakeLabel(strip, name, text, geometry,
-        { QFont(u"Verdana"_s, 11, QFont::Bold), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
+    QLabel *label = MakeLabel(
+        strip, name, text, geometry, { VerdanaFont(11, true), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
     label->setStyleSheet(
         u"QLabel { background: white; border: 1px solid %1; border-radius: 3px; padding: 0 8px; }"_s.arg(
             Palette::PanelBorder.name()));
@@ -56,8 +44,10 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *parent)
 
     GradientPanel *top = MakeCard(m_panel, u"panTitolo"_s, QRect(10, 8, 975, 160), TileCard);
     MakePicture(top, u"imgTitolo"_s, u":/img/tile_riepilogo.svg"_s, QRect(14, 10, 80, 60));
-    MakeLabel(top, QString(), u"Motivo della visita:"_s, QRect(108, 14, 190, 26), verdana(12, false));
-    m_titTipologia = MakeLabel(top, u"titTipologia"_s, QString(), QRect(300, 14, 590, 26), verdana(12, true));
+    MakeLabel(
+        top, QString(), u"Motivo della visita:"_s, QRect(108, 14, 190, 26), { VerdanaFont(12, false), Palette::Navy });
+    m_titTipologia = MakeLabel(
+        top, u"titTipologia"_s, QString(), QRect(300, 14, 590, 26), { VerdanaFont(12, true), Palette::Navy });
     auto *guida = new ClickableImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(915, 10, 44, 44), top);
     guida->setToolTip(u"Guida"_s);
     MakeFindHelpLines(top, QPoint(108, 48));
@@ -65,17 +55,18 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *parent)
     m_txtTrova = strip.txtTrova;
     m_btnTrova = strip.btnTrova;
 
-    MakeCard(m_panel, u"shpLista"_s, QRect(10, 176, 975, 401), framed(Palette::ListFrameTop, Palette::ListFrameBottom));
+    MakeCard(m_panel, u"shpLista"_s, QRect(10, 176, 975, 401), ListFrameCard);
     m_lstRecords = new ListBox(u"lstRecords"_s, QRect(17, 184, 961, 385), m_panel, ListBox::Order::AsGiven);
     QFont listFont(u"Courier New"_s, 12);
     listFont.setStyleHint(QFont::Monospace);
     m_lstRecords->setItemFont(listFont);
 
     GradientPanel *interval = MakeCard(m_panel, u"shpIntervallo"_s, QRect(10, 585, 600, 44), TileCard);
-    MakeLabel(interval, QString(), u"Intervallo selezionato:"_s, QRect(14, 0, 230, 44), verdana(11, true));
+    MakeLabel(interval, QString(), u"Intervallo selezionato:"_s, QRect(14, 0, 230, 44),
+        { VerdanaFont(11, true), Palette::Navy });
     m_lblIntervallo = valueBox(interval, u"lblIntervallo"_s, IntervalDesign, QRect(246, 7, 340, 30));
     GradientPanel *total = MakeCard(m_panel, u"shpTotale"_s, QRect(620, 585, 365, 44), TileCard);
-    MakeLabel(total, QString(), u"Totale visite:"_s, QRect(14, 0, 160, 44), verdana(11, true));
+    MakeLabel(total, QString(), u"Totale visite:"_s, QRect(14, 0, 160, 44), { VerdanaFont(11, true), Palette::Navy });
     m_lblTotCosti = valueBox(total, u"lblTotCosti"_s, u"0"_s, QRect(176, 7, 175, 30));
 
     m_btnStampa = MakeButton(m_panel, u"btnStampa"_s, u"Stampa riepilogo"_s, QRect(10, 640, 230, 42),

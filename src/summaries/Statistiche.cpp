@@ -31,13 +31,6 @@ constexpr int HintHeight = 28;
 const char16_t *const CounterNames[12] = { u"memGennaio", u"memFebbraio", u"memMarzo", u"memAprile", u"memMaggio",
     u"memGiugno", u"memLuglio", u"memAgosto", u"memSettembre", u"memOttobre", u"memNovembre", u"memDicembre" };
 
-LabelLook verdana(int points, bool bold, const QColor &color)
-{
-    QFont font(u"Verdana"_s, points);
-    font.setBold(bold);
-    return { font, color };
-}
-
 } // namespace
 
 TfrmStatistiche::TfrmStatistiche(QWidget *parent)
@@ -76,7 +69,7 @@ void TfrmStatistiche::buildStartPanel()
     GradientPanel *card = MakeCard(m_panAvvio, u"shpAnno"_s, QRect(247, 200, 500, 300), TileCard);
     MakePicture(card, QString(), u":/img/tile_riepilogo.svg"_s, QRect(24, 60, 189, 140));
     MakeLabel(card, u"lblApri"_s, u"Indicare l'anno solare e premere Apri."_s, QRect(24, 18, 452, 28),
-        verdana(12, true, Palette::TitleInk));
+        { VerdanaFont(12, true), Palette::TitleInk });
     m_txtAnno = new QLineEdit(card);
     m_txtAnno->setObjectName(u"txtAnno"_s);
     m_txtAnno->setGeometry(250, 80, 200, 64);
@@ -104,14 +97,14 @@ void TfrmStatistiche::buildChartPanel()
     m_panInfo->addBackground(head);
     m_lblTitolo
         = MakeLabel(head, u"lblTitolo"_s, u"Rappresentazione grafica delle visite registrate nell'anno solare."_s,
-            QRect(16, 6, 880, 36), verdana(18, true, Palette::SlateBlue));
+            QRect(16, 6, 880, 36), { VerdanaFont(18, true), Palette::SlateBlue });
     MakeLabel(head, u"lblRigo04"_s,
         u"Il presente grafico statistico mostra le visite totalizzate in ciascun mese dell'anno in base agli "
         u"ingressi registrati."_s,
-        QPoint(18, 46), verdana(9, false, Palette::HelpInk));
+        QPoint(18, 46), { VerdanaFont(9, false), Palette::HelpInk });
     MakeLabel(head, u"lblRigo05"_s,
         u"Servirsi dei pulsanti in calce per visualizzare il tipo di grafico desiderato e per mandarlo in stampa."_s,
-        QPoint(18, 66), verdana(9, false, Palette::HelpInk));
+        QPoint(18, 66), { VerdanaFont(9, false), Palette::HelpInk });
     auto *cmdGuida = new ClickableImage(u"cmdGuida"_s, u":/img/icona_guida.svg"_s, QRect(911, 18, 52, 52), head);
     cmdGuida->setToolTip(u"Guida"_s);
     m_panInfo->addHint(cmdGuida, u"Visualizza la pagina della guida sensibile al contesto."_s);
@@ -183,10 +176,8 @@ void TfrmStatistiche::onClose()
 
 void TfrmStatistiche::btnApriClick()
 {
-    // Digits as well as four characters: pasted text passes the box's filter, and the year becomes
-    // part of a file name.
     const QString typed = m_txtAnno->text();
-    if (typed.size() != 4 || !IsAllDigits(typed)) {
+    if (!IsVisitYear(typed)) {
         Messages::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s, this);
         m_txtAnno->setFocus();
         return;

@@ -1,6 +1,7 @@
 #include "summaries/SummaryCriteria.h"
 
 #include "base/TextFunctions.h"
+#include "storage/VisitFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -67,9 +68,7 @@ QString KeptMonthText(const QString &text)
 CriteriaCheck CheckSummaryCriteria(const SummaryCriteria &c)
 {
     CriteriaCheck check;
-    // Digits as well as four characters: pasted text passes the box's filter, and the year becomes
-    // part of a file name.
-    if (c.anno.size() != 4 || !IsAllDigits(c.anno))
+    if (!IsVisitYear(c.anno))
         return refuse(check, FourDigits, true, CriteriaBox::Anno);
     if (TrimText(c.giornoInizio).isEmpty())
         return refuse(check, missing(u"giorno di inizio"_s), true, CriteriaBox::GiornoInizio);

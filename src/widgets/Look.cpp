@@ -112,6 +112,13 @@ QPixmap SvgPixmap(const QString &resource, const QSize &size)
     return pixmap;
 }
 
+QFont VerdanaFont(int points, bool bold)
+{
+    QFont font(u"Verdana"_s, points);
+    font.setBold(bold);
+    return font;
+}
+
 GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look)
 {
     auto *card = new GradientPanel(look, parent);

@@ -36,6 +36,9 @@ GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geome
 // A picture that does not react: a label showing the SVG at the label's size.
 QLabel *MakePicture(QWidget *parent, const QString &name, const QString &svg, const QRect &geometry);
 
+// Verdana, the font of the screens' labels and boxes, at the given size.
+QFont VerdanaFont(int points, bool bold = false);
+
 struct LabelLook
 {
     QFont font;

@@ -2,6 +2,7 @@
 #include "MessageRecorder.h"
 #include "PdfLayout.h"
 #include "TestHelpers.h"
+#include "TestPrinting.h"
 #include "VisitCards.h"
 
 #include "app/AppWindows.h"
@@ -46,30 +47,6 @@ const QList<QRgb> Colours = { 0xFFFF0000, 0xFF0000FF, 0xFFFFE4C4, 0xFFFF00FF, 0x
     0xFFC0C0C0, 0xFFF0FBFF, 0xFF87CEEB, 0xFF800000, 0xFF008000 };
 // What the 2028 file of the tests holds, month by month.
 const QList<int> Counts2028 = { 2, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 1 };
-
-// The print dialog as the operator confirms it with the copies preset: into a PDF.
-class PresetCopiesToPdf
-{
-public:
-    explicit PresetCopiesToPdf(const QString &path)
-    {
-        PrintService::setChooser([this, path](QWidget *, QPageLayout::Orientation orientation, int copies) {
-            ++dialogs;
-            preset = copies;
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(path);
-            printer->setPageSize(QPageSize(QPageSize::A4));
-            printer->setPageOrientation(orientation);
-            printer->setCopyCount(copies);
-            return printer;
-        });
-    }
-    ~PresetCopiesToPdf() { PrintService::setChooser({}); }
-
-    int dialogs = 0;
-    int preset = -1;
-};
 
 } // namespace
 
@@ -279,7 +256,7 @@ private Q_SLOTS:
         messages.answers = { confirmed };
         messages.inputs = { answer == u"-"_s ? std::nullopt : std::optional<QString>(answer) };
         const QString pdfPath = m_app->file(u"grafico.pdf"_s);
-        PresetCopiesToPdf dialog(pdfPath);
+        PdfPrinting dialog(pdfPath, true);
         button(u"btnStampa"_s)->click();
 
         QCOMPARE(messages.messages.first().kind, MessageKind::Confirmation);
@@ -288,7 +265,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.dialogs, preset < 0 ? 0 : 1);
         if (preset < 0)
             return;
-        QCOMPARE(dialog.preset, preset);
+        QCOMPARE(dialog.requestedCopies, preset);
         QCOMPARE(messages.count(), 1);
         const QStringList pages = PdfPages(pdfPath);
         QCOMPARE(pages.size(), preset);
@@ -313,7 +290,7 @@ private Q_SLOTS:
         apri(u"2028"_s);
         MessageRecorder messages;
         messages.inputs = { u"1"_s };
-        PresetCopiesToPdf dialog(m_app->file(u"manca/grafico.pdf"_s));
+        PdfPrinting dialog(m_app->file(u"manca/grafico.pdf"_s), true);
         button(u"btnStampa"_s)->click();
         QCOMPARE(dialog.dialogs, 1);
         QCOMPARE(messages.lastKind(), MessageKind::Error);
