@@ -6,19 +6,15 @@
 #include "BenchYearFile.h"
 
 #include "base/ProgramFolder.h"
-#include "storage/TSchedaVisita.h"
 #include "summaries/MonthlyCounts.h"
 #include "summaries/Riepilogo.h"
 #include "summaries/VisitSummary.h"
 #include "widgets/ListBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 

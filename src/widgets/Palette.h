@@ -71,8 +71,8 @@ inline constexpr QColor ButtonInk(21, 48, 90);
 inline constexpr QColor BoxInk(16, 42, 76);
 inline constexpr QColor CheckInk(27, 47, 77);
 
-// The monthly chart: its title, foot text and heading, and the colour of each month, January first.
-inline constexpr QColor SlateBlue(106, 90, 205);
+// The monthly chart: its title, foot text, grid, ticks and outlines, and the colour of each month,
+// January first.
 inline constexpr QColor ChartTitle(0xD0, 0x44, 0x98);
 inline constexpr QColor ChartFoot(0x72, 0x94, 0xF9);
 inline constexpr QColor ChartGrid(192, 192, 192);
