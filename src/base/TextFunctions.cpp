@@ -152,6 +152,11 @@ QString PrintedOnText(const QDate &date)
     return u"Stampa eseguita in data "_s + DateText(date);
 }
 
+QString PrintedAtText(const QDateTime &moment)
+{
+    return PrintedOnText(moment.date()) + u" alle ore "_s + moment.time().toString(u"HH:mm:ss"_s);
+}
+
 QString LeftText(const QString &text, qsizetype n)
 {
     if (n <= 0)

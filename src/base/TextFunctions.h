@@ -3,6 +3,7 @@
 // fixed-width columns and the decimal rounding of amounts.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 
@@ -32,6 +33,8 @@ std::optional<QDate> ParseDate(const QString &text);
 QString DateText(const QDate &date);
 // The stamp of every printed page: "Stampa eseguita in data dd/mm/yyyy".
 QString PrintedOnText(const QDate &date);
+// The stamp of a printed card: "Stampa eseguita in data dd/mm/yyyy alle ore hh:mm:ss".
+QString PrintedAtText(const QDateTime &moment);
 
 QString LeftText(const QString &text, qsizetype n);
 QString RightText(const QString &text, qsizetype n);

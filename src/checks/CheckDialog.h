@@ -59,3 +59,11 @@ private:
     QPushButton *m_btnControlla = nullptr;
     QPushButton *m_btnChiudi = nullptr;
 };
+
+// Opens a validator over its owner with the value handed in, and waits for it to close.
+template<typename Check> void ShowCheck(QWidget *owner, const QString &value)
+{
+    Check dialog(owner);
+    dialog.setValue(value);
+    dialog.exec();
+}

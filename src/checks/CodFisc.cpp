@@ -1,6 +1,7 @@
 #include "checks/CodFisc.h"
 
 #include "checks/FiscalCode.h"
+#include "checks/PartitaIva.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,4 +22,12 @@ CheckDialog::Verdict TfrmCodFisc::check(const QString &text) const
 {
     const FiscalCodeOutcome outcome = CheckFiscalCode(text);
     return {FiscalCodeMessage(outcome), outcome == FiscalCodeOutcome::WrongLength};
+}
+
+void ShowFiscalCodeBoxCheck(QWidget *owner, const QString &code)
+{
+    if (FiscalCodeBoxOpensVatCheck(code))
+        ShowCheck<TfrmPartitaIva>(owner, code);
+    else
+        ShowCheck<TfrmCodFisc>(owner, code);
 }

@@ -1,10 +1,9 @@
 #include "register/Registro.h"
 
 #include "base/Clock.h"
+#include "base/RecordBar.h"
 #include "base/TextFunctions.h"
 #include "checks/CodFisc.h"
-#include "checks/FiscalCode.h"
-#include "checks/PartitaIva.h"
 #include "register/EntratiOggi.h"
 #include "register/ExpVisite.h"
 #include "register/NonUsciti.h"
@@ -12,6 +11,8 @@
 #include "register/TrovaVisite.h"
 #include "register/UscitiOggi.h"
 #include "register/VisitCardRules.h"
+#include "registry/TrovaClienti.h"
+#include "registry/VisitImport.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 #include "widgets/ClickableImage.h"
@@ -213,12 +214,14 @@ void TfrmRegistro::buildSections()
             {
                 { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick },
                 { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick },
-                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint },
+                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint,
+                    &R::impOperatoreEntClick },
             } },
         { u"VISITATORE",
             {
                 { F::Cognome, u"Cognome:", Long },
-                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint },
+                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint,
+                    &R::impVisitatoreClick },
                 { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
                     u"Controlla codice fiscale.", &R::impCodFiscClick },
                 { F::Motivo, u"Motivo della visita:", Long },
@@ -234,7 +237,7 @@ void TfrmRegistro::buildSections()
                 { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick },
                 { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick },
                 { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg",
-                    ImportHint },
+                    ImportHint, &R::impOperatoreUscitaClick },
             } },
     };
 
@@ -350,29 +353,29 @@ void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &act
         file.OpenVisitFile(yearFile());
         action(file);
     } catch (const StorageError &) {
-        Messages::error(VisitCardTexts::accessFailure(), this);
+        Messages::error(ArchiveTexts::accessFailure(), this);
     }
 }
 
 std::optional<int> TfrmRegistro::shownPosition()
 {
-    const std::optional<int> position = VisitPositionFromLabel(m_lblPosizione->text());
+    const std::optional<int> position = PositionFromLabel(m_lblPosizione->text());
     if (!position)
-        Messages::error(VisitCardTexts::accessFailure(), this);
+        Messages::error(ArchiveTexts::accessFailure(), this);
     return position;
 }
 
-void TfrmRegistro::showStep(const std::function<VisitNavigation(int count)> &step)
+void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
 {
     withVisitFile([&](VisitFile &file) {
-        const VisitNavigation next = step(file.VisitCount());
-        if (next.action == VisitNavigation::Action::Load)
+        const RecordStep next = step(file.VisitCount());
+        if (next.action == RecordStep::Action::Load)
             loadCard(file.ReadVisitAt(next.position), next.position);
         else if (next.clearsPosition())
             m_lblPosizione->clear();
         file.CloseVisitFile();
-        if (next.action == VisitNavigation::Action::EmptyArchive)
-            Messages::information(VisitCardTexts::emptyArchive(), this);
+        if (next.action == RecordStep::Action::EmptyArchive)
+            Messages::information(ArchiveTexts::emptyArchive(), this);
     });
 }
 
@@ -403,38 +406,38 @@ void TfrmRegistro::btnSalvaClick()
         if (*shown > 0) {
             file.WriteVisitAt(*shown, card);
             file.CloseVisitFile();
-            Messages::information(VisitCardTexts::changesSaved(), this);
+            Messages::information(ArchiveTexts::changesSaved(), this);
         } else {
             // The card is on the disk once the append returns: it has its position even if closing
             // then fails, so a second Salva overwrites it instead of appending it again.
             const int position = file.AppendVisit(card);
             m_lblPosizione->setText(QString::number(position));
             file.CloseVisitFile();
-            Messages::information(VisitCardTexts::inserted(), this);
+            Messages::information(ArchiveTexts::inserted(), this);
         }
     });
 }
 
 void TfrmRegistro::cmdPrimoClick()
 {
-    showStep(&FirstVisitStep);
+    showStep(&FirstRecordStep);
 }
 
 void TfrmRegistro::cmdIndietroClick()
 {
     if (const std::optional<int> shown = shownPosition())
-        showStep([current = *shown](int count) { return PreviousVisitStep(current, count); });
+        showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
 }
 
 void TfrmRegistro::cmdAvantiClick()
 {
     if (const std::optional<int> shown = shownPosition())
-        showStep([current = *shown](int count) { return NextVisitStep(current, count); });
+        showStep([current = *shown](int count) { return NextRecordStep(current, count); });
 }
 
 void TfrmRegistro::cmdUltimoClick()
 {
-    showStep(&LastVisitStep);
+    showStep(&LastRecordStep);
 }
 
 void TfrmRegistro::showPresenceList(PresenceList &list)
@@ -519,15 +522,31 @@ void TfrmRegistro::impOraUscitaClick()
 
 void TfrmRegistro::impCodFiscClick()
 {
-    // Digits only: a company's VAT number stands in the fiscal code box.
-    const QString code = TrimmedText(box(VisitField::CodFisc));
-    if (FiscalCodeBoxOpensVatCheck(code)) {
-        TfrmPartitaIva dialog(this);
-        dialog.setValue(code);
-        dialog.exec();
-    } else {
-        TfrmCodFisc dialog(this);
-        dialog.setValue(code);
-        dialog.exec();
+    ShowFiscalCodeBoxCheck(this, TrimmedText(box(VisitField::CodFisc)));
+}
+
+void TfrmRegistro::impVisitatoreClick()
+{
+    importFromRegistry(u"visitatore"_s);
+}
+
+void TfrmRegistro::impOperatoreEntClick()
+{
+    importFromRegistry(u"operatore_ent"_s);
+}
+
+void TfrmRegistro::impOperatoreUscitaClick()
+{
+    importFromRegistry(u"operatore_usc"_s);
+}
+
+void TfrmRegistro::importFromRegistry(const QString &mode)
+{
+    TfrmTrovaClienti dlg(this);
+    dlg.setMode(mode);
+    dlg.exec();
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard()) {
+        for (const VisitImportValue &value : VisitImportFor(mode, chosen->card))
+            box(value.field)->setText(value.text);
     }
 }

@@ -2,6 +2,7 @@
 // TfrmRegistro: the visit card editor, one card of the open year file at a time: new card, save,
 // browsing the file, the presence lists and the receipt.
 
+#include "base/RecordBar.h"
 #include "register/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
 #include "widgets/Screen.h"
@@ -60,6 +61,9 @@ private Q_SLOTS:
     void impDataUscClick();
     void impOraUscitaClick();
     void impCodFiscClick();
+    void impVisitatoreClick();
+    void impOperatoreEntClick();
+    void impOperatoreUscitaClick();
 
 private:
     void buildRecordBar();
@@ -69,6 +73,8 @@ private:
 
     QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }
     void newCard();
+    // Opens the client search with the mode word and copies what the chosen card brings for it.
+    void importFromRegistry(const QString &mode);
     // Opens a presence list on the open year file and loads the card chosen in it, if any.
     void showPresenceList(PresenceList &list);
     // Runs one file action on the year file; any access failure ends it with the one fixed message.
@@ -77,7 +83,7 @@ private:
     // action as the file would, with the access message, and gives nothing.
     std::optional<int> shownPosition();
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
-    void showStep(const std::function<VisitNavigation(int count)> &step);
+    void showStep(const std::function<RecordStep(int count)> &step);
 
     std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
     QLabel *m_lblFile = nullptr;

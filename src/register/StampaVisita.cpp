@@ -134,8 +134,7 @@ void TfrmStampaVisita::fillReport()
         for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
             m_repDocumento.setText(rowBoxName(u"txt"_s, i, suffix), m_card.field(i));
     }
-    const QDateTime now = Clock::now();
-    m_repDocumento.setText(u"txtCalce"_s, PrintedOnText(now.date()) + u" alle ore "_s + now.toString(u"HH:mm:ss"_s));
+    m_repDocumento.setText(u"txtCalce"_s, PrintedAtText(Clock::now()));
 }
 
 void TfrmStampaVisita::btnStampaClick()

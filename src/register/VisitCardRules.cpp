@@ -1,33 +1,8 @@
 #include "register/VisitCardRules.h"
 
 #include "base/TextFunctions.h"
-#include "storage/StorageError.h"
 
 using namespace Qt::StringLiterals;
-
-namespace VisitCardTexts {
-
-QString accessFailure()
-{
-    return AccessFailureText();
-}
-
-QString emptyArchive()
-{
-    return u"L'archivio non contiene nessuna scheda."_s;
-}
-
-QString inserted()
-{
-    return u"La scheda corrente è stata inserita in archivio."_s;
-}
-
-QString changesSaved()
-{
-    return u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s;
-}
-
-} // namespace VisitCardTexts
 
 namespace {
 
@@ -95,53 +70,6 @@ TSchedaVisita VisitCardFromTexts(const QStringList &texts)
 QString VisitBoxName(VisitField field)
 {
     return u"txt"_s + TSchedaVisita::layout().name(int(field));
-}
-
-std::optional<int> VisitPositionFromLabel(const QString &label)
-{
-    const QString text = TrimText(label);
-    if (text.isEmpty())
-        return 0;
-    if (!IsAllDigits(text))
-        return std::nullopt;
-    bool ok = false;
-    const int position = text.toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return position;
-}
-
-VisitNavigation FirstVisitStep(int count)
-{
-    if (count <= 0)
-        return { VisitNavigation::Action::EmptyArchive, 0 };
-    return { VisitNavigation::Action::Load, 1 };
-}
-
-VisitNavigation LastVisitStep(int count)
-{
-    if (count <= 0)
-        return { VisitNavigation::Action::EmptyArchive, 0 };
-    return { VisitNavigation::Action::Load, count };
-}
-
-VisitNavigation NextVisitStep(int current, int count)
-{
-    if (count <= 0)
-        return { VisitNavigation::Action::EmptyArchive, 0 };
-    if (current < count)
-        return { VisitNavigation::Action::Load, current + 1 };
-    return { VisitNavigation::Action::Stay, current };
-}
-
-VisitNavigation PreviousVisitStep(int current, int count)
-{
-    // The first card stays put even when the file has emptied meanwhile.
-    if (current == 1)
-        return { VisitNavigation::Action::Stay, current };
-    if (count <= 0)
-        return { VisitNavigation::Action::EmptyArchive, 0 };
-    return { VisitNavigation::Action::Load, current > 0 ? current - 1 : 1 };
 }
 
 TSchedaVisita WithFullDates(const TSchedaVisita &card)

@@ -1,7 +1,11 @@
 #pragma once
-// TfrmCartella: its content arrives with its own feature; for now caption and size only.
+// TfrmCartella: opens, in the desktop's file manager, the folder that belongs to the client card on
+// screen ("Visitatore_" + its position in the program folder), creating it the first time.
 
 #include "widgets/Dialog.h"
+
+class QLabel;
+class QPushButton;
 
 class TfrmCartella : public Dialog
 {
@@ -9,4 +13,15 @@ class TfrmCartella : public Dialog
 
 public:
     explicit TfrmCartella(QWidget *parent = nullptr);
+
+    // The stored card's position, which names its folder (the hidden lblMemory).
+    void setPosition(const QString &position);
+
+private:
+    void btnApriCartellaClick();
+    void btnChiudiClick();
+
+    QLabel *m_lblMemory;
+    QPushButton *m_btnApriCartella;
+    QPushButton *m_btnChiudi;
 };

@@ -35,7 +35,13 @@ private:
 class DigitFilter : public QObject
 {
 public:
-    DigitFilter(QLineEdit *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+    DigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed)
+        : QObject(box)
+        , m_next(next)
+        , m_alsoAllowed(alsoAllowed)
+    {
+        box->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -67,7 +73,7 @@ public:
         if (typed.isEmpty())
             return false;
         for (QChar c : typed) {
-            if (c < u'0' || c > u'9')
+            if ((c < u'0' || c > u'9') && !m_alsoAllowed.contains(c))
                 return true;
         }
         return false;
@@ -75,29 +81,48 @@ public:
 
 private:
     QWidget *m_next;
+    QString m_alsoAllowed;
 };
 
-class UpperCaseAsTyped : public QObject
+// Replaces the box's text by its normal form, the caret keeping its place among the characters
+// that stay.
+void applyRule(QLineEdit *box, QString (*normalForm)(const QString &))
+{
+    const QString typed = box->text();
+    const QString normal = normalForm(typed);
+    if (normal == typed)
+        return;
+    const QString trimmed = TrimText(typed);
+    const qsizetype cutInFront = trimmed.isEmpty() ? typed.size() : typed.indexOf(trimmed);
+    const qsizetype caret = std::clamp<qsizetype>(box->cursorPosition() - cutInFront, 0, normal.size());
+    box->setText(normal);
+    box->setCursorPosition(int(caret));
+}
+
+class AsTyped : public QObject
 {
 public:
-    explicit UpperCaseAsTyped(QLineEdit *box)
+    AsTyped(QLineEdit *box, QString (*normalForm)(const QString &), bool onKeyRelease)
         : QObject(box)
         , m_box(box)
+        , m_normalForm(normalForm)
     {
-        box->installEventFilter(this);
+        if (onKeyRelease)
+            box->installEventFilter(this);
         // textEdited, not textChanged: a card loaded into the box shows as it was stored.
-        connect(box, &QLineEdit::textEdited, this, [this] { ApplyUpperCaseAsTyped(m_box); });
+        connect(box, &QLineEdit::textEdited, this, [this] { applyRule(m_box, m_normalForm); });
     }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::KeyRelease)
-            ApplyUpperCaseAsTyped(m_box);
+            applyRule(m_box, m_normalForm);
         return false;
     }
 
 private:
     QLineEdit *m_box;
+    QString (*m_normalForm)(const QString &);
 };
 
 } // namespace
@@ -113,9 +138,9 @@ void InstallEnterMovesTo(QWidget *box, QWidget *next)
     new EnterMover(box, next);
 }
 
-void InstallDigitFilter(QLineEdit *box, QWidget *next)
+void InstallDigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed)
 {
-    new DigitFilter(box, next);
+    new DigitFilter(box, next, alsoAllowed);
 }
 
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next)
@@ -126,19 +151,15 @@ void InstallYearBoxFilter(QLineEdit *box, QWidget *next)
 
 void InstallUpperCaseAsTyped(QLineEdit *box)
 {
-    new UpperCaseAsTyped(box);
+    new AsTyped(box, &TrimUpperAZ, true);
 }
 
 void ApplyUpperCaseAsTyped(QLineEdit *box)
 {
-    const QString typed = box->text();
-    const QString normal = TrimUpperAZ(typed);
-    if (normal == typed)
-        return;
-    // The caret keeps its place among the characters that stay.
-    const QString trimmed = TrimText(typed);
-    const qsizetype cutInFront = trimmed.isEmpty() ? typed.size() : typed.indexOf(trimmed);
-    const qsizetype caret = std::clamp<qsizetype>(box->cursorPosition() - cutInFront, 0, normal.size());
-    box->setText(normal);
-    box->setCursorPosition(int(caret));
+    applyRule(box, &TrimUpperAZ);
+}
+
+void InstallTrimmedAsTyped(QLineEdit *box)
+{
+    new AsTyped(box, &TrimText, false);
 }

@@ -3,6 +3,7 @@
 // number boxes take digits only, and code boxes upper-case as the operator types.
 
 #include <QList>
+#include <QString>
 
 class QLineEdit;
 class QWidget;
@@ -11,9 +12,10 @@ class QWidget;
 void InstallEnterCycle(const QList<QWidget *> &boxes);
 // Enter in the box moves the focus to the given control.
 void InstallEnterMovesTo(QWidget *box, QWidget *next);
-// Digits, Backspace, Delete, Left and Right pass; any other typed character is discarded;
-// Enter moves the focus to next. Pasted text is not filtered.
-void InstallDigitFilter(QLineEdit *box, QWidget *next);
+// Digits, Backspace, Delete, Left and Right pass; any other typed character is discarded, except
+// those listed in alsoAllowed (the "," of amounts); Enter moves the focus to next. Pasted text is
+// not filtered.
+void InstallDigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed = QString());
 // The digit filter on a box of at most four characters.
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next);
 // Code boxes (fiscal code, IBAN): on every key release and after every edit of the operator (a
@@ -22,3 +24,6 @@ void InstallYearBoxFilter(QLineEdit *box, QWidget *next);
 void InstallUpperCaseAsTyped(QLineEdit *box);
 // The same rule applied to the box once, now.
 void ApplyUpperCaseAsTyped(QLineEdit *box);
+// Boxes that only lose their blanks at both ends (an e-mail address): after every edit of the
+// operator the box is trimmed, the caret keeping its place.
+void InstallTrimmedAsTyped(QLineEdit *box);

@@ -20,6 +20,13 @@ inline constexpr QColor HintBar(48, 48, 221);
 inline constexpr QColor FocusYellow(255, 255, 0);
 inline constexpr QColor FocusEdge(255, 255, 160);
 
+// The client registry screen's background, from this blue at the top to white (FF9DB5CA).
+inline constexpr QColor RegistryTop(157, 181, 202);
+
+// The client information sheet: its title and closing bars, and the titles of its rows.
+inline constexpr QColor DarkOrange(255, 140, 0);
+inline constexpr QColor Teal(0, 128, 128);
+
 // Backgrounds: the login windows and the small dialogs.
 inline constexpr QColor LoginTop(190, 211, 235);
 inline constexpr QColor LoginBottom(250, 252, 255);

@@ -9,9 +9,8 @@ using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(VisitField)
 Q_DECLARE_METATYPE(VisitSaveFailure::Box)
-Q_DECLARE_METATYPE(VisitNavigation::Action)
 
-// The checks before a save, the card built from the boxes, the position label and the record-bar arrows.
+// The checks before a save, the card built from the boxes and the dates written in full.
 class TestVisitCardRules : public QObject
 {
     Q_OBJECT
@@ -165,81 +164,6 @@ private Q_SLOTS:
         QCOMPARE(VisitBoxName(VisitField::DataEnt), u"txtDataEnt"_s);
         QCOMPARE(VisitBoxName(VisitField::CodFisc), u"txtCodFisc"_s);
         QCOMPARE(VisitBoxName(VisitField::OperatoreUsc), u"txtOperatoreUsc"_s);
-    }
-
-    void positionLabel_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("position");
-        QTest::newRow("empty: a new card") << QString() << true << 0;
-        QTest::newRow("blanks") << u"  "_s << true << 0;
-        QTest::newRow("number") << u"12"_s << true << 12;
-        QTest::newRow("padded") << u" 3 "_s << true << 3;
-        QTest::newRow("letters") << u"abc"_s << false << 0;
-        QTest::newRow("sign") << u"-1"_s << false << 0;
-        QTest::newRow("plus") << u"+2"_s << false << 0;
-        QTest::newRow("inner blank") << u"1 2"_s << false << 0;
-        QTest::newRow("too large") << u"99999999999"_s << false << 0;
-    }
-
-    void positionLabel()
-    {
-        QFETCH(QString, label);
-        QFETCH(bool, valid);
-        const std::optional<int> position = VisitPositionFromLabel(label);
-        QCOMPARE(position.has_value(), valid);
-        if (valid)
-            QTEST(*position, "position");
-    }
-
-    void arrows_data()
-    {
-        QTest::addColumn<QString>("arrow");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<VisitNavigation::Action>("action");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<bool>("clears"); // the position label empties
-
-        using A = VisitNavigation::Action;
-        QTest::newRow("first, empty file") << u"first"_s << 0 << 0 << A::EmptyArchive << 0 << true;
-        QTest::newRow("first") << u"first"_s << 2 << 3 << A::Load << 1 << false;
-        QTest::newRow("last, empty file") << u"last"_s << 0 << 0 << A::EmptyArchive << 0 << true;
-        QTest::newRow("last") << u"last"_s << 0 << 3 << A::Load << 3 << false;
-        QTest::newRow("next, empty file") << u"next"_s << 2 << 0 << A::EmptyArchive << 0 << true;
-        QTest::newRow("next on a new card") << u"next"_s << 0 << 3 << A::Load << 1 << false;
-        QTest::newRow("next") << u"next"_s << 1 << 3 << A::Load << 2 << false;
-        QTest::newRow("next at the last") << u"next"_s << 3 << 3 << A::Stay << 3 << false;
-        QTest::newRow("next, only card shown") << u"next"_s << 1 << 1 << A::Stay << 1 << false;
-        QTest::newRow("previous, empty file") << u"previous"_s << 0 << 0 << A::EmptyArchive << 0 << true;
-        // The card on screen was removed with the file's other cards: the label must not keep its place.
-        QTest::newRow("previous, file emptied under the card shown")
-            << u"previous"_s << 3 << 0 << A::EmptyArchive << 0 << true;
-        QTest::newRow("previous at the first, empty file") << u"previous"_s << 1 << 0 << A::Stay << 1 << false;
-        QTest::newRow("previous on a new card") << u"previous"_s << 0 << 3 << A::Load << 1 << false;
-        QTest::newRow("previous") << u"previous"_s << 3 << 3 << A::Load << 2 << false;
-        QTest::newRow("previous at the first") << u"previous"_s << 1 << 3 << A::Stay << 1 << false;
-    }
-
-    void arrows()
-    {
-        QFETCH(QString, arrow);
-        QFETCH(int, current);
-        QFETCH(int, count);
-        VisitNavigation step;
-        if (arrow == u"first"_s)
-            step = FirstVisitStep(count);
-        else if (arrow == u"last"_s)
-            step = LastVisitStep(count);
-        else if (arrow == u"next"_s)
-            step = NextVisitStep(current, count);
-        else
-            step = PreviousVisitStep(current, count);
-        QTEST(step.action, "action");
-        if (step.action != VisitNavigation::Action::EmptyArchive)
-            QTEST(step.position, "position");
-        QTEST(step.clearsPosition(), "clears");
     }
 };
 
