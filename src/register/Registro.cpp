@@ -204,7 +204,6 @@ void TfrmRegistro::buildSections()
 {
     const QFont labelFont(u"Verdana"_s, 10, QFont::Bold);
     const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
-    const QFont headerFont(u"Verdana"_s, 11, QFont::Bold);
     QList<QWidget *> cycle;
 
     using F = VisitField;
@@ -250,13 +249,7 @@ void TfrmRegistro::buildSections()
                 { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
         m_panInfo->addBackground(shape);
 
-        auto *header = new QLabel(text(section.title), shape);
-        header->setGeometry(1, 1, SectionWidth - 2, HeaderHeight);
-        header->setFont(headerFont);
-        header->setIndent(14);
-        header->setStyleSheet(u"QLabel { color: white; border-top-left-radius: 7px; border-top-right-radius: 7px; "
-                              u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93c7, "
-                              u"stop:1 #2f5f93); }"_s);
+        QLabel *header = MakeSectionHeader(shape, text(section.title), HeaderHeight);
         m_panInfo->addBackground(header);
 
         int y = HeaderHeight + 8;

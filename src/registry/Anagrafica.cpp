@@ -29,6 +29,7 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,17 +43,18 @@ constexpr int HintHeight = 28;
 constexpr int ToolTop = 6;
 constexpr int ToolHeight = 56;
 constexpr int ImageSize = 40;
-constexpr int CardTop = 70;
-constexpr int CardHeight = 594;
+constexpr int CardTop = 68;
+constexpr int CardHeight = 606;
 constexpr int SectionPadding = 12;
-constexpr int RowPitch = 50;
+constexpr int RowPitch = 49;
 constexpr int LabelHeight = 14;
-constexpr int BoxTop = 18; // below the row's top, under the label
+constexpr int BoxTop = 17; // below the row's top, under the label
 constexpr int BoxHeight = 26;
 constexpr int BoxGap = 8;
 constexpr int ButtonGap = 6;
 constexpr int ButtonSize = 28;
 constexpr int SeparatorHeight = 12;
+constexpr int HeaderHeight = 26;
 constexpr int AmountLength = 15;
 
 const QString BoxStyle = u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
@@ -187,18 +189,18 @@ void TfrmAnagrafica::buildToolbar()
     GradientPanel *title = MakeCard(
         panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
     m_panInfo->addBackground(title);
-    MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(8, 8, 54, 40));
+    MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(6, 13, 40, 30));
     QLabel *caption = MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s,
-        QRect(68, 4, title->width() - 74, ToolHeight - 8),
-        { QFont(u"Verdana"_s, 11, QFont::Bold), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
+        QRect(50, 4, title->width() - 54, ToolHeight - 8),
+        { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
     m_panInfo->addBackground(caption);
 }
 
 void TfrmAnagrafica::buildCard()
 {
     const QList<RowSpec> leftRows = {
-        { { { F::Cognome, u"Cognome:", 192 }, { F::Nome, u"Nome:", 172 },
-            { F::CodFisc, u"Codice fiscale:", 194, u"btnCodFisc", u":/img/reg_codfisc.svg", u"Controlla il codice fiscale.",
+        { { { F::Cognome, u"Cognome:", 182 }, { F::Nome, u"Nome:", 160 },
+            { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg", u"Controlla il codice fiscale.",
                 &A::btnCodFiscClick } } },
         { { { F::Sesso, u"Sesso:", 34 }, { F::DataNasc, u"Data di nascita:", 120 },
             { F::ComuneNasc, u"Comune di nascita:", 188 }, { F::ProvNasc, u"Prov.", 64 },
@@ -246,25 +248,29 @@ void TfrmAnagrafica::buildCard()
     m_panInfo->addBackground(panRecord);
 
     const QFont labelFont(u"Verdana"_s, 8, QFont::Bold);
+    const QFontMetrics labelMetrics(labelFont);
     const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
     const GradientLook sectionLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
     const int leftWidth = 632;
     const struct
     {
         const char16_t *name;
+        const char16_t *title;
         QRect geometry;
         const QList<RowSpec> &rows;
     } sections[] = {
-        { u"shpAnagrafica", QRect(0, 0, leftWidth, CardHeight), leftRows },
-        { u"shpCliente", QRect(leftWidth + 8, 0, cardWidth - leftWidth - 8, CardHeight), rightRows },
+        { u"shpAnagrafica", u"DATI PERSONALI E RECAPITI", QRect(0, 0, leftWidth, CardHeight), leftRows },
+        { u"shpCliente", u"DOCUMENTO, CLIENTE E RATE", QRect(leftWidth + 8, 0, cardWidth - leftWidth - 8, CardHeight),
+            rightRows },
     };
 
     int separators = 0;
     for (const auto &section : sections) {
         GradientPanel *shape = MakeCard(panRecord, text(section.name), section.geometry, sectionLook);
         m_panInfo->addBackground(shape);
+        m_panInfo->addBackground(MakeSectionHeader(shape, text(section.title), HeaderHeight));
         const int inner = shape->width() - 2 * SectionPadding;
-        int y = 8;
+        int y = HeaderHeight + 6;
         for (const RowSpec &row : section.rows) {
             if (row.separatorBefore) {
                 GradientPanel *line = MakeCard(shape, u"shpSepara%1"_s.arg(++separators),
@@ -276,7 +282,9 @@ void TfrmAnagrafica::buildCard()
             for (const BoxSpec &spec : row.boxes) {
                 const int room = spec.button ? ButtonGap + ButtonSize : 0;
                 const int width = spec.width > 0 ? spec.width : SectionPadding + inner - x - room;
-                QLabel *label = MakeLabel(shape, QString(), text(spec.label), QRect(x, y, width, LabelHeight),
+                // A short box's label may reach past the box's right edge.
+                const int labelWidth = std::max(width, labelMetrics.horizontalAdvance(text(spec.label)) + 2);
+                QLabel *label = MakeLabel(shape, QString(), text(spec.label), QRect(x, y, labelWidth, LabelHeight),
                     { labelFont, Palette::Navy, Qt::AlignLeft | Qt::AlignBottom });
                 m_panInfo->addBackground(label);
 

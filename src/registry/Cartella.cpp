@@ -20,7 +20,7 @@ TfrmCartella::TfrmCartella(QWidget *parent)
     , m_lblMemory(MakeHiddenLabel(this, u"lblMemory"_s))
 {
     setBackground(Palette::DialogTop, Palette::DialogBottom);
-    MakeBanner(this, BannerStyle::List, QRect(14, 14, 492, 46), u"Cartella abbinata alla scheda corrente"_s);
+    MakeBanner(this, BannerStyle::List, QRect(14, 14, 492, 46), u"Cartella del Visitatore"_s);
 
     GradientLook look = WhitePanel;
     look.bottom = Palette::PanelBottom;

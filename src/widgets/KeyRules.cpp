@@ -14,6 +14,13 @@ bool isEnter(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+// Enter moves on as Tab does: the box reached has its text selected, so typing replaces what a
+// new card put there (today's date, "0,00") instead of adding to it.
+void moveTo(QWidget *next)
+{
+    next->setFocus(Qt::TabFocusReason);
+}
+
 class EnterMover : public QObject
 {
 public:
@@ -22,7 +29,7 @@ public:
     bool eventFilter(QObject *, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event))) {
-            m_next->setFocus(Qt::OtherFocusReason);
+            moveTo(m_next);
             return true;
         }
         return false;
@@ -49,7 +56,7 @@ public:
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
         if (isEnter(key)) {
-            m_next->setFocus(Qt::OtherFocusReason);
+            moveTo(m_next);
             return true;
         }
         switch (key->key()) {

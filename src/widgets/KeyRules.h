@@ -8,7 +8,8 @@
 class QLineEdit;
 class QWidget;
 
-// Enter in each box moves the focus to the next one; the last leads back to the first.
+// Enter in each box moves the focus to the next one, its text selected as Tab leaves it; the
+// last leads back to the first.
 void InstallEnterCycle(const QList<QWidget *> &boxes);
 // Enter in the box moves the focus to the given control.
 void InstallEnterMovesTo(QWidget *box, QWidget *next);

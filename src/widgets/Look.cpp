@@ -169,6 +169,16 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
+QLabel *MakeSectionHeader(QWidget *section, const QString &title, int height)
+{
+    QLabel *header = makeLabel(section, QString(), title, { QFont(u"Verdana"_s, 11, QFont::Bold), Qt::white });
+    header->setGeometry(1, 1, section->width() - 2, height);
+    header->setIndent(14);
+    header->setStyleSheet(u"QLabel { color: white; border-top-left-radius: 7px; border-top-right-radius: 7px; "
+                          u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93c7, stop:1 #2f5f93); }"_s);
+    return header;
+}
+
 Banner MakeBanner(QWidget *parent, BannerStyle style, const QRect &geometry, const QString &text,
     const QString &picture, const QString &exitName)
 {

@@ -53,6 +53,9 @@ QLabel *MakeLabel(
 // A label at a point, as large as its text.
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, const QPoint &at, const LabelLook &look);
 
+// The blue strip across the top of an editor's section, carrying the section's title in white.
+QLabel *MakeSectionHeader(QWidget *section, const QString &title, int height);
+
 enum class BannerStyle {
     // The white card across the top of a working screen: picture, large title and, given an exit
     // name, the exit image at the right (the caller connects it).
