@@ -13,7 +13,6 @@
 #include "register/VisitCardRules.h"
 #include "registry/TrovaClienti.h"
 #include "registry/VisitImport.h"
-#include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
@@ -23,6 +22,7 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/RecordBarActions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -341,34 +341,18 @@ void TfrmRegistro::newCard()
 
 void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &action)
 {
-    try {
+    RunFileAction(this, [&] {
         VisitFile file;
         file.OpenVisitFile(yearFile());
         action(file);
-    } catch (const StorageError &) {
-        Messages::error(ArchiveTexts::accessFailure(), this);
-    }
-}
-
-std::optional<int> TfrmRegistro::shownPosition()
-{
-    const std::optional<int> position = PositionFromLabel(m_lblPosizione->text());
-    if (!position)
-        Messages::error(ArchiveTexts::accessFailure(), this);
-    return position;
+    });
 }
 
 void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
 {
     withVisitFile([&](VisitFile &file) {
-        const RecordStep next = step(file.VisitCount());
-        if (next.action == RecordStep::Action::Load)
-            loadCard(file.ReadVisitAt(next.position), next.position);
-        else if (next.clearsPosition())
-            m_lblPosizione->clear();
-        file.CloseVisitFile();
-        if (next.action == RecordStep::Action::EmptyArchive)
-            Messages::information(ArchiveTexts::emptyArchive(), this);
+        ShowRecordStep(this, m_lblPosizione, step(file.VisitCount()),
+            [&](int position) { loadCard(file.ReadVisitAt(position), position); }, [&] { file.CloseVisitFile(); });
     });
 }
 
@@ -392,7 +376,7 @@ void TfrmRegistro::btnSalvaClick()
     box(VisitField::DataEnt)->setText(card.DataEnt);
     box(VisitField::DataUsc)->setText(card.DataUsc);
 
-    const std::optional<int> shown = shownPosition();
+    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
         return;
     withVisitFile([&](VisitFile &file) {
@@ -418,13 +402,13 @@ void TfrmRegistro::cmdPrimoClick()
 
 void TfrmRegistro::cmdIndietroClick()
 {
-    if (const std::optional<int> shown = shownPosition())
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
         showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
 }
 
 void TfrmRegistro::cmdAvantiClick()
 {
-    if (const std::optional<int> shown = shownPosition())
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
         showStep([current = *shown](int count) { return NextRecordStep(current, count); });
 }
 

@@ -79,9 +79,6 @@ private:
     void showPresenceList(PresenceList &list);
     // Runs one file action on the year file; any access failure ends it with the one fixed message.
     void withVisitFile(const std::function<void(VisitFile &file)> &action);
-    // The position on screen, 0 for a card not saved yet. A label that is not a position fails the
-    // action as the file would, with the access message, and gives nothing.
-    std::optional<int> shownPosition();
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
     void showStep(const std::function<RecordStep(int count)> &step);
 

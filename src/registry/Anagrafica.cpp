@@ -16,7 +16,6 @@
 #include "registry/RepScheda.h"
 #include "registry/TrovaClienti.h"
 #include "storage/ClientFile.h"
-#include "storage/StorageError.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
@@ -25,6 +24,7 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/RecordBarActions.h"
 #include "widgets/TMisc.h"
 
 #include <QComboBox>
@@ -457,34 +457,18 @@ void TfrmAnagrafica::clearCard()
 
 void TfrmAnagrafica::withClientFile(const std::function<void(ClientFile &file)> &action)
 {
-    try {
+    RunFileAction(this, [&] {
         ClientFile file;
         file.OpenClientFile();
         action(file);
-    } catch (const StorageError &) {
-        Messages::error(ArchiveTexts::accessFailure(), this);
-    }
-}
-
-std::optional<int> TfrmAnagrafica::shownPosition()
-{
-    const std::optional<int> position = PositionFromLabel(m_lblPosizione->text());
-    if (!position)
-        Messages::error(ArchiveTexts::accessFailure(), this);
-    return position;
+    });
 }
 
 void TfrmAnagrafica::showStep(const std::function<RecordStep(int count)> &step)
 {
     withClientFile([&](ClientFile &file) {
-        const RecordStep next = step(file.ClientCount());
-        if (next.action == RecordStep::Action::Load)
-            loadCard(file.ReadClientAt(next.position), next.position);
-        else if (next.clearsPosition())
-            m_lblPosizione->clear();
-        file.CloseClientFile();
-        if (next.action == RecordStep::Action::EmptyArchive)
-            Messages::information(ArchiveTexts::emptyArchive(), this);
+        ShowRecordStep(this, m_lblPosizione, step(file.ClientCount()),
+            [&](int position) { loadCard(file.ReadClientAt(position), position); }, [&] { file.CloseClientFile(); });
     });
 }
 
@@ -505,7 +489,7 @@ void TfrmAnagrafica::cmdSalvaClick()
             control(*failure->focus)->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const std::optional<int> shown = shownPosition();
+    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
         return;
     withClientFile([&](ClientFile &file) {
@@ -577,13 +561,13 @@ void TfrmAnagrafica::cmdPrimoClick()
 
 void TfrmAnagrafica::cmdIndietroClick()
 {
-    if (const std::optional<int> shown = shownPosition())
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
         showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
 }
 
 void TfrmAnagrafica::cmdAvantiClick()
 {
-    if (const std::optional<int> shown = shownPosition())
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
         showStep([current = *shown](int count) { return NextRecordStep(current, count); });
 }
 

@@ -72,9 +72,6 @@ private:
     void clearCard();
     // Runs one action on the registry file; any access failure ends it with the one fixed message.
     void withClientFile(const std::function<void(ClientFile &file)> &action);
-    // The position on screen, 0 for a card not saved yet; a label that is not a position fails
-    // the action with the access message and gives nothing.
-    std::optional<int> shownPosition();
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
     void showStep(const std::function<RecordStep(int count)> &step);
 

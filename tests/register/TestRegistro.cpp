@@ -3,7 +3,6 @@
 #include "register/Registro.h"
 #include "register/StampaVisita.h"
 #include "storage/TSchedaVisita.h"
-#include "widgets/ClickableImage.h"
 #include "widgets/Dialog.h"
 
 #include "AppFixture.h"
@@ -67,16 +66,7 @@ private:
     static QString position() { return label(u"lblPosizione"_s)->text(); }
     QString yearFile() const { return m_app->file(u"2026.vis"_s); }
 
-    static void click(const QString &name)
-    {
-        if (auto *button = reg()->findChild<QPushButton *>(name)) {
-            button->click();
-            return;
-        }
-        auto *image = reg()->findChild<ClickableImage *>(name);
-        QVERIFY2(image, qPrintable(name));
-        QTest::mouseClick(image, Qt::LeftButton);
-    }
+    static void click(const QString &name) { ClickControl(reg(), name); }
 
     void writeCards(int count) const
     {
@@ -176,20 +166,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         QFETCH(QString, hint);
-        // The offscreen screen is smaller than the design: give the mouse the whole screen to move on.
-        reg()->showNormal();
-        reg()->setGeometry(0, 0, 1016, 713);
-        QTRY_COMPARE(reg()->panel()->pos(), QPoint(10, 10));
-        auto *line = label(u"panInfo"_s);
-        QVERIFY(line && line->isVisible());
-        QCOMPARE(line->text(), u"Pronto per archiviare una nuova scheda..."_s);
-        auto *widget = reg()->findChild<QWidget *>(control);
-        QVERIFY(widget && widget->isVisible());
-        QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseMove(widget, QPoint(5, 5));
-        QTRY_COMPARE(line->text(), hint);
-        QTest::mouseMove(reg()->panel(), QPoint(2, 2));
-        QTRY_COMPARE(line->text(), QString());
+        CheckHoverHint(reg(), control, hint, u"Pronto per archiviare una nuova scheda..."_s, reg()->panel(), QPoint(2, 2));
     }
 
     // Every switch to the screen and btnNuovo start a new card with the moment's date and time.

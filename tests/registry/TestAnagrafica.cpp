@@ -175,16 +175,7 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    static void click(const QString &name)
-    {
-        if (auto *button = ana()->findChild<QPushButton *>(name)) {
-            button->click();
-            return;
-        }
-        auto *image = ana()->findChild<ClickableImage *>(name);
-        QVERIFY2(image, qPrintable(name));
-        QTest::mouseClick(image, Qt::LeftButton);
-    }
+    static void click(const QString &name) { ClickControl(ana(), name); }
 
     static void focusInto(QWidget *widget)
     {
@@ -302,20 +293,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         QFETCH(QString, hint);
-        ana()->showNormal();
-        ana()->setGeometry(0, 0, 1016, 713);
-        QTRY_COMPARE(ana()->panel()->pos(), QPoint(10, 10));
-        auto *line = label(u"panInfo"_s);
-        QVERIFY(line && line->isVisible());
-        QCOMPARE(line->text(), u"Pronto per salvare una nuova scheda..."_s);
-        auto *widget = ana()->findChild<QWidget *>(control);
-        QVERIFY(widget && widget->isVisible());
-        QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseMove(widget, QPoint(5, 5));
-        QTRY_COMPARE(line->text(), hint);
         QWidget *section = ana()->findChild<QWidget *>(u"shpCliente"_s);
-        QTest::mouseMove(section, QPoint(section->width() - 4, section->height() - 4));
-        QTRY_COMPARE(line->text(), QString());
+        CheckHoverHint(ana(), control, hint, u"Pronto per salvare una nuova scheda..."_s, section,
+            QPoint(section->width() - 4, section->height() - 4));
     }
 
     // Every show of the screen and cmdNuovo start a new card: today's dates, notice 0, amounts 0,00.

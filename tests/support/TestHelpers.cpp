@@ -1,11 +1,47 @@
 #include "TestHelpers.h"
 
+#include "widgets/ClickableImage.h"
+#include "widgets/Screen.h"
+
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <QFile>
 #include <QProcess>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+void ClickControl(QWidget *window, const QString &name)
+{
+    if (auto *button = window->findChild<QPushButton *>(name)) {
+        button->click();
+        return;
+    }
+    auto *image = window->findChild<ClickableImage *>(name);
+    QVERIFY2(image, qPrintable(name));
+    QTest::mouseClick(image, Qt::LeftButton);
+}
+
+void CheckHoverHint(Screen *screen, const QString &control, const QString &hint, const QString &initial,
+    QWidget *background, const QPoint &at)
+{
+    // The offscreen screen is smaller than the design: give the mouse the whole screen to move on.
+    screen->showNormal();
+    screen->setGeometry(0, 0, 1016, 713);
+    QTRY_COMPARE(screen->panel()->pos(), QPoint(10, 10));
+    auto *line = screen->findChild<QLabel *>(u"panInfo"_s);
+    QVERIFY(line && line->isVisible());
+    QCOMPARE(line->text(), initial);
+    auto *widget = screen->findChild<QWidget *>(control);
+    QVERIFY2(widget && widget->isVisible(), qPrintable(control));
+    QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(widget, QPoint(5, 5));
+    QTRY_COMPARE(line->text(), hint);
+    QTest::mouseMove(background, at);
+    QTRY_COMPARE(line->text(), QString());
+}
 
 QStringList VisibleWindows()
 {

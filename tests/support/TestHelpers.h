@@ -23,6 +23,18 @@ private:
     QTemporaryDir m_dir;
 };
 
+class QLabel;
+class Screen;
+
+// Clicks a window's push button, or its clickable image with the mouse, found by name.
+void ClickControl(QWidget *window, const QString &name);
+
+// Shows the screen at its design size, moves the mouse over the control and checks that the hint
+// line (panInfo, which shows `initial` until then) reads its hint, then over `background` at
+// `at` and checks that the line empties.
+void CheckHoverHint(Screen *screen, const QString &control, const QString &hint, const QString &initial,
+    QWidget *background, const QPoint &at);
+
 // The object names of the program's windows (Tfrm...) now visible, sorted.
 QStringList VisibleWindows();
 
