@@ -190,10 +190,8 @@ void TfrmAnagrafica::buildToolbar()
         panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
     m_panInfo->addBackground(title);
     MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(6, 13, 40, 30));
-    QLabel *caption = MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s,
-        QRect(50, 4, title->width() - 54, ToolHeight - 8),
+    MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s, QRect(50, 4, title->width() - 54, ToolHeight - 8),
         { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
-    m_panInfo->addBackground(caption);
 }
 
 void TfrmAnagrafica::buildCard()
@@ -284,9 +282,8 @@ void TfrmAnagrafica::buildCard()
                 const int width = spec.width > 0 ? spec.width : SectionPadding + inner - x - room;
                 // A short box's label may reach past the box's right edge.
                 const int labelWidth = std::max(width, labelMetrics.horizontalAdvance(text(spec.label)) + 2);
-                QLabel *label = MakeLabel(shape, QString(), text(spec.label), QRect(x, y, labelWidth, LabelHeight),
+                MakeLabel(shape, QString(), text(spec.label), QRect(x, y, labelWidth, LabelHeight),
                     { labelFont, Palette::Navy, Qt::AlignLeft | Qt::AlignBottom });
-                m_panInfo->addBackground(label);
 
                 const std::size_t i = std::size_t(spec.field);
                 const QRect geometry(x, y + BoxTop, width, BoxHeight);
