@@ -8,12 +8,6 @@ using namespace Qt::StringLiterals;
 
 namespace ArchiveTexts {
 
-QString accessFailure()
-{
-    return u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-           u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma."_s;
-}
-
 QString emptyArchive()
 {
     return u"L'archivio non contiene nessuna scheda."_s;

@@ -6,8 +6,8 @@
 
 #include <optional>
 
+// The access failure message is the record files' own (AccessFailureText, storage/StorageError.h).
 namespace ArchiveTexts {
-QString accessFailure();
 QString emptyArchive();
 QString inserted();
 QString changesSaved();

@@ -10,7 +10,7 @@ void RunFileAction(QWidget *owner, const std::function<void()> &action)
     try {
         action();
     } catch (const StorageError &) {
-        Messages::error(ArchiveTexts::accessFailure(), owner);
+        Messages::error(AccessFailureText(), owner);
     }
 }
 
@@ -18,7 +18,7 @@ std::optional<int> ShownPosition(QWidget *owner, const QLabel *label)
 {
     const std::optional<int> position = PositionFromLabel(label->text());
     if (!position)
-        Messages::error(ArchiveTexts::accessFailure(), owner);
+        Messages::error(AccessFailureText(), owner);
     return position;
 }
 
