@@ -262,8 +262,7 @@ void TfrmRegistro::buildSections()
             edit->setGeometry(BoxLeft, y, row.width, BoxHeight);
             edit->setFont(boxFont);
             edit->setMaxLength(TSchedaVisita::layout().capacity(int(row.field)));
-            edit->setStyleSheet(u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; "
-                                u"padding: 0 4px; }"_s);
+            edit->setStyleSheet(EditBoxStyle());
             m_boxes[std::size_t(row.field)] = edit;
             AttachFocusFrame(edit);
 

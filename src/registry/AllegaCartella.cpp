@@ -42,8 +42,7 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, const QRect &geometry, 
                            u"padding: 0 4px; }"_s);
     } else {
         box->setMaxLength(250);
-        box->setStyleSheet(u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; "
-                           u"padding: 0 4px; }"_s);
+        box->setStyleSheet(EditBoxStyle());
     }
     return box;
 }

@@ -57,13 +57,6 @@ constexpr int SeparatorHeight = 12;
 constexpr int HeaderHeight = 26;
 constexpr int AmountLength = 15;
 
-const QString BoxStyle = u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
-const QString ComboStyle
-    = u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 2px 0 4px; }"
-      u"QComboBox::drop-down { width: 18px; border-left: 1px solid #b7c7da; background: qlineargradient(x1:0, y1:0, "
-      u"x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-      u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"_s;
-
 QString text(const char16_t *s)
 {
     return QString::fromUtf16(s);
@@ -297,7 +290,7 @@ void TfrmAnagrafica::buildCard()
                     combo->setCompleter(nullptr);
                     combo->addItems(ProvinceCodes());
                     combo->setMaxVisibleItems(14);
-                    combo->setStyleSheet(ComboStyle);
+                    combo->setStyleSheet(DropDownStyle());
                     combo->installEventFilter(this);
                     m_provinces[spec.field == F::ProvNasc ? 0 : 1] = combo;
                     m_boxes[i] = combo->lineEdit();
@@ -307,7 +300,7 @@ void TfrmAnagrafica::buildCard()
                     edit->setObjectName(ClientBoxName(spec.field));
                     edit->setGeometry(geometry);
                     edit->setFont(boxFont);
-                    edit->setStyleSheet(BoxStyle);
+                    edit->setStyleSheet(EditBoxStyle());
                     m_boxes[i] = edit;
                     m_controls[i] = edit;
                 }

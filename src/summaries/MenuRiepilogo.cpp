@@ -23,15 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString BoxStyle = u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
-const QString ListStyle
-    = u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: 0; }"
-      u"QComboBox::drop-down { width: 22px; border-left: 1px solid #7f9db9;"
-      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-      u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"
-      u"QComboBox QAbstractItemView { background: white; color: black; selection-background-color: #2f67a8;"
-      u" selection-color: white; }"_s;
-
 // A list that takes no typing: a value can only be chosen from it. Enter moves on, the wheel does
 // not change it, and leaving it empties a text that is not one of its items.
 class PickOnlyList : public QObject
@@ -146,7 +137,7 @@ void TfrmMenuRiepilogo::buildYearAndReason()
     m_txtAnno->setGeometry(96, 60, 90, 28);
     m_txtAnno->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
     m_txtAnno->setAlignment(Qt::AlignCenter);
-    m_txtAnno->setStyleSheet(BoxStyle);
+    m_txtAnno->setStyleSheet(EditBoxStyle());
     m_txtAnno->setMaxLength(4);
     AttachFocusFrame(m_txtAnno);
 
@@ -156,7 +147,7 @@ void TfrmMenuRiepilogo::buildYearAndReason()
     m_txtTipologia->setObjectName(u"txtTipologia"_s);
     m_txtTipologia->setGeometry(416, 60, 470, 28);
     m_txtTipologia->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-    m_txtTipologia->setStyleSheet(BoxStyle);
+    m_txtTipologia->setStyleSheet(EditBoxStyle());
     m_txtTipologia->setMaxLength(30);
     AttachFocusFrame(m_txtTipologia);
 
@@ -212,7 +203,7 @@ QComboBox *TfrmMenuRiepilogo::makeList(
     list->setObjectName(name);
     list->setGeometry(geometry);
     list->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-    list->setStyleSheet(ListStyle);
+    list->setStyleSheet(DropDownStyle());
     list->setCursor(Qt::PointingHandCursor);
     list->addItems(items);
     list->setMaxVisibleItems(12);

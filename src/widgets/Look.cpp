@@ -119,6 +119,21 @@ QFont VerdanaFont(int points, bool bold)
     return font;
 }
 
+QString EditBoxStyle()
+{
+    return u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
+}
+
+QString DropDownStyle()
+{
+    return u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: 0; }"
+           u"QComboBox::drop-down { width: 22px; border-left: 1px solid #7f9db9;"
+           u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
+           u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"
+           u"QComboBox QAbstractItemView { background: white; color: black; selection-background-color: #2f67a8;"
+           u" selection-color: white; }"_s;
+}
+
 GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look)
 {
     auto *card = new GradientPanel(look, parent);

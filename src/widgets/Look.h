@@ -30,6 +30,11 @@ inline const GradientLook ListPanelCard { Palette::ListPanelTop, Palette::ListPa
 inline const GradientLook ListFrameCard { Palette::ListFrameTop, Palette::ListFrameBottom, Palette::ListBorder, 1, 4 };
 inline const GradientLook SearchStripCard { Palette::SkyBlue, Palette::DeepBlue, Palette::Midnight, 1, 4 };
 
+// The style sheet of the screens' edit boxes: white, black text, a thin blue-grey border.
+QString EditBoxStyle();
+// The style sheet of a drop-down list standing among edit boxes, with its arrow button.
+QString DropDownStyle();
+
 // A box painted with the look: white or gradient, framed or not. An empty name leaves it unnamed.
 GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look);
 
