@@ -28,6 +28,7 @@
 #include "summaries/MenuRiepilogo.h"
 #include "summaries/Riepilogo.h"
 #include "summaries/Statistiche.h"
+#include "widgets/Help.h"
 
 #include <QWidget>
 
@@ -75,6 +76,7 @@ AppWindows &CreateAppWindows()
     Screen::registerAs(ScreenId::Registro, w.registro);
     Screen::registerAs(ScreenId::Statistiche, w.statistiche);
     Screen::registerAs(ScreenId::MenuRiepilogo, w.menuRiepilogo);
+    SetHelpOpener(&TfrmGuida::open);
     return w;
 }
 
@@ -115,6 +117,7 @@ void DestroyAppWindows()
         windows.avvio,
         windows.password,
     };
+    SetHelpOpener({});
     for (QWidget *window : all)
         delete window;
     windows = AppWindows();

@@ -62,7 +62,7 @@ struct AppWindows
 };
 
 // Creates one instance of every window in the fixed start-up order, the login screen first,
-// and shows none of them.
+// and shows none of them; from then on every help control opens its topic in the help window.
 AppWindows &CreateAppWindows();
 // The windows created at start-up.
 AppWindows &Windows();

@@ -1,6 +1,9 @@
 #include "app/Avvio.h"
 
 #include "app/AppWindows.h"
+#include "app/Info.h"
+#include "app/Maker.h"
+#include "app/Splash.h"
 #include "register/MenuRegistro.h"
 #include "registry/Anagrafica.h"
 #include "summaries/MenuRiepilogo.h"
@@ -14,8 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString siteAddress = u"https://www.portavel.it"_s;
-
 constexpr int tileWidth = 300;
 constexpr int tileGap = 30;
 constexpr int tileTop = 146;
@@ -37,11 +38,15 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     addTile(u"Riepilogo"_s, left + 2 * (tileWidth + tileGap),
         [] { return static_cast<Screen *>(Windows().menuRiepilogo); });
 
-    addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56))->setToolTip(u"Informazioni"_s);
+    ClickableImage *info = addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56));
+    info->setToolTip(u"Informazioni"_s);
+    connect(info, &ClickableImage::clicked, this, &TfrmAvvio::imgInfoClick);
     ClickableImage *guida = addImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(927, 12, 56, 56));
     guida->setToolTip(u"Guida"_s);
     connect(guida, &ClickableImage::clicked, this, [this] { ShowHelp(this, HelpTopic::Avvio); });
-    addImage(u"imgSplash"_s, u":/img/icona_crediti.svg"_s, QRect(12, 624, 56, 56))->setToolTip(u"Crediti"_s);
+    ClickableImage *crediti = addImage(u"imgSplash"_s, u":/img/icona_crediti.svg"_s, QRect(12, 624, 56, 56));
+    crediti->setToolTip(u"Crediti"_s);
+    connect(crediti, &ClickableImage::clicked, this, &TfrmAvvio::imgSplashClick);
     ClickableImage *esci = addImage(u"imgEsci"_s, u":/img/icona_esci.svg"_s, QRect(927, 624, 56, 56));
     esci->setToolTip(u"Esci"_s);
     connect(esci, &ClickableImage::clicked, this, &TfrmAvvio::imgEsciClick);
@@ -77,7 +82,19 @@ void TfrmAvvio::imgEsciClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    TMisc::Open(siteAddress);
+    TMisc::Open(MakerWebAddress());
+}
+
+void TfrmAvvio::imgInfoClick()
+{
+    TfrmInfo dlg(this);
+    dlg.exec();
+}
+
+void TfrmAvvio::imgSplashClick()
+{
+    TfrmSplash dlg(this);
+    dlg.exec();
 }
 
 void TfrmAvvio::onClose()

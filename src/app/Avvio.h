@@ -23,4 +23,6 @@ private:
 
     void imgEsciClick();
     void imgSitoClick();
+    void imgInfoClick();
+    void imgSplashClick();
 };

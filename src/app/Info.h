@@ -1,5 +1,5 @@
 #pragma once
-// TfrmInfo: its content arrives with its own feature; for now caption and size only.
+// TfrmInfo: the information window of the start menu, with the maker's e-mail link.
 
 #include "widgets/Dialog.h"
 
@@ -9,4 +9,7 @@ class TfrmInfo : public Dialog
 
 public:
     explicit TfrmInfo(QWidget *parent = nullptr);
+
+private:
+    void lnkWebClick();
 };

@@ -1,5 +1,5 @@
 #pragma once
-// TfrmSplash: its content arrives with its own feature; for now caption and size only.
+// TfrmSplash: the credits window of the start menu, with the maker's web address.
 
 #include "widgets/Dialog.h"
 

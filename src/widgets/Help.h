@@ -2,11 +2,11 @@
 // The help controls of the screens: each asks for its topic here, and start-up decides how a
 // topic is shown. Until an opener is set, asking for help does nothing.
 
+#include "base/HelpTopics.h"
+
 #include <functional>
 
 class QWidget;
-
-enum class HelpTopic { Avvio, Registro, Anagrafica, ExpVisite, ExpClienti, Statistiche, Riepilogo };
 
 // Shows the topic's help over owner, through the opener that start-up set.
 void ShowHelp(QWidget *owner, HelpTopic topic);

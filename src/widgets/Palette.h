@@ -19,6 +19,9 @@ inline constexpr QColor HintBar(48, 48, 221);
 // The frame around the box that has the focus: yellow, with a paler edge.
 inline constexpr QColor FocusYellow(255, 255, 0);
 inline constexpr QColor FocusEdge(255, 255, 160);
+// The links of the help and information windows: dark blue (FF00008B), orange (FFFFA500) while held.
+inline constexpr QColor Link(0, 0, 139);
+inline constexpr QColor LinkHeld(255, 165, 0);
 
 // The client registry screen's background, from this blue at the top to white (FF9DB5CA).
 inline constexpr QColor RegistryTop(157, 181, 202);
@@ -32,6 +35,10 @@ inline constexpr QColor LoginTop(190, 211, 235);
 inline constexpr QColor LoginBottom(250, 252, 255);
 inline constexpr QColor DialogTop(214, 226, 241);
 inline constexpr QColor DialogBottom(247, 250, 253);
+// The help window, white at the top to light blue (FFBFD8EF), and the credits window's dark foot
+// (FF352525).
+inline constexpr QColor HelpBottom(191, 216, 239);
+inline constexpr QColor CreditsBottom(53, 37, 37);
 
 // Cards: the start menu's tiles, the title banners and the year selection's boxes.
 inline constexpr QColor CardTop(255, 255, 255, 235);
