@@ -128,36 +128,37 @@ Topic anagrafica()
         } };
 }
 
+// How both exports go, after the paragraph that says what each one writes.
+QStringList exportSteps(const QString &what)
+{
+    return {
+        u"Per esportare "_s + what
+            + u" aprire la finestra con la griglia delle schede, fare clic sull'icona del foglio di calcolo e "
+              u"confermare; al termine rispondere Sì per aprire subito il file. Le correzioni digitate nelle "
+              u"colonne modificabili della griglia valgono solo per il file esportato, non per l'archivio."_s,
+        u"Il file si trova nella cartella del programma e viene sostituito a ogni esportazione: per conservarlo, "
+        u"salvarlo con il nome che si preferisce dal programma con cui è stato aperto."_s,
+    };
+}
+
 Topic expVisite()
 {
     return { u"Esportazione archivio visite in Microsoft Excel."_s,
-        {
+        QStringList {
             u"Il pulsante Esporta archivio consente di esportare il registro delle visite in un foglio di lavoro di "
             u"Microsoft Excel: il file Registro_Visite.xls contiene tutte le schede dell'anno aperto, una per riga, "
             u"e si apre con qualsiasi programma in grado di leggere i file .xls."_s,
-            u"Per esportare il registro aprire la finestra con la griglia delle schede, fare clic sull'icona del "
-            u"foglio di calcolo e confermare; al termine rispondere Sì per aprire subito il file. Le correzioni "
-            u"digitate nelle colonne modificabili della griglia valgono solo per il file esportato, non per "
-            u"l'archivio."_s,
-            u"Il file si trova nella cartella del programma e viene sostituito a ogni esportazione: per conservarlo, "
-            u"salvarlo con il nome che si preferisce dal programma con cui è stato aperto."_s,
-        } };
+        } + exportSteps(u"il registro"_s) };
 }
 
 Topic expClienti()
 {
     return { u"Esportazione archivio Visitatori in Microsoft Excel."_s,
-        {
+        QStringList {
             u"Il pulsante Esporta archivio consente di esportare i dati di tutti i Visitatori in un foglio di lavoro "
             u"di Microsoft Excel: il file Visitatori.xls contiene una riga per ogni scheda dell'Archivio Anagrafico "
             u"e si apre con qualsiasi programma in grado di leggere i file .xls."_s,
-            u"Per esportare l'archivio aprire la finestra con la griglia delle schede, fare clic sull'icona del "
-            u"foglio di calcolo e confermare; al termine rispondere Sì per aprire subito il file. Le correzioni "
-            u"digitate nelle colonne modificabili della griglia valgono solo per il file esportato, non per "
-            u"l'archivio."_s,
-            u"Il file si trova nella cartella del programma e viene sostituito a ogni esportazione: per conservarlo, "
-            u"salvarlo con il nome che si preferisce dal programma con cui è stato aperto."_s,
-        } };
+        } + exportSteps(u"l'archivio"_s) };
 }
 
 Topic statistiche()
@@ -185,8 +186,8 @@ Topic riepilogo()
             u"Indicare l'anno solare, il motivo della visita (oppure lasciarlo in bianco per averli tutti) e il "
             u"giorno e il mese d'inizio e di fine del periodo, scegliendoli dagli elenchi, poi premere Visualizza "
             u"riepilogo."_s,
-            u"L'elenco mostra, nell'ordine di registrazione, le visite entrate nel periodo con le date e le ore "
-            u"d'ingresso e d'uscita, il cellulare e il motivo; in basso si leggono l'intervallo selezionato e il "
+            u"L'elenco mostra, nell'ordine di registrazione, le visite con l'ingresso nel periodo, con le date e le "
+            u"ore d'ingresso e d'uscita, il cellulare e il motivo; in basso si leggono l'intervallo selezionato e il "
             u"totale delle visite. Il pulsante Trova cerca una parola nell'elenco."_s,
             u"Il pulsante Stampa riepilogo stampa l'elenco, seguito dall'intervallo selezionato e dal totale delle "
             u"visite."_s,

@@ -24,15 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QWidget *topLevel(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
 void click(QWidget *control)
 {
     if (auto *button = qobject_cast<QPushButton *>(control))
@@ -156,7 +147,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(int, paragraphs);
         QFETCH(QString, opening);
-        QWidget *owner = topLevel(screen);
+        QWidget *owner = TopLevelWindow(screen);
         QVERIFY(owner);
 
         std::optional<ShownHelp> shown;
@@ -197,7 +188,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, image);
         QFETCH(QString, window);
-        QWidget *avvio = topLevel(u"TfrmAvvio"_s);
+        QWidget *avvio = TopLevelWindow(u"TfrmAvvio"_s);
         QString opened;
         QWidget *owner = nullptr;
         WhenModalShown([&](QDialog *dialog) {

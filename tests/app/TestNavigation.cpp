@@ -41,15 +41,6 @@ public:
     QStringList order;
 };
 
-QWidget *window(const QString &name)
-{
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
 QString kindOf(QWidget *w)
 {
     if (auto *screen = qobject_cast<Screen *>(w))
@@ -63,7 +54,7 @@ QString kindOf(QWidget *w)
 void clickControl(const QString &name)
 {
     for (const QString &screen : VisibleWindows()) {
-        if (auto *control = window(screen)->findChild<QWidget *>(name)) {
+        if (auto *control = TopLevelWindow(screen)->findChild<QWidget *>(name)) {
             QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
             return;
         }
@@ -180,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(order.size(), 27);
         QCOMPARE(order.at(position), name);
 
-        QWidget *w = window(name);
+        QWidget *w = TopLevelWindow(name);
         QVERIFY(w);
         QCOMPARE(kindOf(w), kind);
         if (caption.endsWith(u'*'))
@@ -266,7 +257,7 @@ private Q_SLOTS:
         QVERIFY(there.first() != u"TfrmAvvio"_s);
 
         if (exit.isEmpty())
-            window(there.first())->close();
+            TopLevelWindow(there.first())->close();
         else
             clickControl(exit);
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
@@ -294,7 +285,7 @@ private Q_SLOTS:
         Windows().password->showScreen();
         Windows().password->switchTo(Windows().avvio);
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
-        QVERIFY(window(u"TfrmPassword"_s));
+        QVERIFY(TopLevelWindow(u"TfrmPassword"_s));
         QVERIFY(quitsAfter([] { Windows().avvio->close(); }));
     }
 

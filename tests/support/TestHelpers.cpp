@@ -54,6 +54,15 @@ QStringList VisibleWindows()
     return names;
 }
 
+QWidget *TopLevelWindow(const QString &objectName)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == objectName)
+            return w;
+    }
+    return nullptr;
+}
+
 void WhenModalShown(const std::function<void(QDialog *)> &action)
 {
     auto *timer = new QTimer;

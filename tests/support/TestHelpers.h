@@ -37,6 +37,8 @@ void CheckHoverHint(Screen *screen, const QString &control, const QString &hint,
 
 // The object names of the program's windows (Tfrm...) now visible, sorted.
 QStringList VisibleWindows();
+// The top-level window of that object name (the start-up instance of a Tfrm... class), if any.
+QWidget *TopLevelWindow(const QString &objectName);
 
 // Runs action on the next modal dialog as soon as it is shown (polling the event loop),
 // so a test can drive a dialog that its opener runs with exec().

@@ -14,8 +14,12 @@
 #include "checks/CodFisc.h"
 #include "checks/Iban.h"
 #include "checks/PartitaIva.h"
+#include "register/EntratiOggi.h"
 #include "register/ExpVisite.h"
+#include "register/NonUsciti.h"
+#include "register/StampaVisita.h"
 #include "register/TrovaVisite.h"
+#include "register/UscitiOggi.h"
 #include "registry/AllegaCartella.h"
 #include "registry/Cartella.h"
 #include "registry/DaRinnovare.h"
@@ -313,11 +317,6 @@ template<typename Dialog> QImage freshDialog(QWidget *owner)
     return picture;
 }
 
-QImage orFresh(QImage picture, const std::function<QImage()> &fresh)
-{
-    return picture.isNull() ? fresh() : picture;
-}
-
 void setText(QWidget *window, const QString &name, const QString &text)
 {
     if (auto *box = window->findChild<QLineEdit *>(name))
@@ -327,6 +326,19 @@ void setText(QWidget *window, const QString &name, const QString &text)
 }
 
 using Picture = std::function<QImage()>;
+using Owner = std::function<QWidget *()>;
+
+// The dialog that a control of a window opens; while that control opens nothing yet, the dialog on
+// its own.
+template<typename Dialog>
+Picture opened(const Owner &owner, const QString &control, const std::function<void(QDialog *)> &prepare = {})
+{
+    return [owner, control, prepare] {
+        QWidget *window = owner();
+        const QImage picture = dialogOpenedBy(window, control, prepare);
+        return picture.isNull() ? freshDialog<Dialog>(window) : picture;
+    };
+}
 
 // Every picture the guide may show, by the name its source uses after "schermata:".
 std::map<QString, Picture> screenPictures()
@@ -361,78 +373,23 @@ std::map<QString, Picture> screenPictures()
         { u"avvio"_s, [] { return screenPicture(Screen::of(ScreenId::Avvio)); } },
         { u"anno"_s, [] { return screenPicture(Screen::of(ScreenId::MenuRegistro)); } },
         { u"registro"_s, [registro] { return grabWindow(registro()); } },
-        { u"non_usciti"_s, [registro] { return dialogOpenedBy(registro(), u"btnNonUsciti"_s); } },
-        { u"entrati_oggi"_s, [registro] { return dialogOpenedBy(registro(), u"btnEntratiOggi"_s); } },
-        { u"usciti_oggi"_s, [registro] { return dialogOpenedBy(registro(), u"btnUscitiOggi"_s); } },
-        { u"trova_visite"_s,
-            [registro] {
-                QWidget *editor = registro();
-                return orFresh(dialogOpenedBy(editor, u"btnTrova"_s,
-                                   [](QDialog *d) { setText(d, u"txtCognome"_s, u"ross"_s); }),
-                    [editor] { return freshDialog<TfrmTrovaVisite>(editor); });
-            } },
-        { u"stampa_visita"_s, [registro] { return dialogOpenedBy(registro(), u"btnStampa"_s); } },
-        { u"exp_visite"_s,
-            [registro] {
-                QWidget *editor = registro();
-                return orFresh(dialogOpenedBy(editor, u"btnExcel"_s),
-                    [editor] { return freshDialog<TfrmExpVisite>(editor); });
-            } },
-        { u"cod_fisc"_s,
-            [registro] {
-                QWidget *editor = registro();
-                return orFresh(dialogOpenedBy(editor, u"impCodFisc"_s),
-                    [editor] { return freshDialog<TfrmCodFisc>(editor); });
-            } },
-        { u"trova_clienti"_s,
-            [registro] {
-                QWidget *editor = registro();
-                return orFresh(dialogOpenedBy(editor, u"impVisitatore"_s),
-                    [editor] { return freshDialog<TfrmTrovaClienti>(editor); });
-            } },
+        { u"non_usciti"_s, opened<TfrmNonUsciti>(registro, u"btnNonUsciti"_s) },
+        { u"entrati_oggi"_s, opened<TfrmEntratiOggi>(registro, u"btnEntratiOggi"_s) },
+        { u"usciti_oggi"_s, opened<TfrmUscitiOggi>(registro, u"btnUscitiOggi"_s) },
+        { u"trova_visite"_s, opened<TfrmTrovaVisite>(registro, u"btnTrova"_s,
+              [](QDialog *d) { setText(d, u"txtCognome"_s, u"ross"_s); }) },
+        { u"stampa_visita"_s, opened<TfrmStampaVisita>(registro, u"btnStampa"_s) },
+        { u"exp_visite"_s, opened<TfrmExpVisite>(registro, u"btnExcel"_s) },
+        { u"cod_fisc"_s, opened<TfrmCodFisc>(registro, u"impCodFisc"_s) },
+        { u"trova_clienti"_s, opened<TfrmTrovaClienti>(registro, u"impVisitatore"_s) },
         { u"anagrafica"_s, [anagrafica] { return grabWindow(anagrafica()); } },
-        { u"da_rinnovare"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"cmdScaduti"_s),
-                    [editor] { return freshDialog<TfrmDaRinnovare>(editor); });
-            } },
-        { u"exp_clienti"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"cmdEsporta"_s),
-                    [editor] { return freshDialog<TfrmExpClienti>(editor); });
-            } },
-        { u"cartella"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"cmdCartella"_s),
-                    [editor] { return freshDialog<TfrmCartella>(editor); });
-            } },
-        { u"allega_cartella"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"cmdFile"_s),
-                    [editor] { return freshDialog<TfrmAllegaCartella>(editor); });
-            } },
-        { u"partita_iva"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"btnIva"_s),
-                    [editor] { return freshDialog<TfrmPartitaIva>(editor); });
-            } },
-        { u"carta"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"btnCarta"_s),
-                    [editor] { return freshDialog<TfrmCarta>(editor); });
-            } },
-        { u"iban"_s,
-            [anagrafica] {
-                QWidget *editor = anagrafica();
-                return orFresh(dialogOpenedBy(editor, u"btnIban"_s),
-                    [editor] { return freshDialog<TfrmIban>(editor); });
-            } },
+        { u"da_rinnovare"_s, opened<TfrmDaRinnovare>(anagrafica, u"cmdScaduti"_s) },
+        { u"exp_clienti"_s, opened<TfrmExpClienti>(anagrafica, u"cmdEsporta"_s) },
+        { u"cartella"_s, opened<TfrmCartella>(anagrafica, u"cmdCartella"_s) },
+        { u"allega_cartella"_s, opened<TfrmAllegaCartella>(anagrafica, u"cmdFile"_s) },
+        { u"partita_iva"_s, opened<TfrmPartitaIva>(anagrafica, u"btnIva"_s) },
+        { u"carta"_s, opened<TfrmCarta>(anagrafica, u"btnCarta"_s) },
+        { u"iban"_s, opened<TfrmIban>(anagrafica, u"btnIban"_s) },
         { u"menu_riepilogo"_s, [] { return screenPicture(Screen::of(ScreenId::MenuRiepilogo)); } },
         { u"riepilogo"_s,
             [] {
@@ -442,8 +399,7 @@ std::map<QString, Picture> screenPictures()
                 setText(criteria, u"txtMeseInizio"_s, u"Gennaio"_s);
                 setText(criteria, u"txtGiornoFine"_s, u"31"_s);
                 setText(criteria, u"txtMeseFine"_s, u"Marzo"_s);
-                return orFresh(dialogOpenedBy(criteria, u"btnVisualizza"_s),
-                    [criteria] { return freshDialog<TfrmRiepilogo>(criteria); });
+                return opened<TfrmRiepilogo>([criteria] { return criteria; }, u"btnVisualizza"_s)();
             } },
         { u"statistiche"_s,
             [] {
