@@ -2,6 +2,8 @@
 
 #include "widgets/Palette.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 LinkLabel::LinkLabel(const QString &objectName, const QString &text, const QRect &geometry, QWidget *parent)
@@ -12,6 +14,8 @@ LinkLabel::LinkLabel(const QString &objectName, const QString &text, const QRect
     font.setUnderline(true);
     setFont(font);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Only the words are the link, not the room after them.
+    resize(std::min(sizeHint().width(), geometry.width()), geometry.height());
     setHeld(false);
     connect(this, &ClickableLabel::pressed, this, [this] { setHeld(true); });
     connect(this, &ClickableLabel::released, this, [this] { setHeld(false); });

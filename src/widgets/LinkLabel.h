@@ -10,6 +10,7 @@ class LinkLabel : public ClickableLabel
     Q_OBJECT
 
 public:
+    // The label is as wide as its text, at most as wide as the geometry given.
     LinkLabel(const QString &objectName, const QString &text, const QRect &geometry, QWidget *parent);
 
     // The icon before the text is part of the link: holding it colours the text, clicking it
