@@ -122,10 +122,10 @@ private Q_SLOTS:
                                       << u"Archivio Visite."_s << 7 << u"L'Archivio Visite è l'applicazione"_s;
         QTest::newRow("client editor") << u"TfrmAnagrafica"_s << QString() << HelpTopic::Anagrafica
                                        << u"Archivio Anagrafico."_s << 7 << u"L'Archivio Anagrafico è utile"_s;
-        QTest::newRow("visit export") << u"TfrmExpVisite"_s << QString() << HelpTopic::ExpVisite
+        QTest::newRow("visit export") << u"TfrmExpVisite"_s << u"cmdGuida"_s << HelpTopic::ExpVisite
                                       << u"Esportazione archivio visite in Microsoft Excel."_s << 3
                                       << u"Il pulsante Esporta archivio consente di esportare il registro"_s;
-        QTest::newRow("client export") << u"TfrmExpClienti"_s << QString() << HelpTopic::ExpClienti
+        QTest::newRow("client export") << u"TfrmExpClienti"_s << u"cmdGuida"_s << HelpTopic::ExpClienti
                                        << u"Esportazione archivio Visitatori in Microsoft Excel."_s << 3
                                        << u"Il pulsante Esporta archivio consente di esportare i dati"_s;
         // The statistics open the same topic from both their panels.
