@@ -3,8 +3,8 @@
 #include "base/ProgramFolder.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
-#include "widgets/Look.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 #include "widgets/TMisc.h"
 
 #include <QFileInfo>
@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 TfrmGuida::TfrmGuida(QWidget *parent)
     : Dialog(u"TfrmGuida"_s, u" Guida all'utilizzo del software"_s, QSize(670, 572), parent,
-          Dialog::Placement::CentreOnScreen)
+        Dialog::Placement::CentreOnScreen)
 {
     setBackground(Qt::white, Palette::HelpBottom);
 
@@ -25,8 +25,8 @@ TfrmGuida::TfrmGuida(QWidget *parent)
 
     QFont titleFont(u"Arial"_s, 16);
     titleFont.setBold(true);
-    m_lblTitolo = MakeLabel(this, u"lblTitolo"_s, u"Argomento della guida."_s, QRect(22, 96, 626, 32),
-        { titleFont, Palette::Crimson });
+    m_lblTitolo = MakeLabel(
+        this, u"lblTitolo"_s, u"Argomento della guida."_s, QRect(22, 96, 626, 32), { titleFont, Palette::Crimson });
 
     m_txtGuida = new QPlainTextEdit(this);
     m_txtGuida->setObjectName(u"txtGuida"_s);

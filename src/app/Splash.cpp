@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 TfrmSplash::TfrmSplash(QWidget *parent)
     : Dialog(u"TfrmSplash"_s, u" Portavel - realizzato da "_s + MakerName(), QSize(661, 467), parent,
-          Dialog::Placement::CentreOnOwner)
+        Dialog::Placement::CentreOnOwner)
 {
     setBackground(Qt::white, Palette::CreditsBottom);
 

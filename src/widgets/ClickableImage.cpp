@@ -28,8 +28,8 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
         Q_EMIT clicked();
 }
 
-ClickableImage::ClickableImage(const QString &objectName, const QString &resource, const QRect &geometry,
-                               QWidget *parent)
+ClickableImage::ClickableImage(
+    const QString &objectName, const QString &resource, const QRect &geometry, QWidget *parent)
     : ClickableLabel(objectName, geometry, parent)
 {
     setPicture(resource);

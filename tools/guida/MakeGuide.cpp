@@ -89,7 +89,7 @@ public:
     {
         Messages::setHandler(this);
         PrintService::setChooser([](QWidget *, QPageLayout::Orientation, int) { return std::unique_ptr<QPrinter>(); });
-        TMisc::setOpener([](const QString &) { });
+        TMisc::setOpener([](const QString &) {});
     }
     ~SilentDesktop() override
     {
@@ -169,26 +169,27 @@ void writeSampleCards()
     VisitFile visits;
     visits.OpenVisitFile(VisitFilePath(u"2026"_s));
     // Earlier months, for the statistics and the summary.
-    const QStringList surnames { u"Colombo"_s, u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s,
-        u"Conti"_s, u"De Luca"_s, u"Mancini"_s, u"Costa"_s, u"Giordano"_s, u"Rizzo"_s, u"Lombardi"_s, u"Moretti"_s };
+    const QStringList surnames { u"Colombo"_s, u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s, u"Conti"_s,
+        u"De Luca"_s, u"Mancini"_s, u"Costa"_s, u"Giordano"_s, u"Rizzo"_s, u"Lombardi"_s, u"Moretti"_s };
     const QStringList reasons { u"Riunione commerciale"_s, u"Consegna merci"_s, u"Manutenzione impianti"_s,
         u"Colloquio di lavoro"_s, u"Visita guidata"_s };
     int n = 0;
     for (const auto &[month, count] : { std::pair(1, 17), std::pair(2, 23) }) {
         for (int i = 0; i < count; ++i, ++n) {
-            const QString day = u"%1/%2/2026"_s.arg(1 + (i * 3) % 27, 2, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
-            visits.AppendVisit(visit(day, u"%1:%2"_s.arg(8 + i % 9, 2, 10, QChar(u'0')).arg((i * 7) % 60, 2, 10,
-                                          QChar(u'0')),
-                surnames[n % surnames.size()], i % 2 ? u"Marco"_s : u"Elena"_s, reasons[n % reasons.size()], day,
-                u"%1:%2"_s.arg(10 + i % 8, 2, 10, QChar(u'0')).arg((i * 11) % 60, 2, 10, QChar(u'0'))));
+            const QString day
+                = u"%1/%2/2026"_s.arg(1 + (i * 3) % 27, 2, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
+            visits.AppendVisit(
+                visit(day, u"%1:%2"_s.arg(8 + i % 9, 2, 10, QChar(u'0')).arg((i * 7) % 60, 2, 10, QChar(u'0')),
+                    surnames[n % surnames.size()], i % 2 ? u"Marco"_s : u"Elena"_s, reasons[n % reasons.size()], day,
+                    u"%1:%2"_s.arg(10 + i % 8, 2, 10, QChar(u'0')).arg((i * 11) % 60, 2, 10, QChar(u'0'))));
         }
     }
-    visits.AppendVisit(visit(u"05/03/2026"_s, u"10:00"_s, u"Russo"_s, u"Paolo"_s, u"Visita guidata"_s,
-        u"05/03/2026"_s, u"11:15"_s));
-    visits.AppendVisit(visit(u"06/03/2026"_s, u"14:20"_s, u"Esposito"_s, u"Luca"_s, u"Colloquio di lavoro"_s,
-        u"06/03/2026"_s, u"16:00"_s));
-    TSchedaVisita rossi = visit(u"07/03/2026"_s, u"08:45"_s, u"Rossi"_s, u"Mario"_s, u"Riunione commerciale"_s,
-        u"07/03/2026"_s, u"10:05"_s);
+    visits.AppendVisit(
+        visit(u"05/03/2026"_s, u"10:00"_s, u"Russo"_s, u"Paolo"_s, u"Visita guidata"_s, u"05/03/2026"_s, u"11:15"_s));
+    visits.AppendVisit(visit(
+        u"06/03/2026"_s, u"14:20"_s, u"Esposito"_s, u"Luca"_s, u"Colloquio di lavoro"_s, u"06/03/2026"_s, u"16:00"_s));
+    TSchedaVisita rossi = visit(
+        u"07/03/2026"_s, u"08:45"_s, u"Rossi"_s, u"Mario"_s, u"Riunione commerciale"_s, u"07/03/2026"_s, u"10:05"_s);
     rossi.CodFisc = u"RSSMRA80A01F205X"_s;
     rossi.Tessera = u"12"_s;
     rossi.NumDoc = u"CA12345AB"_s;
@@ -376,8 +377,9 @@ std::map<QString, Picture> screenPictures()
         { u"non_usciti"_s, opened<TfrmNonUsciti>(registro, u"btnNonUsciti"_s) },
         { u"entrati_oggi"_s, opened<TfrmEntratiOggi>(registro, u"btnEntratiOggi"_s) },
         { u"usciti_oggi"_s, opened<TfrmUscitiOggi>(registro, u"btnUscitiOggi"_s) },
-        { u"trova_visite"_s, opened<TfrmTrovaVisite>(registro, u"btnTrova"_s,
-              [](QDialog *d) { setText(d, u"txtCognome"_s, u"ross"_s); }) },
+        { u"trova_visite"_s,
+            opened<TfrmTrovaVisite>(
+                registro, u"btnTrova"_s, [](QDialog *d) { setText(d, u"txtCognome"_s, u"ross"_s); }) },
         { u"stampa_visita"_s, opened<TfrmStampaVisita>(registro, u"btnStampa"_s) },
         { u"exp_visite"_s, opened<TfrmExpVisite>(registro, u"btnExcel"_s) },
         { u"cod_fisc"_s, opened<TfrmCodFisc>(registro, u"impCodFisc"_s) },
@@ -483,7 +485,8 @@ int main(int argc, char **argv)
     QTextDocument document;
     document.setDefaultFont(QFont(u"DejaVu Sans"_s, 10));
     const std::map<QString, Picture> pictures = screenPictures();
-    static const QRegularExpression reference(u"src=\"(schermata|svg):([a-z_]+)\"(?: width=\"(\\d+)\")?(?: height=\"(\\d+)\")?"_s);
+    static const QRegularExpression reference(
+        u"src=\"(schermata|svg):([a-z_]+)\"(?: width=\"(\\d+)\")?(?: height=\"(\\d+)\")?"_s);
     for (auto match = reference.globalMatch(html); match.hasNext();) {
         const QRegularExpressionMatch m = match.next();
         const QUrl url(m.captured(1) + u':' + m.captured(2));
