@@ -1,6 +1,7 @@
 #include "base/PasswordStore.h"
 
 #include "base/Crypt.h"
+#include "base/DiskSync.h"
 #include "base/ProgramFolder.h"
 #include "base/TextFunctions.h"
 
@@ -175,9 +176,10 @@ void PasswordStore::writeValue(const QString &value)
     QSaveFile file(path());
     if (!file.open(QIODevice::WriteOnly))
         throw PasswordError("the password store cannot be created");
-    // Flushed and checked before the commit: commit() does not see a write that fails only while
-    // closing (a full disk), and would put a truncated store in place of the good one.
-    if (file.write(updated) != updated.size() || !file.flush()) {
+    // Flushed, synced and checked before the commit: commit() does not see a write that fails only
+    // while closing (a full disk) and ignores a failed sync, and would put a store that may never
+    // reach the disk in place of the good one.
+    if (file.write(updated) != updated.size() || !file.flush() || !SyncToDisk(file.handle())) {
         file.cancelWriting();
         throw PasswordError("the password store cannot be written");
     }

@@ -1,5 +1,6 @@
 #include "storage/FixedRecordFile.h"
 
+#include "base/DiskSync.h"
 #include "storage/StorageError.h"
 
 #include <QDeadlineTimer>
@@ -11,12 +12,6 @@
 #include <climits>
 #include <cstring>
 #include <thread>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -30,15 +25,6 @@ constexpr qint64 ReadAheadBytes = 64 * 1024;
 constexpr int LockWaitMs = 12000;
 constexpr int StaleLockMs = 10000;
 constexpr auto LockRetryPause = std::chrono::milliseconds(2);
-
-bool syncToDisk(int handle)
-{
-#ifdef Q_OS_WIN
-    return ::_commit(handle) == 0;
-#else
-    return ::fsync(handle) == 0;
-#endif
-}
 
 } // namespace
 
@@ -116,7 +102,15 @@ void FixedRecordFile::writeAt(int position, QByteArrayView record)
 {
     if (position < 1 || position > count())
         fail(u"No record at position %1 of %2"_s.arg(position).arg(count()));
-    writeRecord(position - 1, record);
+    // A save that fails leaves the stored card as it was: neither half written nor written without
+    // the disk confirming it, while the operator is told it was not saved.
+    const QByteArray before = readRecords(position - 1, 1);
+    try {
+        writeRecord(position - 1, record);
+    } catch (const StorageError &) {
+        restoreRecord(position - 1, before);
+        throw;
+    }
     m_position = position;
 }
 
@@ -136,7 +130,16 @@ int FixedRecordFile::append(QByteArrayView record)
     const qint64 index = m_file.size() / m_recordSize;
     if (index >= INT_MAX)
         fail(u"File full"_s);
-    writeRecord(index, record);
+    try {
+        writeRecord(index, record);
+    } catch (const StorageError &) {
+        // Nothing of a failed save stays behind: the operator, told it failed, saves again, and
+        // the card must not then be there twice. Still under the lock, so no other copy has
+        // appended after it.
+        if (m_file.resize(index * m_recordSize))
+            SyncToDisk(m_file.handle());
+        throw;
+    }
     lock.unlock();
     m_position = index + 1;
     return int(index + 1);
@@ -196,8 +199,15 @@ void FixedRecordFile::writeRecord(qint64 index, QByteArrayView record)
     // A save counts as done only once its bytes are on the disk.
     if (!m_file.flush())
         fail(u"Cannot flush: "_s + m_file.errorString());
-    if (!syncToDisk(m_file.handle()))
+    if (!SyncToDisk(m_file.handle()))
         fail(u"Cannot sync to disk: "_s + QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+void FixedRecordFile::restoreRecord(qint64 index, QByteArrayView record)
+{
+    // Best effort on a failing disk: whatever fails here, the caller reports the first failure.
+    if (m_file.seek(index * m_recordSize) && m_file.write(record.data(), record.size()) == record.size())
+        SyncToDisk(m_file.handle());
 }
 
 void FixedRecordFile::fail(const QString &what) const

@@ -29,10 +29,12 @@ public:
     // The record after the current position, which then advances by one.
     QByteArray readNext();
     bool atEnd() const;
-    // Overwrites the record at position p (1 <= p <= count); afterwards the position is p.
+    // Overwrites the record at position p (1 <= p <= count); afterwards the position is p. When the
+    // write fails the former record is put back.
     void writeAt(int position, QByteArrayView record);
     // Writes after the last whole record under an exclusive lock beside the file, so two copies of
     // the program never take the same position; returns the new record's position, now current.
+    // When the write fails the file is cut back to its whole records before it.
     int append(QByteArrayView record);
 
     // Reads the file in large blocks and calls `visit` with each record's bytes and position
@@ -45,6 +47,7 @@ private:
     void seekToIndex(qint64 index);
     QByteArray readRecords(qint64 firstIndex, qint64 records);
     void writeRecord(qint64 index, QByteArrayView record);
+    void restoreRecord(qint64 index, QByteArrayView record);
     [[noreturn]] void fail(const QString &what) const;
 
     const int m_recordSize;

@@ -1,0 +1,55 @@
+// A registry file of any content, read through the record operations and the scan, then a card
+// appended and one overwritten.
+
+#include "FuzzSupport.h"
+
+#include "base/ProgramFolder.h"
+#include "storage/ClientFile.h"
+#include "storage/StorageError.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    SetProgramFolder(ScratchFolder().path());
+    const QString path = ClientFile::path();
+    WriteScratchFile(path, reinterpret_cast<const char *>(data), size);
+    const int whole = int(size / TSchedaAnagrafica::RecordSize);
+
+    QList<TSchedaAnagrafica> cards;
+    ScanClients([&](const ClientRecordView &card, int position) {
+        FUZZ_CHECK(position == cards.size() + 1);
+        cards.append(card.toRecord());
+        return true;
+    });
+    FUZZ_CHECK(cards.size() == whole);
+
+    ClientFile file;
+    file.OpenClientFile();
+    FUZZ_CHECK(file.ClientCount() == whole);
+    for (int i = 0; !file.AtEndOfClients(); ++i)
+        FUZZ_CHECK(file.ReadNextClient() == cards.at(i));
+    bool outside = false;
+    try {
+        file.ReadClientAt(whole + 1);
+    } catch (const StorageError &) {
+        outside = true;
+    }
+    FUZZ_CHECK(outside);
+
+    // A stored card saved again unchanged reads back the same; a new one lands after the last
+    // whole record, over any torn tail.
+    if (whole > 0) {
+        file.WriteClientAt(1, cards.first());
+        FUZZ_CHECK(file.ReadClientAt(1) == cards.first());
+    }
+    TSchedaAnagrafica added;
+    added.Cognome = u"Nuovo"_s;
+    FUZZ_CHECK(file.AppendClient(added) == whole + 1);
+    FUZZ_CHECK(file.ReadClientAt(whole + 1) == added);
+    file.CloseClientFile();
+    FUZZ_CHECK(QFileInfo(path).size() == qint64(whole + 1) * TSchedaAnagrafica::RecordSize);
+    return 0;
+}

@@ -1,0 +1,64 @@
+// The shared text rules on any text: dates, trimming, casing, the cutting functions, fixed
+// columns, decimal rounding, the position label and the visit card's save checks.
+
+#include "FuzzSupport.h"
+
+#include "base/TextFunctions.h"
+#include "register/VisitCardRules.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    const int width = input.ConsumeIntegralInRange(-5, 300);
+    const int places = input.ConsumeIntegralInRange(-5, 30);
+    const double number = input.ConsumeFloatingPoint<double>();
+    QStringList boxes;
+    for (int i = 0; i < TSchedaVisita::FieldCount && input.remaining_bytes() > 0; ++i)
+        boxes << TakeText(input, 60);
+    const QString text = RemainingText(input);
+
+    // Dates: a valid text names a real date, and the date written out reads back the same.
+    const std::optional<QDate> date = ParseDate(text);
+    FUZZ_CHECK(IsValidDate(text) == date.has_value());
+    if (date) {
+        FUZZ_CHECK(date->isValid() && date->year() >= 1);
+        FUZZ_CHECK(ParseDate(DateText(*date)) == date);
+    }
+
+    const QString trimmed = TrimText(text);
+    FUZZ_CHECK(TrimText(trimmed) == trimmed);
+    FUZZ_CHECK(trimmed.isEmpty() || (trimmed.front().unicode() > 32 && trimmed.back().unicode() > 32));
+    FUZZ_CHECK(UpperAZ(text).size() == text.size() && LowerAZ(UpperAZ(text)) == LowerAZ(text));
+    FUZZ_CHECK(TrimUpperAZ(text) == UpperAZ(trimmed));
+    (void)IsAllDigits(text);
+
+    FUZZ_CHECK(LeftText(text, width).size() == std::clamp<qsizetype>(width, 0, text.size()));
+    FUZZ_CHECK(RightText(text, width).size() == std::clamp<qsizetype>(width, 0, text.size()));
+    FUZZ_CHECK(MidText(text, places, width).size() <= std::max(0, width));
+    if (width >= 0)
+        FUZZ_CHECK(FixedColumn(text, width).size() == width);
+
+    const double rounded = RoundToDecimals(number, places);
+    if (std::isfinite(number) && std::fabs(number) < 1e15 && places >= 0 && places <= 6)
+        FUZZ_CHECK(std::isfinite(rounded) && std::fabs(rounded - number) <= 1.0);
+
+    // The position label holds a position, nothing, or a text the editor refuses.
+    if (const std::optional<int> position = VisitPositionFromLabel(text))
+        FUZZ_CHECK(*position >= 0);
+
+    // A card of any typed texts is either refused with one message or saved with valid dates.
+    const TSchedaVisita card = VisitCardFromTexts(boxes);
+    if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
+        FUZZ_CHECK(!failure->message.isEmpty());
+    } else {
+        FUZZ_CHECK(IsValidDate(card.DataEnt));
+        const TSchedaVisita full = WithFullDates(card);
+        FUZZ_CHECK(ParseDate(full.DataEnt) == ParseDate(card.DataEnt));
+        FUZZ_CHECK(full.DataEnt.size() == 10);
+    }
+    return 0;
+}

@@ -1,0 +1,77 @@
+// A year file of any content, read as every screen reads it: the record operations, the scan, the
+// three presence lists and the card found again behind a chosen line; then a card appended to it.
+
+#include "FuzzSupport.h"
+
+#include "base/ListText.h"
+#include "register/PresenceLines.h"
+#include "storage/StorageError.h"
+#include "storage/VisitFile.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString path = ScratchFolder().filePath(u"2026.vis"_s);
+    WriteScratchFile(path, reinterpret_cast<const char *>(data), size);
+    const int whole = int(size / TSchedaVisita::RecordSize);
+
+    // Whole records only, in file order, each as the scan and the sequential reads give it.
+    QList<TSchedaVisita> cards;
+    ScanVisits(path, [&](const VisitRecordView &card, int position) {
+        FUZZ_CHECK(position == cards.size() + 1);
+        cards.append(card.toRecord());
+        return true;
+    });
+    FUZZ_CHECK(cards.size() == whole);
+    {
+        VisitFile file;
+        file.OpenVisitFile(path);
+        FUZZ_CHECK(file.VisitCount() == whole);
+        for (int i = 0; !file.AtEndOfVisits(); ++i)
+            FUZZ_CHECK(file.ReadNextVisit() == cards.at(i));
+        bool pastTheEnd = false;
+        try {
+            file.ReadNextVisit();
+        } catch (const StorageError &) {
+            pastTheEnd = true;
+        }
+        FUZZ_CHECK(pastTheEnd);
+        if (whole > 0)
+            FUZZ_CHECK(file.ReadVisitAt(whole) == cards.last());
+        file.CloseVisitFile();
+    }
+
+    // Each list: every line found again, by its position and by its text alone.
+    const QString today = cards.isEmpty() ? u"07/03/2026"_s : cards.first().DataEnt;
+    for (PresenceKind kind : { PresenceKind::NonUsciti, PresenceKind::EntratiOggi, PresenceKind::UscitiOggi }) {
+        const PresenceLines read = ReadPresenceLines(kind, path, today);
+        FUZZ_CHECK(read.complete);
+        FUZZ_CHECK(read.lines.size() == read.positions.size());
+        for (qsizetype i = 0; i < read.lines.size() && i < 8; ++i) {
+            const int position = read.positions.at(i);
+            FUZZ_CHECK(position >= 1 && position <= whole);
+            const auto byPosition = FindPresenceCard(kind, path, read.lines.at(i), position);
+            FUZZ_CHECK(byPosition && byPosition->position == position && byPosition->card == cards.at(position - 1));
+            const auto byText = FindPresenceCard(kind, path, read.lines.at(i), 0);
+            FUZZ_CHECK(byText && SameListLine(PresenceLine(kind, byText->card), read.lines.at(i)));
+        }
+    }
+
+    // An append lands after the last whole record, over any torn tail, and leaves the rest alone.
+    TSchedaVisita added;
+    added.Cognome = u"Nuovo"_s;
+    VisitFile file;
+    file.OpenVisitFile(path);
+    FUZZ_CHECK(file.AppendVisit(added) == whole + 1);
+    FUZZ_CHECK(file.ReadVisitAt(whole + 1) == added);
+    file.CloseVisitFile();
+    FUZZ_CHECK(QFileInfo(path).size() == qint64(whole + 1) * TSchedaVisita::RecordSize);
+    QFile check(path);
+    FUZZ_CHECK(check.open(QIODevice::ReadOnly));
+    FUZZ_CHECK(check.read(qint64(whole) * TSchedaVisita::RecordSize)
+        == QByteArray::fromRawData(reinterpret_cast<const char *>(data), whole * TSchedaVisita::RecordSize));
+    return 0;
+}

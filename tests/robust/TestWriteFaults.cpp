@@ -1,0 +1,262 @@
+// Every step of every save made to fail in turn, and the disk filled at every point: the operator
+// gets the one failure message and never a success message, and nothing on file is lost.
+
+#include "AppFixture.h"
+#include "MessageRecorder.h"
+#include "VisitCards.h"
+#include "WriteFaults.h"
+
+#include "app/AppWindows.h"
+#include "app/CambiaPassword.h"
+#include "base/Crypt.h"
+#include "base/PasswordStore.h"
+#include "register/Registro.h"
+#include "register/VisitCardRules.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+TSchedaVisita storedCard(int n)
+{
+    return VisitCard({ { VisitField::DataEnt, u"0%1/03/2026"_s.arg(n) }, { VisitField::OraEnt, u"08:0%1"_s.arg(n) },
+        { VisitField::Cognome, u"Rossi%1"_s.arg(n) }, { VisitField::Nome, u"Mario"_s },
+        { VisitField::Note, QString(200, QChar(u'a' + n)) } });
+}
+
+QString where(const FaultRun &run)
+{
+    return u"fault point %1 (%2)"_s.arg(run.point).arg(run.struck ? run.operation : u"none"_s);
+}
+
+// What the runs of one operation came to, for the figures printed at the end.
+struct Tally
+{
+    int points = 0;
+    int failed = 0; // the operation reported its failure
+    int survived = 0; // the fault struck a step whose failure does not matter (a lock file's sync)
+    QStringList survivedSteps;
+
+    void survive(const FaultRun &run)
+    {
+        ++survived;
+        survivedSteps << QString::number(run.point) + u' ' + run.operation;
+    }
+};
+
+} // namespace
+
+class TestWriteFaults : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::optional<AppFixture> m_app;
+    QStringList m_figures;
+
+    QString yearFile() const { return m_app->file(u"2026.vis"_s); }
+    static TfrmRegistro *reg() { return Windows().registro; }
+    template<typename W = QLineEdit> static W *in(QWidget *window, const QString &name)
+    {
+        return window->findChild<W *>(name);
+    }
+
+    // Files of the program folder other than those named: a failed save must leave no stray file.
+    QStringList strayFiles(const QStringList &expected) const
+    {
+        QStringList found = QDir(m_app->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        for (const QString &name : expected)
+            found.removeAll(name);
+        return found;
+    }
+
+    void report(const QString &operation, const Tally &tally)
+    {
+        m_figures << u"%1: %2 fault points tried, %3 reported as failed, %4 without effect (%5)"_s.arg(operation)
+                         .arg(tally.points)
+                         .arg(tally.failed)
+                         .arg(tally.survived)
+                         .arg(tally.survivedSteps.join(u", "_s));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (!WriteFaults::available())
+            QSKIP("the C library cannot be interposed here");
+    }
+
+    void init()
+    {
+        m_messages = std::make_unique<MessageRecorder>();
+        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_messages.reset();
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &line : std::as_const(m_figures))
+            qInfo().noquote() << line;
+    }
+
+    void visitSave_data()
+    {
+        QTest::addColumn<bool>("storedCard");
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("new card, every step fails") << false << false;
+        QTest::newRow("new card, disk full at every point") << false << true;
+        QTest::newRow("stored card, every step fails") << true << false;
+        // An overwrite never makes the file longer: a full disk cannot stop it.
+    }
+
+    void visitSave()
+    {
+        QFETCH(bool, storedCard);
+        QFETCH(bool, diskFills);
+        QByteArray before;
+        for (int n = 1; n <= 3; ++n)
+            before += ::storedCard(n).toBytes();
+        const TSchedaVisita edited = VisitCard({ { VisitField::DataEnt, u"07/03/2026"_s },
+            { VisitField::OraEnt, u"09:30"_s }, { VisitField::Cognome, u"Verdi"_s }, { VisitField::Nome, u"Anna"_s },
+            { VisitField::Note, QString(240, u'z') }, { VisitField::DataUsc, u"07/03/2026"_s },
+            { VisitField::OraUsc, u"11:00"_s } });
+        const QByteArray saved = storedCard ? QByteArray(before).replace(792, 792, edited.toBytes())
+                                            : before + edited.toBytes();
+        const QString savedPosition = storedCard ? u"2"_s : u"4"_s;
+        const QString success = storedCard ? VisitCardTexts::changesSaved() : VisitCardTexts::inserted();
+        auto *position = reg()->findChild<QLabel *>(u"lblPosizione"_s);
+        reg()->openYear(u"2026"_s);
+        reg()->showScreen();
+
+        const auto prepare = [&] {
+            writeBytes(yearFile(), before);
+            m_messages->messages.clear();
+            if (storedCard)
+                reg()->loadCard(::storedCard(2), 2);
+            else
+                in<QPushButton>(reg(), u"btnNuovo"_s)->click();
+            const QStringList boxes = VisitBoxNames();
+            for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+                in(reg(), boxes.at(i))->setText(edited.field(i));
+        };
+        const auto attempt = [&] { in<QPushButton>(reg(), u"btnSalva"_s)->click(); };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            const QByteArray after = bytesOf(yearFile());
+            QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(), qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s }).join(u' ')));
+            if (m_messages->lastText() == success) {
+                // Only a fault the operation may ignore lets it succeed, and then the card is there whole.
+                QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
+                QCOMPARE(position->text(), savedPosition);
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_messages->lastKind(), MessageKind::Error);
+            QCOMPARE(m_messages->lastText(), VisitCardTexts::accessFailure());
+            ++tally.failed;
+            if (after == before) {
+                QCOMPARE(position->text(), storedCard ? u"2"_s : QString());
+                return;
+            }
+            // Closing fails after the card reached the disk: it keeps its position, so saving again
+            // writes it in place instead of adding it twice.
+            QVERIFY2(run.operation == u"close"_s, qPrintable(at + u": the file changed after a failed save"_s));
+            QVERIFY2(after == saved, qPrintable(at + u": the cards on file changed"_s));
+            QCOMPARE(position->text(), savedPosition);
+        };
+
+        tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 97, prepare, attempt, check)
+                                 : StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(bytesOf(yearFile()), saved);
+        QVERIFY(tally.points > 0);
+        report(QString::fromLatin1(QTest::currentDataTag()), tally);
+    }
+
+    void passwordChange_data()
+    {
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("password change, every step fails") << false;
+        QTest::newRow("password change, disk full at every point") << true;
+    }
+
+    void passwordChange()
+    {
+        QFETCH(bool, diskFills);
+        const QString storePath = PasswordStore::path();
+        const QByteArray before = "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n";
+        TfrmCambiaPassword *change = Windows().cambiaPassword;
+        const QString success = u"Modifica della password completata con successo."_s;
+        const QString failure = u"Attenzione: si è verificato un errore durante la procedura di modifica della "
+                                u"password. Si consiglia di reinstallare il software."_s;
+
+        const auto prepare = [&] {
+            writeBytes(storePath, before);
+            m_messages->messages.clear();
+            change->showScreen();
+            in(change, u"txtPasswordOld"_s)->setText(u"portavel"_s);
+            in(change, u"txtPasswordNew"_s)->setText(u"nuova"_s);
+            in(change, u"txtConferma"_s)->setText(u"nuova"_s);
+        };
+        const auto attempt = [&] { in<QPushButton>(change, u"cmdOK"_s)->click(); };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(strayFiles({ u"unins000.dll"_s }).isEmpty(),
+                qPrintable(at + u": left "_s + strayFiles({ u"unins000.dll"_s }).join(u' ')));
+            if (m_messages->lastText() == success) {
+                QCOMPARE(PasswordStore::readPassword(), u"NUOVA"_s);
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_messages->lastText(), failure);
+            // The old password still opens the program, and the store is as it was.
+            QVERIFY2(bytesOf(storePath) == before, qPrintable(at + u": the store changed after a failed change"_s));
+            QCOMPARE(PasswordStore::readPassword(), u"PORTAVEL"_s);
+            ++tally.failed;
+        };
+
+        tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 7, prepare, attempt, check)
+                                 : StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(tally.points > 0);
+        report(QString::fromLatin1(QTest::currentDataTag()), tally);
+    }
+};
+
+QTEST_MAIN(TestWriteFaults)
+#include "TestWriteFaults.moc"
