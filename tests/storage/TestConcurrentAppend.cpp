@@ -87,8 +87,13 @@ private Q_SLOTS:
         }
         for (QProcess *child : std::as_const(children))
             QVERIFY(child->waitForReadyRead(60000));
-        for (QProcess *child : std::as_const(children))
-            child->write("go\n"), child->closeWriteChannel();
+        // QProcess writes only while waiting on that process: each go is pushed through at once, or
+        // the second copy would start only once the first had finished.
+        for (QProcess *child : std::as_const(children)) {
+            child->write("go\n");
+            QVERIFY(child->waitForBytesWritten(10000));
+            child->closeWriteChannel();
+        }
         for (QProcess *child : std::as_const(children)) {
             QVERIFY(child->waitForFinished(240000));
             QCOMPARE(child->exitStatus(), QProcess::NormalExit);
