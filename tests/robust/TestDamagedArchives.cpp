@@ -1,0 +1,170 @@
+// Every screen that reads a record file, opened on every kind of damaged file: no crash, the
+// screen's own message where it has one, and nothing written to the file.
+//
+// To add a screen, add one ScreenUse to screenUses(): the file it reads, how the operator opens
+// it, and the message it gives for files with records, without records, and that cannot be opened.
+
+#include "AppFixture.h"
+#include "DamagedFiles.h"
+#include "MessageRecorder.h"
+
+#include "app/AppWindows.h"
+#include "register/Registro.h"
+#include "register/VisitCardRules.h"
+#include "storage/TSchedaVisita.h"
+#include "widgets/ListBox.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Reads = DamagedFile::Reads;
+
+struct ScreenUse
+{
+    QString name;
+    QString fileName; // in the program folder
+    int recordSize = 0;
+    // Opens the screen as the operator does and works it; checks what it shows with QTest macros.
+    std::function<void(Reads)> use;
+    // The one message shown for a file that reads this way; nothing when none.
+    std::function<std::optional<RecordedMessage>(Reads)> message;
+};
+
+TfrmRegistro *reg()
+{
+    return Windows().registro;
+}
+
+void openYearInEditor(int positionOnScreen)
+{
+    reg()->openYear(u"2026"_s);
+    reg()->showScreen();
+    if (positionOnScreen > 0)
+        reg()->loadCard(TSchedaVisita(), positionOnScreen);
+}
+
+// One record-bar arrow of the visit editor, pressed with a card at `positionOnScreen` (0: a new card).
+ScreenUse editorArrow(const QString &name, const QString &arrow, int positionOnScreen)
+{
+    return { name, u"2026.vis"_s, TSchedaVisita::RecordSize,
+        [arrow, positionOnScreen](Reads reads) {
+            openYearInEditor(positionOnScreen);
+            auto *image = reg()->findChild<QWidget *>(arrow);
+            QVERIFY(image);
+            QTest::mouseClick(image, Qt::LeftButton);
+            const QString position = reg()->findChild<QLabel *>(u"lblPosizione"_s)->text();
+            if (reads == Reads::Records)
+                QVERIFY2(position.toInt() >= 1, qPrintable(u"position shown: "_s + position));
+        },
+        [](Reads reads) -> std::optional<RecordedMessage> {
+            switch (reads) {
+            case Reads::Records:
+                return std::nullopt;
+            case Reads::NoRecords:
+                return RecordedMessage { MessageKind::Information, VisitCardTexts::emptyArchive() };
+            case Reads::Unreachable:
+                break;
+            }
+            return RecordedMessage { MessageKind::Error, VisitCardTexts::accessFailure() };
+        } };
+}
+
+// A presence list opened from the visit editor: it fills silently, whatever it finds.
+ScreenUse presenceList(const QString &name, const QString &button)
+{
+    return { name, u"2026.vis"_s, TSchedaVisita::RecordSize,
+        [button](Reads) {
+            openYearInEditor(0);
+            bool shown = false;
+            WhenModalShown([&shown](QDialog *dialog) {
+                shown = true;
+                QVERIFY(dialog->findChild<ListBox *>(u"lstRecords"_s));
+                dialog->findChild<QPushButton *>(u"btnChiudi"_s)->click();
+            });
+            reg()->findChild<QPushButton *>(button)->click();
+            QVERIFY(shown);
+        },
+        [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
+}
+
+QList<ScreenUse> screenUses()
+{
+    return {
+        editorArrow(u"visit editor, first card"_s, u"cmdPrimo"_s, 0),
+        editorArrow(u"visit editor, last card"_s, u"cmdUltimo"_s, 0),
+        editorArrow(u"visit editor, next card"_s, u"cmdAvanti"_s, 1),
+        editorArrow(u"visit editor, previous card"_s, u"cmdIndietro"_s, 3),
+        presenceList(u"visitors not yet out"_s, u"btnNonUsciti"_s),
+        presenceList(u"visitors entered today"_s, u"btnEntratiOggi"_s),
+        presenceList(u"visitors exited today"_s, u"btnUscitiOggi"_s),
+    };
+}
+
+} // namespace
+
+class TestDamagedArchives : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::optional<AppFixture> m_app;
+
+private Q_SLOTS:
+    void init()
+    {
+        m_messages = std::make_unique<MessageRecorder>();
+        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
+    }
+
+    void cleanup()
+    {
+        m_app.reset();
+        m_messages.reset();
+    }
+
+    void screenOnDamagedFile_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("damage");
+        const QList<ScreenUse> screens = screenUses();
+        for (int s = 0; s < screens.size(); ++s) {
+            for (const DamagedFile &damage : DamagedFiles())
+                QTest::addRow("%s, %s", qPrintable(screens.at(s).name), qPrintable(damage.name)) << s << damage.name;
+        }
+    }
+
+    void screenOnDamagedFile()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, damage);
+        const ScreenUse use = screenUses().at(screen);
+        const DamagedFile &file = DamagedFileNamed(damage);
+        const QString path = m_app->file(use.fileName);
+        file.make(path, use.recordSize);
+        const QString before = FileState(path);
+
+        use.use(file.reads);
+        if (QTest::currentTestFailed())
+            return;
+
+        const std::optional<RecordedMessage> expected = use.message(file.reads);
+        QCOMPARE(m_messages->count(), expected ? 1 : 0);
+        if (expected) {
+            QCOMPARE(m_messages->lastKind(), expected->kind);
+            QCOMPARE(m_messages->lastText(), expected->text);
+        }
+        QCOMPARE(FileState(path), before);
+    }
+};
+
+QTEST_MAIN(TestDamagedArchives)
+#include "TestDamagedArchives.moc"
