@@ -12,6 +12,8 @@
 #include "base/PasswordStore.h"
 #include "register/Registro.h"
 #include "register/VisitCardRules.h"
+#include "storage/ClientFile.h"
+#include "storage/StorageError.h"
 
 #include <QDir>
 #include <QLabel>
@@ -199,6 +201,74 @@ private Q_SLOTS:
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(bytesOf(yearFile()), saved);
+        QVERIFY(tally.points > 0);
+        report(QString::fromLatin1(QTest::currentDataTag()), tally);
+    }
+
+    // The registry's saves through the record file itself, until the client card editor drives them.
+    void clientSave_data()
+    {
+        QTest::addColumn<bool>("storedCard");
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("client file, new card, every step fails") << false << false;
+        QTest::newRow("client file, new card, disk full at every point") << false << true;
+        QTest::newRow("client file, stored card, every step fails") << true << false;
+    }
+
+    void clientSave()
+    {
+        QFETCH(bool, storedCard);
+        QFETCH(bool, diskFills);
+        QByteArray before;
+        for (int n = 1; n <= 3; ++n) {
+            TSchedaAnagrafica card;
+            card.Cognome = u"Bianchi%1"_s.arg(n);
+            card.Note = QString(250, QChar(u'a' + n));
+            before += card.toBytes();
+        }
+        TSchedaAnagrafica edited;
+        edited.Cognome = u"Verdi"_s;
+        edited.Desc01 = QString(250, u'z');
+        const int size = TSchedaAnagrafica::RecordSize;
+        const QByteArray saved
+            = storedCard ? QByteArray(before).replace(size, size, edited.toBytes()) : before + edited.toBytes();
+
+        bool failed = false;
+        const auto prepare = [&] { writeBytes(ClientFile::path(), before); };
+        const auto attempt = [&] {
+            failed = false;
+            try {
+                ClientFile file;
+                file.OpenClientFile();
+                if (storedCard)
+                    file.WriteClientAt(2, edited);
+                else
+                    file.AppendClient(edited);
+                file.CloseClientFile();
+            } catch (const StorageError &) {
+                failed = true;
+            }
+        };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            const QByteArray after = bytesOf(ClientFile::path());
+            QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
+            if (!failed) {
+                QVERIFY2(after == saved, qPrintable(at + u": success reported, card not saved"_s));
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            ++tally.failed;
+            QVERIFY2(after == before || (run.operation == u"close"_s && after == saved),
+                qPrintable(at + u": the file changed after a failed save"_s));
+        };
+        tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 397, prepare, attempt, check)
+                                 : StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
