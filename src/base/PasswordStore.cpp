@@ -48,6 +48,14 @@ QByteArray lineBreak(const QByteArray &line)
     return line.mid(lineBody(line).size());
 }
 
+// Lines end only at a line feed: a last line ending in a lone carriage return would take the next
+// line in, and a key added after it could never be read back.
+void endLine(QByteArray &line, const QByteArray &eol)
+{
+    if (!line.endsWith('\n'))
+        line += eol;
+}
+
 bool sameName(const QByteArray &a, const QByteArray &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -137,13 +145,11 @@ QByteArray withValue(const QByteArray &data, const QByteArray &value)
         line = line.left(line.indexOf('=') + 1) + value + lineBreak(line);
     } else if (place.section >= 0) {
         QByteArray &last = lines[place.lastInSection];
-        if (lineBreak(last).isEmpty())
-            last += eol;
+        endLine(last, eol);
         lines.insert(place.lastInSection + 1, KeyName + '=' + value + eol);
     } else {
         if (!lines.isEmpty()) {
-            if (lineBreak(lines.last()).isEmpty())
-                lines.last() += eol;
+            endLine(lines.last(), eol);
             if (!lineBody(lines.last()).trimmed().isEmpty())
                 lines.append(eol);
         }

@@ -176,6 +176,10 @@ private Q_SLOTS:
                                        << QByteArray("[Altro]\nA=1\n\n[Accesso]\nValore=ABCD\n");
         QTest::newRow("section added after a last line without break")
             << QByteArray("[Altro]\r\nA=1") << QByteArray("[Altro]\r\nA=1\r\n\r\n[Accesso]\r\nValore=ABCD\r\n");
+        QTest::newRow("key added after a last line ending in a lone carriage return")
+            << QByteArray("[Accesso]\nAltro=x\r") << QByteArray("[Accesso]\nAltro=x\r\nValore=ABCD\n");
+        QTest::newRow("section added after a last line ending in a lone carriage return")
+            << QByteArray("[Altro]\nA=1\r") << QByteArray("[Altro]\nA=1\r\n\n[Accesso]\nValore=ABCD\n");
     }
     void writeValue()
     {
