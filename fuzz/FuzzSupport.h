@@ -4,6 +4,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "storage/RecordView.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -62,4 +64,35 @@ inline void WriteScratchFile(const QString &path, const char *data, size_t size)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, qint64(size)) != qint64(size))
         std::abort();
+}
+
+// A record of any bytes, decoded as the record files decode it, with the rules every record type
+// keeps: fields within their capacity and trimmed, the same card after a save and a read, and the
+// scans' view decoding each field as the whole record does. Returns the record's bytes.
+template<typename Record> QByteArray CheckRecordDecoding(const uint8_t *data, size_t size, Record &card)
+{
+    QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (bytes.size() < Record::RecordSize)
+        bytes.append(QByteArray(Record::RecordSize - bytes.size(), '\0'));
+    card = Record::fromBytes(bytes);
+
+    for (int i = 0; i < Record::FieldCount; ++i) {
+        const QString &field = card.field(i);
+        FUZZ_CHECK(field.size() <= Record::layout().capacity(i));
+        FUZZ_CHECK(field.isEmpty() || (field.front().unicode() > 32 && field.back().unicode() > 32));
+    }
+
+    // A card read and saved unchanged is the same card when read again.
+    const QByteArray stored = card.toBytes();
+    FUZZ_CHECK(stored.size() == Record::RecordSize);
+    FUZZ_CHECK(Record::fromBytes(stored) == card);
+
+    const RecordView<Record> view(bytes.constData());
+    FUZZ_CHECK(view.toRecord() == card);
+    for (int i = 0; i < Record::FieldCount; ++i) {
+        const auto field = typename Record::Field(i);
+        FUZZ_CHECK(view.field(field) == card.field(i));
+        FUZZ_CHECK(view.isEmpty(field) == card.field(i).isEmpty());
+    }
+    return bytes;
 }

@@ -117,6 +117,22 @@ int fail(int error)
     return -1;
 }
 
+// pwrite and pwrite64 alike.
+template<typename Next, typename Offset>
+ssize_t writeAtOffset(Next next, int fd, const void *buffer, size_t count, Offset offset)
+{
+    if (armed && fdUnderFolder(fd)) {
+        if (strikes("pwrite"))
+            return fail(EIO);
+        const long long fit = bytesThatFit(fd, offset, count);
+        if (fit == 0)
+            return fail(ENOSPC);
+        if (fit > 0)
+            count = size_t(fit);
+    }
+    return next(fd, buffer, count, offset);
+}
+
 } // namespace
 
 namespace write_faults_detail {
@@ -181,31 +197,13 @@ ssize_t write(int fd, const void *buffer, size_t count)
 ssize_t pwrite(int fd, const void *buffer, size_t count, off_t offset)
 {
     static const auto next = real<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite");
-    if (armed && fdUnderFolder(fd)) {
-        if (strikes("pwrite"))
-            return fail(EIO);
-        const long long fit = bytesThatFit(fd, offset, count);
-        if (fit == 0)
-            return fail(ENOSPC);
-        if (fit > 0)
-            count = size_t(fit);
-    }
-    return next(fd, buffer, count, offset);
+    return writeAtOffset(next, fd, buffer, count, offset);
 }
 
 ssize_t pwrite64(int fd, const void *buffer, size_t count, off64_t offset)
 {
     static const auto next = real<ssize_t (*)(int, const void *, size_t, off64_t)>("pwrite64");
-    if (armed && fdUnderFolder(fd)) {
-        if (strikes("pwrite"))
-            return fail(EIO);
-        const long long fit = bytesThatFit(fd, offset, count);
-        if (fit == 0)
-            return fail(ENOSPC);
-        if (fit > 0)
-            count = size_t(fit);
-    }
-    return next(fd, buffer, count, offset);
+    return writeAtOffset(next, fd, buffer, count, offset);
 }
 
 ssize_t writev(int fd, const struct iovec *parts, int partCount)
