@@ -1,5 +1,6 @@
 #include "output/SpreadsheetExport.h"
 
+#include "base/DiskSync.h"
 #include "base/TextFunctions.h"
 #include "storage/StorageError.h"
 #include "storage/Windows1252.h"
@@ -141,9 +142,12 @@ void SaveSpreadsheet(const QString &path, const ExportSheet &sheet, int rows, co
     if (!file.open(QIODevice::WriteOnly))
         throw StorageError(u"Cannot create %1: %2"_s.arg(path, file.errorString()));
     WriteSpreadsheet(&file, sheet, rows, cell);
-    // commit() flushes what is still buffered but does not look at whether that write failed.
+    // commit() flushes what is still buffered but does not look at whether that write failed, and
+    // ignores a failed sync: an export the disk never confirmed would replace the earlier one.
     if (!file.flush())
         throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));
+    if (!SyncToDisk(file.handle()))
+        throw StorageError(u"Cannot sync %1 to the disk"_s.arg(path));
     if (!file.commit())
         throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));
 }

@@ -9,7 +9,11 @@
 #include "MessageRecorder.h"
 
 #include "app/AppWindows.h"
+#include "base/ProgramFolder.h"
+#include "register/ExpVisite.h"
 #include "register/Registro.h"
+#include "registry/ExpClienti.h"
+#include "storage/TSchedaAnagrafica.h"
 #include "register/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
 #include "widgets/ListBox.h"
@@ -95,6 +99,22 @@ ScreenUse presenceList(const QString &name, const QString &button)
         [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
 }
 
+// An export screen: its grid fills silently with the cards it can read, and nothing is exported
+// unless the operator asks.
+template<typename Screen> ScreenUse exportGrid(const QString &name, const QString &fileName, int recordSize)
+{
+    return { name, fileName, recordSize,
+        [fileName](Reads) {
+            Screen screen;
+            if constexpr (std::is_same_v<Screen, TfrmExpVisite>)
+                screen.setYearFile(ProgramFolder() + fileName);
+            screen.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&screen));
+            QVERIFY(screen.template findChild<QWidget *>(u"grdRecords"_s));
+        },
+        [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
+}
+
 QList<ScreenUse> screenUses()
 {
     return {
@@ -105,6 +125,8 @@ QList<ScreenUse> screenUses()
         presenceList(u"visitors not yet out"_s, u"btnNonUsciti"_s),
         presenceList(u"visitors entered today"_s, u"btnEntratiOggi"_s),
         presenceList(u"visitors exited today"_s, u"btnUscitiOggi"_s),
+        exportGrid<TfrmExpVisite>(u"visit export"_s, u"2026.vis"_s, TSchedaVisita::RecordSize),
+        exportGrid<TfrmExpClienti>(u"client export"_s, u"Visitatori.pro"_s, TSchedaAnagrafica::RecordSize),
     };
 }
 

@@ -10,6 +10,7 @@
 #include "app/CambiaPassword.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
+#include "register/ExpVisite.h"
 #include "register/Registro.h"
 #include "register/VisitCardRules.h"
 #include "storage/ClientFile.h"
@@ -266,6 +267,70 @@ private Q_SLOTS:
                 qPrintable(at + u": the file changed after a failed save"_s));
         };
         tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 397, prepare, attempt, check)
+                                 : StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(tally.points > 0);
+        report(QString::fromLatin1(QTest::currentDataTag()), tally);
+    }
+
+    void visitExport_data()
+    {
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("visit export, every step fails") << false;
+        QTest::newRow("visit export, disk full at every point") << true;
+    }
+
+    // The export of the register replaces last month's file only when the new one is complete.
+    void visitExport()
+    {
+        QFETCH(bool, diskFills);
+        QByteArray cards;
+        for (int n = 1; n <= 3; ++n)
+            cards += ::storedCard(n).toBytes();
+        const QString exportPath = m_app->file(u"Registro_Visite.xls"_s);
+        const QByteArray earlier = "<html>the export of last month</html>";
+        const QString question = u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+                                 u"numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
+        const QString done
+            = u"Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"_s;
+        const QString failure = u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
+                                u"file di Excel non sia già aperto."_s;
+        writeBytes(yearFile(), cards);
+        TfrmExpVisite screen;
+        screen.setYearFile(yearFile());
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+
+        const auto prepare = [&] {
+            writeBytes(exportPath, earlier);
+            m_messages->messages.clear();
+            m_messages->answers = { true, false }; // export: yes; open the file: no
+        };
+        const auto attempt = [&] { QTest::mouseClick(in<QWidget>(&screen, u"cmdEsporta"_s), Qt::LeftButton, {}, QPoint(10, 10)); };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            QVERIFY2(m_messages->count() == 2, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QCOMPARE(m_messages->messages.first().text, question);
+            QVERIFY2(strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).isEmpty(),
+                qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).join(u' ')));
+            QVERIFY2(bytesOf(yearFile()) == cards, qPrintable(at + u": the export changed the year file"_s));
+            const QByteArray after = bytesOf(exportPath);
+            if (m_messages->lastText() == done) {
+                QVERIFY2(after.startsWith("<html") && after.endsWith("</table></body></html>") && after.contains("Rossi3"),
+                    qPrintable(at + u": success reported, export incomplete"_s));
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_messages->lastKind(), MessageKind::Notice);
+            QCOMPARE(m_messages->lastText(), failure);
+            QVERIFY2(after == earlier, qPrintable(at + u": last month's export changed after a failed export"_s));
+            ++tally.failed;
+        };
+        tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 211, prepare, attempt, check)
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
