@@ -2,11 +2,19 @@
 
 #include "FuzzSupport.h"
 
+#include "registry/ClientSearch.h"
+#include "registry/InstalmentsDue.h"
 #include "storage/TSchedaAnagrafica.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     TSchedaAnagrafica card;
-    CheckRecordDecoding(data, size, card);
+    const QByteArray bytes = CheckRecordDecoding(data, size, card);
+
+    // The search and the instalments due build the same line from the scans' view as from the record.
+    const RecordView<TSchedaAnagrafica> view(bytes.constData());
+    FUZZ_CHECK(ClientSearchLine(view) == ClientSearchLine(card));
+    FUZZ_CHECK(InstalmentDueLine(view) == InstalmentDueLine(card));
+    (void)InstalmentNoticeDay(card.Scadenza, card.Preavviso);
     return 0;
 }

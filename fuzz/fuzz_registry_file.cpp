@@ -4,6 +4,9 @@
 #include "FuzzSupport.h"
 
 #include "base/ProgramFolder.h"
+#include "base/SearchCriteria.h"
+#include "registry/ClientSearch.h"
+#include "registry/InstalmentsDue.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 
@@ -25,6 +28,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return true;
     });
     FUZZ_CHECK(cards.size() == whole);
+
+    // The client search with blank criteria lists every card, and the instalments due list the
+    // cards whose notice day has come; each line leads back to its card.
+    const ListedLines found = SearchClients(SearchCriteria(QStringList(ClientSearchFields().size())));
+    FUZZ_CHECK(found.lines.size() == whole && found.positions.size() == whole);
+    for (qsizetype i = 0; i < found.lines.size() && i < 8; ++i) {
+        const auto card = FindClientSearchCard(found.lines.at(i), found.positions.at(i));
+        FUZZ_CHECK(card && card->position == found.positions.at(i) && card->card == cards.at(card->position - 1));
+    }
+    const ListedLines due = ReadInstalmentsDue(QDate(2026, 3, 7));
+    FUZZ_CHECK(due.lines.size() == due.positions.size() && due.lines.size() <= whole);
+    for (qsizetype i = 0; i < due.lines.size() && i < 8; ++i) {
+        const auto card = FindInstalmentDueCard(due.lines.at(i), due.positions.at(i));
+        FUZZ_CHECK(card && card->position == due.positions.at(i) && card->card == cards.at(card->position - 1));
+    }
 
     ClientFile file;
     file.OpenClientFile();

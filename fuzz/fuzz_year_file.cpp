@@ -4,7 +4,9 @@
 #include "FuzzSupport.h"
 
 #include "base/ListText.h"
+#include "base/SearchCriteria.h"
 #include "register/PresenceLines.h"
+#include "register/VisitSearch.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
@@ -57,6 +59,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(byPosition && byPosition->position == position && byPosition->card == cards.at(position - 1));
             const auto byText = FindPresenceCard(kind, path, read.lines.at(i), 0);
             FUZZ_CHECK(byText && SameListLine(PresenceLine(kind, byText->card), read.lines.at(i)));
+        }
+    }
+
+    // The visit search: blank criteria list every card, and each line leads back to its card.
+    const QStringList boxes(VisitSearchFields().size());
+    QStringList bySurname = boxes;
+    if (!cards.isEmpty())
+        bySurname[0] = cards.first().Cognome;
+    for (const QStringList &typed : { boxes, bySurname }) {
+        const ListedLines found = SearchVisits(path, SearchCriteria(typed));
+        FUZZ_CHECK(found.lines.size() == found.positions.size());
+        if (typed == boxes)
+            FUZZ_CHECK(found.lines.size() == whole);
+        for (qsizetype i = 0; i < found.lines.size() && i < 8; ++i) {
+            const auto card = FindVisitSearchCard(path, found.lines.at(i), found.positions.at(i));
+            FUZZ_CHECK(card && card->position == found.positions.at(i) && card->card == cards.at(card->position - 1));
         }
     }
 

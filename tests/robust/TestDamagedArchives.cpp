@@ -12,6 +12,10 @@
 #include "base/ProgramFolder.h"
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
+#include "register/TrovaVisite.h"
+#include "registry/DaRinnovare.h"
+#include "registry/TrovaClienti.h"
+#include "storage/StorageError.h"
 #include "registry/ExpClienti.h"
 #include "storage/TSchedaAnagrafica.h"
 #include "register/VisitCardRules.h"
@@ -115,6 +119,40 @@ template<typename Screen> ScreenUse exportGrid(const QString &name, const QStrin
         [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
 }
 
+// A search with its criteria left blank: Cerca reads the whole file, and says so when it cannot.
+template<typename Screen> ScreenUse search(const QString &name, const QString &fileName, int recordSize)
+{
+    return { name, fileName, recordSize,
+        [fileName](Reads) {
+            Screen screen;
+            if constexpr (std::is_same_v<Screen, TfrmTrovaVisite>)
+                screen.setYearFile(ProgramFolder() + fileName);
+            screen.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&screen));
+            auto *cerca = screen.template findChild<QPushButton *>(u"btnCerca"_s);
+            QVERIFY(cerca);
+            cerca->click();
+        },
+        [](Reads reads) -> std::optional<RecordedMessage> {
+            if (reads == Reads::Unreachable)
+                return RecordedMessage { MessageKind::Notice, AccessFailureText() };
+            return std::nullopt;
+        } };
+}
+
+// The instalments due: the list fills silently with what it can read.
+ScreenUse instalmentsDue()
+{
+    return { u"instalments due"_s, u"Visitatori.pro"_s, TSchedaAnagrafica::RecordSize,
+        [](Reads) {
+            TfrmDaRinnovare screen;
+            screen.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&screen));
+            QVERIFY(screen.findChild<ListBox *>(u"lstRecords"_s));
+        },
+        [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
+}
+
 QList<ScreenUse> screenUses()
 {
     return {
@@ -127,6 +165,9 @@ QList<ScreenUse> screenUses()
         presenceList(u"visitors exited today"_s, u"btnUscitiOggi"_s),
         exportGrid<TfrmExpVisite>(u"visit export"_s, u"2026.vis"_s, TSchedaVisita::RecordSize),
         exportGrid<TfrmExpClienti>(u"client export"_s, u"Visitatori.pro"_s, TSchedaAnagrafica::RecordSize),
+        search<TfrmTrovaVisite>(u"visit search"_s, u"2026.vis"_s, TSchedaVisita::RecordSize),
+        search<TfrmTrovaClienti>(u"client search"_s, u"Visitatori.pro"_s, TSchedaAnagrafica::RecordSize),
+        instalmentsDue(),
     };
 }
 
