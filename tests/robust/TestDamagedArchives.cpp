@@ -10,6 +10,7 @@
 
 #include "app/AppWindows.h"
 #include "base/ProgramFolder.h"
+#include "base/RecordBar.h"
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
 #include "register/TrovaVisite.h"
@@ -77,11 +78,11 @@ ScreenUse editorArrow(const QString &name, const QString &arrow, int positionOnS
             case Reads::Records:
                 return std::nullopt;
             case Reads::NoRecords:
-                return RecordedMessage { MessageKind::Information, VisitCardTexts::emptyArchive() };
+                return RecordedMessage { MessageKind::Information, ArchiveTexts::emptyArchive() };
             case Reads::Unreachable:
                 break;
             }
-            return RecordedMessage { MessageKind::Error, VisitCardTexts::accessFailure() };
+            return RecordedMessage { MessageKind::Error, AccessFailureText() };
         } };
 }
 

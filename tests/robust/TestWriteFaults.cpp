@@ -9,6 +9,7 @@
 #include "app/AppWindows.h"
 #include "app/CambiaPassword.h"
 #include "base/Crypt.h"
+#include "base/RecordBar.h"
 #include "base/PasswordStore.h"
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
@@ -151,7 +152,7 @@ private Q_SLOTS:
         const QByteArray saved = storedCard ? QByteArray(before).replace(792, 792, edited.toBytes())
                                             : before + edited.toBytes();
         const QString savedPosition = storedCard ? u"2"_s : u"4"_s;
-        const QString success = storedCard ? VisitCardTexts::changesSaved() : VisitCardTexts::inserted();
+        const QString success = storedCard ? ArchiveTexts::changesSaved() : ArchiveTexts::inserted();
         auto *position = reg()->findChild<QLabel *>(u"lblPosizione"_s);
         reg()->openYear(u"2026"_s);
         reg()->showScreen();
@@ -184,7 +185,7 @@ private Q_SLOTS:
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
             QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-            QCOMPARE(m_messages->lastText(), VisitCardTexts::accessFailure());
+            QCOMPARE(m_messages->lastText(), AccessFailureText());
             ++tally.failed;
             if (after == before) {
                 QCOMPARE(position->text(), storedCard ? u"2"_s : QString());
