@@ -1,5 +1,6 @@
 #include "base/DiskSync.h"
 
+#include <QSaveFile>
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
@@ -15,4 +16,14 @@ bool SyncToDisk(int handle)
 #else
     return ::fsync(handle) == 0;
 #endif
+}
+
+bool CommitToDisk(QSaveFile &file)
+{
+    if (!file.flush() || !SyncToDisk(int(file.handle()))) {
+        file.cancelWriting();
+        file.commit(); // after a cancel: removes the temporary file, keeps the old one
+        return false;
+    }
+    return file.commit();
 }

@@ -182,14 +182,13 @@ void PasswordStore::writeValue(const QString &value)
     QSaveFile file(path());
     if (!file.open(QIODevice::WriteOnly))
         throw PasswordError("the password store cannot be created");
-    // Flushed, synced and checked before the commit: commit() does not see a write that fails only
-    // while closing (a full disk) and ignores a failed sync, and would put a store that may never
-    // reach the disk in place of the good one.
-    if (file.write(updated) != updated.size() || !file.flush() || !SyncToDisk(file.handle())) {
+    // A store that may never reach the disk must not take the place of the good one.
+    if (file.write(updated) != updated.size()) {
         file.cancelWriting();
+        file.commit();
         throw PasswordError("the password store cannot be written");
     }
-    if (!file.commit())
+    if (!CommitToDisk(file))
         throw PasswordError("the password store cannot be saved");
 }
 

@@ -142,12 +142,7 @@ void SaveSpreadsheet(const QString &path, const ExportSheet &sheet, int rows, co
     if (!file.open(QIODevice::WriteOnly))
         throw StorageError(u"Cannot create %1: %2"_s.arg(path, file.errorString()));
     WriteSpreadsheet(&file, sheet, rows, cell);
-    // commit() flushes what is still buffered but does not look at whether that write failed, and
-    // ignores a failed sync: an export the disk never confirmed would replace the earlier one.
-    if (!file.flush())
-        throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));
-    if (!SyncToDisk(file.handle()))
-        throw StorageError(u"Cannot sync %1 to the disk"_s.arg(path));
-    if (!file.commit())
+    // An export the disk never confirmed must not replace the earlier one.
+    if (!CommitToDisk(file))
         throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));
 }

@@ -1,5 +1,6 @@
 #include "registry/ClientFolders.h"
 
+#include "base/DiskSync.h"
 #include "base/ProgramFolder.h"
 #include "base/TextFunctions.h"
 #include "storage/ShortString.h"
@@ -78,19 +79,17 @@ bool FileAttachment(const QString &source, const QString &name)
     QByteArray buffer(CopyChunk, Qt::Uninitialized);
     for (;;) {
         const qint64 read = in.read(buffer.data(), CopyChunk);
-        if (read < 0) {
-            out.cancelWriting();
-            break;
-        }
         if (read == 0)
             break;
-        if (out.write(buffer.constData(), read) != read) {
+        if (read < 0 || out.write(buffer.constData(), read) != read) {
+            // Discards the temporary file: an earlier document of that name stays.
             out.cancelWriting();
-            break;
+            out.commit();
+            return false;
         }
     }
-    // commit() renames the finished copy into place; after a cancel it removes the temporary file.
-    return out.commit();
+    // The copy takes the name only once the disk confirms it.
+    return CommitToDisk(out);
 }
 
 namespace ClientFolderTexts {

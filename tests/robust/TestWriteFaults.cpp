@@ -3,6 +3,7 @@
 
 #include "AppFixture.h"
 #include "MessageRecorder.h"
+#include "TestHelpers.h"
 #include "VisitCards.h"
 #include "WriteFaults.h"
 
@@ -14,6 +15,9 @@
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
 #include "register/VisitCardRules.h"
+#include "registry/AllegaCartella.h"
+#include "registry/Anagrafica.h"
+#include "registry/ClientFolders.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 
@@ -21,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -207,14 +212,14 @@ private Q_SLOTS:
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
 
-    // The registry's saves through the record file itself, until the client card editor drives them.
+    // The client card editor's saves: the registry keeps every card it had.
     void clientSave_data()
     {
         QTest::addColumn<bool>("storedCard");
         QTest::addColumn<bool>("diskFills");
-        QTest::newRow("client file, new card, every step fails") << false << false;
-        QTest::newRow("client file, new card, disk full at every point") << false << true;
-        QTest::newRow("client file, stored card, every step fails") << true << false;
+        QTest::newRow("client card, new card, every step fails") << false << false;
+        QTest::newRow("client card, new card, disk full at every point") << false << true;
+        QTest::newRow("client card, stored card, every step fails") << true << false;
     }
 
     void clientSave()
@@ -225,44 +230,53 @@ private Q_SLOTS:
         for (int n = 1; n <= 3; ++n) {
             TSchedaAnagrafica card;
             card.Cognome = u"Bianchi%1"_s.arg(n);
+            card.Nome = u"Anna"_s;
             card.Note = QString(250, QChar(u'a' + n));
             before += card.toBytes();
         }
         TSchedaAnagrafica edited;
         edited.Cognome = u"Verdi"_s;
+        edited.Nome = u"Luca"_s;
         edited.Desc01 = QString(250, u'z');
-        const int size = TSchedaAnagrafica::RecordSize;
-        const QByteArray saved
-            = storedCard ? QByteArray(before).replace(size, size, edited.toBytes()) : before + edited.toBytes();
+        edited.Decorrenza = u"01/03/2026"_s;
+        edited.Scadenza = u"01/04/2026"_s;
+        edited.Preavviso = u"7"_s;
+        const QString success = storedCard ? ArchiveTexts::changesSaved() : ArchiveTexts::inserted();
+        const QString savedPosition = storedCard ? u"2"_s : u"4"_s;
+        TfrmAnagrafica *editor = Windows().anagrafica;
+        editor->showScreen();
+        auto *position = editor->findChild<QLabel *>(u"lblPosizione"_s);
 
-        bool failed = false;
-        const auto prepare = [&] { writeBytes(ClientFile::path(), before); };
-        const auto attempt = [&] {
-            failed = false;
-            try {
-                ClientFile file;
-                file.OpenClientFile();
-                if (storedCard)
-                    file.WriteClientAt(2, edited);
-                else
-                    file.AppendClient(edited);
-                file.CloseClientFile();
-            } catch (const StorageError &) {
-                failed = true;
-            }
+        const auto prepare = [&] {
+            writeBytes(ClientFile::path(), before);
+            m_messages->messages.clear();
+            editor->loadCard(edited, storedCard ? 2 : 0);
         };
+        const auto attempt = [&] { ClickControl(editor, u"cmdSalva"_s); };
+        // The file as a save that works leaves it.
+        prepare();
+        attempt();
+        QCOMPARE(m_messages->lastText(), success);
+        const QByteArray saved = bytesOf(ClientFile::path());
+        QCOMPARE(saved.size(), before.size() + (storedCard ? 0 : TSchedaAnagrafica::RecordSize));
+        QVERIFY(saved.startsWith(before.left(TSchedaAnagrafica::RecordSize)));
+
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
+            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
             const QByteArray after = bytesOf(ClientFile::path());
             QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
-            if (!failed) {
-                QVERIFY2(after == saved, qPrintable(at + u": success reported, card not saved"_s));
+            if (m_messages->lastText() == success) {
+                QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
+                QCOMPARE(position->text(), savedPosition);
                 if (run.struck)
                     tally.survive(run);
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_messages->lastKind(), MessageKind::Error);
+            QCOMPARE(m_messages->lastText(), AccessFailureText());
             ++tally.failed;
             QVERIFY2(after == before || (run.operation == u"close"_s && after == saved),
                 qPrintable(at + u": the file changed after a failed save"_s));
@@ -271,6 +285,73 @@ private Q_SLOTS:
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
+        QCOMPARE(bytesOf(ClientFile::path()), saved);
+        QVERIFY(tally.points > 0);
+        report(QString::fromLatin1(QTest::currentDataTag()), tally);
+    }
+
+    // A document filed over an earlier one of the same name: the earlier one stays until the new
+    // copy is whole on the disk, and a failed copy is said, never taken for filed.
+    void attachmentCopy_data()
+    {
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("attachment copy, every step fails") << false;
+        QTest::newRow("attachment copy, disk full at every point") << true;
+    }
+
+    void attachmentCopy()
+    {
+        QFETCH(bool, diskFills);
+        QTemporaryDir elsewhere;
+        QVERIFY(elsewhere.isValid());
+        const QString source = elsewhere.filePath(u"contratto.pdf"_s);
+        QByteArray document(600 * 1024, Qt::Uninitialized);
+        for (qsizetype i = 0; i < document.size(); ++i)
+            document[i] = char((i * 7919) >> 3);
+        writeBytes(source, document);
+        const QString filed = AttachmentsFolder() + u"contratto.pdf"_s;
+        QVERIFY(QDir().mkpath(AttachmentsFolder()));
+        const QByteArray earlier = "the contract filed last year";
+        TfrmAllegaCartella dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *slot = in(&dialog, u"txtFile01"_s);
+
+        const auto prepare = [&] {
+            writeBytes(filed, earlier);
+            m_messages->messages.clear();
+            m_messages->answers = { true }; // replace the earlier document: yes
+            m_messages->fileNames = { source };
+            dialog.setSlots({ AttachmentSlot { u"vecchio.pdf"_s, u"Contratto"_s }, {}, {} });
+        };
+        const auto attempt = [&] { in<QPushButton>(&dialog, u"btnSfoglia01"_s)->click(); };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            const QStringList inFolder = QDir(AttachmentsFolder()).entryList(QDir::Files | QDir::Hidden);
+            QVERIFY2(inFolder == QStringList { u"contratto.pdf"_s }, qPrintable(at + u": "_s + inFolder.join(u' ')));
+            QVERIFY2(m_messages->count() >= 1, qPrintable(at));
+            QCOMPARE(m_messages->messages.first().text, ClientFolderTexts::replaceExisting());
+            if (m_messages->count() == 1) {
+                QVERIFY2(bytesOf(filed) == document, qPrintable(at + u": the copy is not whole"_s));
+                QCOMPARE(slot->text(), u"contratto.pdf"_s);
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_messages->count(), 2);
+            QCOMPARE(m_messages->lastKind(), MessageKind::Warning);
+            QCOMPARE(m_messages->lastText(), ClientFolderTexts::copyFailed(u"contratto.pdf"_s));
+            QVERIFY2(bytesOf(filed) == earlier, qPrintable(at + u": the earlier document changed"_s));
+            QCOMPARE(slot->text(), u"vecchio.pdf"_s);
+            ++tally.failed;
+        };
+        tally.points = diskFills ? FillDiskAtEveryStep(m_app->path(), 64 * 1024 + 3, prepare, attempt, check)
+                                 : StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(bytesOf(filed), document);
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
