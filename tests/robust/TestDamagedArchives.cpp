@@ -14,6 +14,7 @@
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
 #include "register/TrovaVisite.h"
+#include "registry/Anagrafica.h"
 #include "registry/DaRinnovare.h"
 #include "registry/TrovaClienti.h"
 #include "storage/StorageError.h"
@@ -52,24 +53,35 @@ TfrmRegistro *reg()
     return Windows().registro;
 }
 
-void openYearInEditor(int positionOnScreen)
+// The visit editor on the year, or the client card editor on the registry, with a card at
+// `positionOnScreen` on screen (0: a new card).
+Screen *openEditor(bool clients, int positionOnScreen)
 {
+    if (clients) {
+        TfrmAnagrafica *editor = Windows().anagrafica;
+        editor->showScreen();
+        if (positionOnScreen > 0)
+            editor->loadCard(TSchedaAnagrafica(), positionOnScreen);
+        return editor;
+    }
     reg()->openYear(u"2026"_s);
     reg()->showScreen();
     if (positionOnScreen > 0)
         reg()->loadCard(TSchedaVisita(), positionOnScreen);
+    return reg();
 }
 
-// One record-bar arrow of the visit editor, pressed with a card at `positionOnScreen` (0: a new card).
-ScreenUse editorArrow(const QString &name, const QString &arrow, int positionOnScreen)
+// One record-bar arrow of a card editor, pressed with a card at `positionOnScreen`.
+ScreenUse editorArrow(const QString &name, bool clients, const QString &arrow, int positionOnScreen)
 {
-    return { name, u"2026.vis"_s, TSchedaVisita::RecordSize,
-        [arrow, positionOnScreen](Reads reads) {
-            openYearInEditor(positionOnScreen);
-            auto *image = reg()->findChild<QWidget *>(arrow);
+    return { name, clients ? u"Visitatori.pro"_s : u"2026.vis"_s,
+        clients ? TSchedaAnagrafica::RecordSize : TSchedaVisita::RecordSize,
+        [clients, arrow, positionOnScreen](Reads reads) {
+            Screen *editor = openEditor(clients, positionOnScreen);
+            auto *image = editor->findChild<QWidget *>(arrow);
             QVERIFY(image);
             QTest::mouseClick(image, Qt::LeftButton);
-            const QString position = reg()->findChild<QLabel *>(u"lblPosizione"_s)->text();
+            const QString position = editor->findChild<QLabel *>(u"lblPosizione"_s)->text();
             if (reads == Reads::Records)
                 QVERIFY2(position.toInt() >= 1, qPrintable(u"position shown: "_s + position));
         },
@@ -91,7 +103,7 @@ ScreenUse presenceList(const QString &name, const QString &button)
 {
     return { name, u"2026.vis"_s, TSchedaVisita::RecordSize,
         [button](Reads) {
-            openYearInEditor(0);
+            openEditor(false, 0);
             bool shown = false;
             WhenModalShown([&shown](QDialog *dialog) {
                 shown = true;
@@ -157,10 +169,14 @@ ScreenUse instalmentsDue()
 QList<ScreenUse> screenUses()
 {
     return {
-        editorArrow(u"visit editor, first card"_s, u"cmdPrimo"_s, 0),
-        editorArrow(u"visit editor, last card"_s, u"cmdUltimo"_s, 0),
-        editorArrow(u"visit editor, next card"_s, u"cmdAvanti"_s, 1),
-        editorArrow(u"visit editor, previous card"_s, u"cmdIndietro"_s, 3),
+        editorArrow(u"visit editor, first card"_s, false, u"cmdPrimo"_s, 0),
+        editorArrow(u"visit editor, last card"_s, false, u"cmdUltimo"_s, 0),
+        editorArrow(u"visit editor, next card"_s, false, u"cmdAvanti"_s, 1),
+        editorArrow(u"visit editor, previous card"_s, false, u"cmdIndietro"_s, 3),
+        editorArrow(u"client editor, first card"_s, true, u"cmdPrimo"_s, 0),
+        editorArrow(u"client editor, last card"_s, true, u"cmdUltimo"_s, 0),
+        editorArrow(u"client editor, next card"_s, true, u"cmdAvanti"_s, 1),
+        editorArrow(u"client editor, previous card"_s, true, u"cmdIndietro"_s, 3),
         presenceList(u"visitors not yet out"_s, u"btnNonUsciti"_s),
         presenceList(u"visitors entered today"_s, u"btnEntratiOggi"_s),
         presenceList(u"visitors exited today"_s, u"btnUscitiOggi"_s),
