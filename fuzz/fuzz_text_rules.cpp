@@ -3,8 +3,10 @@
 
 #include "FuzzSupport.h"
 
+#include "base/RecordBar.h"
 #include "base/TextFunctions.h"
 #include "register/VisitCardRules.h"
+#include "registry/ClientCardRules.h"
 
 #include <cmath>
 
@@ -46,8 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (std::isfinite(number) && std::fabs(number) < 1e15 && places >= 0 && places <= 6)
         FUZZ_CHECK(std::isfinite(rounded) && std::fabs(rounded - number) <= 1.0);
 
+    // An amount left in its box reads back as itself: never a form that is no number next time.
+    const QString amount = NormaliseAmount(text);
+    FUZZ_CHECK(!amount.isEmpty() && NormaliseAmount(amount) == amount);
+
     // The position label holds a position, nothing, or a text the editor refuses.
-    if (const std::optional<int> position = VisitPositionFromLabel(text))
+    if (const std::optional<int> position = PositionFromLabel(text))
         FUZZ_CHECK(*position >= 0);
 
     // A card of any typed texts is either refused with one message or saved with valid dates.

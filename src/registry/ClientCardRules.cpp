@@ -137,8 +137,10 @@ QString NormaliseAmount(const QString &text)
     const double rounded = RoundToDecimals(value, 4);
     if (!std::isfinite(rounded))
         return zero;
-    // The shortest text that shows the number, up to 15 significant digits.
-    QString shown = QString::number(rounded == 0 ? 0.0 : rounded, 'g', 15);
+    // The shortest text that shows the number, up to 15 significant digits; a larger whole number
+    // is written out in full, never in exponent form, which would read as no number next time.
+    QString shown = std::fabs(rounded) < 1e15 ? QString::number(rounded == 0 ? 0.0 : rounded, 'g', 15)
+                                              : QString::number(rounded, 'f', 0);
     shown.replace(u'.', u',');
     if (!shown.contains(u','))
         shown += u",00"_s;

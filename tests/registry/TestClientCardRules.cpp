@@ -152,6 +152,8 @@ private Q_SLOTS:
         QTest::newRow("comma last") << u"12,"_s << u"12,00"_s;
         QTest::newRow("blanks around") << u" 7,1 "_s << u"7,10"_s;
         QTest::newRow("fifteen digits") << u"999999999999999"_s << u"999999999999999,00"_s;
+        QTest::newRow("sixteen digits, from the file") << u"1234567890123456"_s << u"1234567890123456,00"_s;
+        QTest::newRow("twenty digits, negative") << u"-12345678901234567890"_s << u"-12345678901234567168,00"_s;
         QTest::newRow("two commas") << u"1,2,3"_s << u"0,00"_s;
         QTest::newRow("letters") << u"abc"_s << u"0,00"_s;
         QTest::newRow("a point is not the decimal separator") << u"1.5"_s << u"0,00"_s;
