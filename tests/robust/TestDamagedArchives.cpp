@@ -18,6 +18,8 @@
 #include "registry/DaRinnovare.h"
 #include "registry/TrovaClienti.h"
 #include "storage/StorageError.h"
+#include "summaries/Riepilogo.h"
+#include "summaries/Statistiche.h"
 #include "registry/ExpClienti.h"
 #include "storage/TSchedaAnagrafica.h"
 #include "register/VisitCardRules.h"
@@ -26,6 +28,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -166,6 +169,41 @@ ScreenUse instalmentsDue()
         [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
 }
 
+// The summary of the whole year: it counts what it can read, and tells its opener when it cannot
+// read the file at all (the opener then shows its notice).
+ScreenUse yearSummary()
+{
+    return { u"summary of the year"_s, u"2026.vis"_s, TSchedaVisita::RecordSize,
+        [](Reads reads) {
+            TfrmRiepilogo summary;
+            const bool built = summary.buildSummary(
+                { ProgramFolder() + u"2026.vis"_s, u"01/01/2026"_s, u"31/12/2026"_s, QString() });
+            QCOMPARE(built, reads != Reads::Unreachable);
+            if (built) {
+                bool isNumber = false;
+                const int total = summary.findChild<QLabel *>(u"lblTotCosti"_s)->text().toInt(&isNumber);
+                QVERIFY(isNumber);
+                QCOMPARE(total, summary.findChild<ListBox *>(u"lstRecords"_s)->count());
+            }
+        },
+        [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
+}
+
+// The monthly chart of the year: drawn from what can be read; an unreadable file leaves the
+// year's box for another try.
+ScreenUse monthlyChart()
+{
+    return { u"monthly chart"_s, u"2026.vis"_s, TSchedaVisita::RecordSize,
+        [](Reads reads) {
+            TfrmStatistiche *screen = Windows().statistiche;
+            screen->showScreen();
+            screen->findChild<QLineEdit *>(u"txtAnno"_s)->setText(u"2026"_s);
+            screen->findChild<QPushButton *>(u"btnApri"_s)->click();
+            QCOMPARE(screen->findChild<QWidget *>(u"panContainer"_s)->isVisible(), reads != Reads::Unreachable);
+        },
+        [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
+}
+
 QList<ScreenUse> screenUses()
 {
     return {
@@ -185,6 +223,8 @@ QList<ScreenUse> screenUses()
         search<TfrmTrovaVisite>(u"visit search"_s, u"2026.vis"_s, TSchedaVisita::RecordSize),
         search<TfrmTrovaClienti>(u"client search"_s, u"Visitatori.pro"_s, TSchedaAnagrafica::RecordSize),
         instalmentsDue(),
+        yearSummary(),
+        monthlyChart(),
     };
 }
 
