@@ -134,13 +134,16 @@ QString NormaliseAmount(const QString &text)
     const double value = c.toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return zero;
-    const double rounded = RoundToDecimals(value, 4);
+    // The rounding adds one half and cuts toward zero, which would turn -3 into -2,9999 and move a
+    // negative amount again each time its box is left: a negative amount is rounded as its size.
+    const double rounded = value < 0 ? -RoundToDecimals(-value, 4) : RoundToDecimals(value, 4);
     if (!std::isfinite(rounded))
         return zero;
     // The shortest text that shows the number, up to 15 significant digits; a larger whole number
     // is written out in full, never in exponent form, which would read as no number next time.
-    QString shown = std::fabs(rounded) < 1e15 ? QString::number(rounded == 0 ? 0.0 : rounded, 'g', 15)
-                                              : QString::number(rounded, 'f', 0);
+    QString shown = QString::number(rounded == 0 ? 0.0 : rounded, 'g', 15);
+    if (shown.contains(u'e'))
+        shown = QString::number(rounded, 'f', 0);
     shown.replace(u'.', u',');
     if (!shown.contains(u','))
         shown += u",00"_s;

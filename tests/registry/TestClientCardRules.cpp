@@ -153,6 +153,10 @@ private Q_SLOTS:
         QTest::newRow("blanks around") << u" 7,1 "_s << u"7,10"_s;
         QTest::newRow("fifteen digits") << u"999999999999999"_s << u"999999999999999,00"_s;
         QTest::newRow("sixteen digits, from the file") << u"1234567890123456"_s << u"1234567890123456,00"_s;
+        QTest::newRow("fifteen nines rounded up to sixteen digits") << u"999999999999999,99"_s
+                                                                    << u"1000000000000000,00"_s;
+        QTest::newRow("negative, whole") << u"-3"_s << u"-3,00"_s;
+        QTest::newRow("negative, five decimals") << u"-1,23456"_s << u"-1,2346"_s;
         QTest::newRow("twenty digits, negative") << u"-12345678901234567890"_s << u"-12345678901234567168,00"_s;
         QTest::newRow("two commas") << u"1,2,3"_s << u"0,00"_s;
         QTest::newRow("letters") << u"abc"_s << u"0,00"_s;
