@@ -59,9 +59,10 @@ void measure(const char *name, const std::function<qint64()> &work)
 
 qint64 presence(PresenceKind kind, const QString &yearFile, const QString &today)
 {
-    PresenceLines read = ReadPresenceLines(kind, yearFile, today);
-    SortListLines(read.lines, read.positions);
-    return read.lines.size();
+    // What a presence list screen does before it paints: the list box sorts what it is given.
+    LineStore lines = ListPresenceLines(kind, yearFile, today);
+    lines.sort();
+    return lines.size();
 }
 
 int printRows(const QString &yearFile)
@@ -106,9 +107,9 @@ int main(int argc, char **argv)
     measure("search-surname-ross", [&] {
         QStringList typed(VisitSearchFields().size());
         typed[VisitSearchFields().indexOf(VisitField::Cognome)] = u"ross"_s;
-        ListedLines found = SearchVisits(yearFile, SearchCriteria(typed));
-        SortListLines(found.lines, found.positions);
-        return found.lines.size();
+        LineStore found = ListVisitSearch(yearFile, SearchCriteria(typed));
+        found.sort();
+        return found.size();
     });
     measure("monthly-counts", [&] {
         const MonthlyCounts counts = CountVisitsPerMonth(yearFile, day.year());

@@ -30,12 +30,15 @@ public:
         return true;
     }
 
-private:
+    // The boxes that count, each with its text as typed, a to z lowered.
     struct Key
     {
         int box;
         QString lowered;
     };
+    const QList<Key> &keys() const { return m_keys; }
+
+private:
     QList<Key> m_keys;
 };
 

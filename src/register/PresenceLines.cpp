@@ -4,6 +4,7 @@
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
 #include "storage/ListedRecord.h"
+#include "storage/StoredText.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
@@ -19,11 +20,6 @@ QString value(const TSchedaVisita &card, F field)
     return TrimText(card.field(field));
 }
 
-QString value(const RecordView<TSchedaVisita> &card, F field)
-{
-    return card.field(field);
-}
-
 bool exitDateEmpty(const TSchedaVisita &card)
 {
     return value(card, F::DataUsc).isEmpty();
@@ -31,10 +27,16 @@ bool exitDateEmpty(const TSchedaVisita &card)
 
 bool exitDateEmpty(const RecordView<TSchedaVisita> &card)
 {
-    return card.isEmpty(F::DataUsc);
+    return card.bytes(F::DataUsc).isEmpty();
 }
 
-template<typename Card> bool isListed(PresenceKind kind, const Card &card, const QString &today)
+// The stored bytes of a field, trimmed: what the scans decide on and build their lines from.
+QByteArrayView stored(const RecordView<TSchedaVisita> &card, F field)
+{
+    return card.bytes(field);
+}
+
+bool isListed(PresenceKind kind, const TSchedaVisita &card, const QString &today)
 {
     switch (kind) {
     case PresenceKind::NonUsciti:
@@ -47,41 +49,99 @@ template<typename Card> bool isListed(PresenceKind kind, const Card &card, const
     return false;
 }
 
-template<typename Card> QString line(PresenceKind kind, const Card &card)
+// `today` as stored bytes, or nothing when no stored date can equal it.
+bool isListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const std::optional<QByteArray> &today)
 {
-    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 30);
-    out += u"  Cel. "_s + FixedColumn(value(card, F::TelCel), 12);
     switch (kind) {
     case PresenceKind::NonUsciti:
-        out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
-        out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
-        out += u"  Motivo: "_s;
-        break;
+        return exitDateEmpty(card);
     case PresenceKind::EntratiOggi:
-        out += u"  Ora entrata: "_s + FixedColumn(value(card, F::OraEnt), 5);
-        out += u"  Uscita: "_s + FixedColumn(value(card, F::DataUsc), 10);
-        out += u"  Ora: "_s + FixedColumn(value(card, F::OraUsc), 5);
-        out += u"  "_s;
-        break;
+        return today && stored(card, F::DataEnt) == *today;
     case PresenceKind::UscitiOggi:
-        out += u"  Ora uscita: "_s + FixedColumn(value(card, F::OraUsc), 5);
-        out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
-        out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
-        out += u"  "_s;
-        break;
+        return today && stored(card, F::DataUsc) == *today;
     }
-    return out + value(card, F::Motivo);
+    return false;
 }
 
-template<typename Card> QString searchLine(const Card &card)
+// A line built as text, for cards held whole.
+class TextLine
 {
-    QString out = NameColumn(value(card, F::Cognome), value(card, F::Nome), 28);
-    out += u"  Cel. "_s + FixedColumn(value(card, F::TelCel), 12);
-    out += u"  Entrata: "_s + FixedColumn(value(card, F::DataEnt), 10);
-    out += u"  Ora: "_s + FixedColumn(value(card, F::OraEnt), 5);
-    out += u"  Uscita: "_s + FixedColumn(value(card, F::DataUsc), 10);
-    out += u"  Ora: "_s + FixedColumn(value(card, F::OraUsc), 5);
-    return out + u"  "_s + value(card, F::Motivo);
+public:
+    void name(const QString &surname, const QString &firstName, int width) { m_line += NameColumn(surname, firstName, width); }
+    void column(const QString &value, int width) { m_line += FixedColumn(value, width); }
+    void text(const char *ascii) { m_line += QLatin1StringView(ascii); }
+    void text(const QString &value) { m_line += value; }
+    QString take() { return std::move(m_line); }
+
+private:
+    QString m_line;
+};
+
+// One layout for both: `out` a TextLine or a LineBytes, `valueOf(field)` the trimmed field as out takes it.
+template<typename Out, typename ValueOf> void line(PresenceKind kind, const ValueOf &valueOf, Out &out)
+{
+    out.name(valueOf(F::Cognome), valueOf(F::Nome), 30);
+    out.text("  Cel. ");
+    out.column(valueOf(F::TelCel), 12);
+    switch (kind) {
+    case PresenceKind::NonUsciti:
+        out.text("  Entrata: ");
+        out.column(valueOf(F::DataEnt), 10);
+        out.text("  Ora: ");
+        out.column(valueOf(F::OraEnt), 5);
+        out.text("  Motivo: ");
+        break;
+    case PresenceKind::EntratiOggi:
+        out.text("  Ora entrata: ");
+        out.column(valueOf(F::OraEnt), 5);
+        out.text("  Uscita: ");
+        out.column(valueOf(F::DataUsc), 10);
+        out.text("  Ora: ");
+        out.column(valueOf(F::OraUsc), 5);
+        out.text("  ");
+        break;
+    case PresenceKind::UscitiOggi:
+        out.text("  Ora uscita: ");
+        out.column(valueOf(F::OraUsc), 5);
+        out.text("  Entrata: ");
+        out.column(valueOf(F::DataEnt), 10);
+        out.text("  Ora: ");
+        out.column(valueOf(F::OraEnt), 5);
+        out.text("  ");
+        break;
+    }
+    out.text(valueOf(F::Motivo));
+}
+
+template<typename Out, typename ValueOf> void searchLine(const ValueOf &valueOf, Out &out)
+{
+    out.name(valueOf(F::Cognome), valueOf(F::Nome), 28);
+    out.text("  Cel. ");
+    out.column(valueOf(F::TelCel), 12);
+    out.text("  Entrata: ");
+    out.column(valueOf(F::DataEnt), 10);
+    out.text("  Ora: ");
+    out.column(valueOf(F::OraEnt), 5);
+    out.text("  Uscita: ");
+    out.column(valueOf(F::DataUsc), 10);
+    out.text("  Ora: ");
+    out.column(valueOf(F::OraUsc), 5);
+    out.text("  ");
+    out.text(valueOf(F::Motivo));
+}
+
+QString textLine(PresenceKind kind, const TSchedaVisita &card)
+{
+    TextLine out;
+    line(kind, [&](F f) { return value(card, f); }, out);
+    return out.take();
+}
+
+QString textSearchLine(const TSchedaVisita &card)
+{
+    TextLine out;
+    searchLine([&](F f) { return value(card, f); }, out);
+    return out.take();
 }
 
 } // namespace
@@ -98,27 +158,37 @@ bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QStrin
 
 bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const QString &today)
 {
-    return isListed(kind, card, today);
+    return isListed(kind, card, StoredText::exactBytes(today));
 }
 
 QString PresenceLine(PresenceKind kind, const TSchedaVisita &card)
 {
-    return line(kind, card);
+    return textLine(kind, card);
 }
 
 QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card)
 {
-    return line(kind, card);
+    LineBytes out;
+    line(kind, [&](F f) { return stored(card, f); }, out);
+    return StoredText::decode(out.view());
 }
 
 QString VisitSearchLine(const TSchedaVisita &card)
 {
-    return searchLine(card);
+    return textSearchLine(card);
 }
 
 QString VisitSearchLine(const RecordView<TSchedaVisita> &card)
 {
-    return searchLine(card);
+    LineBytes out;
+    VisitSearchLineBytes(card, out);
+    return StoredText::decode(out.view());
+}
+
+void VisitSearchLineBytes(const RecordView<TSchedaVisita> &card, LineBytes &out)
+{
+    out.clear();
+    searchLine([&](F f) { return stored(card, f); }, out);
 }
 
 QString PresenceReportTitle(PresenceKind kind, const QString &today)
@@ -134,21 +204,35 @@ QString PresenceReportTitle(PresenceKind kind, const QString &today)
     return QString();
 }
 
-PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today)
+LineStore ListPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today, bool *complete)
 {
-    PresenceLines result;
+    LineStore result;
+    LineBytes built;
+    const std::optional<QByteArray> day = StoredText::exactBytes(today);
+    if (complete)
+        *complete = true;
     try {
         ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
-            if (isListed(kind, card, today)) {
-                result.lines.append(line(kind, card));
-                result.positions.append(position);
+            if (isListed(kind, card, day)) {
+                built.clear();
+                line(kind, [&](F f) { return stored(card, f); }, built);
+                result.append(built.view(), position);
             }
             return true;
         });
     } catch (const StorageError &) {
         // The lists fill silently: whatever was read before the failure stays listed.
-        result.complete = false;
+        if (complete)
+            *complete = false;
     }
+    return result;
+}
+
+PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today)
+{
+    bool complete = true;
+    PresenceLines result = ListPresenceLines(kind, yearFile, today, &complete).toListed();
+    result.complete = complete;
     return result;
 }
 
@@ -159,5 +243,5 @@ std::optional<PresenceCard> FindPresenceCard(
     // list of those not out any exited card with the same line): the text alone would pick the last
     // of them, and the exit typed next would be written over another card's.
     return FindListedRecord<TSchedaVisita>(
-        yearFile, chosenLine, listedPosition, 30, [kind](const auto &card) { return line(kind, card); });
+        yearFile, chosenLine, listedPosition, 30, [kind](const auto &card) { return PresenceLine(kind, card); });
 }

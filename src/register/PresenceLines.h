@@ -3,6 +3,7 @@
 // line it shows for a card, the title it prints, and the card found again behind a chosen line.
 
 #include "base/ListText.h"
+#include "storage/LineStore.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordView.h"
 #include "storage/TSchedaVisita.h"
@@ -32,6 +33,8 @@ QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card);
 // name column of 28, entry and exit, then the reason.
 QString VisitSearchLine(const TSchedaVisita &card);
 QString VisitSearchLine(const RecordView<TSchedaVisita> &card);
+// The same line in the card's stored bytes, replacing what `out` held.
+void VisitSearchLineBytes(const RecordView<TSchedaVisita> &card, LineBytes &out);
 
 // The title of the printed list; the lists of today carry the given date.
 QString PresenceReportTitle(PresenceKind kind, const QString &today);
@@ -39,7 +42,10 @@ QString PresenceReportTitle(PresenceKind kind, const QString &today);
 using PresenceLines = ListedLines;
 
 // Reads the year file from the first card to the last (a missing file is created empty) and
-// builds the line of every listed card. Never throws.
+// builds the line of every listed card, each tagged with the card's position, in file order.
+// Never throws: `complete`, when given, turns false when reading stopped at a failure.
+LineStore ListPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today, bool *complete = nullptr);
+// The same lines as plain texts.
 PresenceLines ReadPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today);
 
 using PresenceCard = StoredRecord<TSchedaVisita>;

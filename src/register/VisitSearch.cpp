@@ -1,6 +1,7 @@
 #include "register/VisitSearch.h"
 
 #include "storage/ListedRecord.h"
+#include "storage/StoredText.h"
 #include "storage/VisitFile.h"
 
 const QList<VisitField> &VisitSearchFields()
@@ -11,18 +12,25 @@ const QList<VisitField> &VisitSearchFields()
     return fields;
 }
 
-ListedLines SearchVisits(const QString &yearFile, const SearchCriteria &criteria)
+LineStore ListVisitSearch(const QString &yearFile, const SearchCriteria &criteria)
 {
     const QList<VisitField> &fields = VisitSearchFields();
-    ListedLines found;
+    const FoldedCriteria folded(criteria);
+    LineStore found;
+    LineBytes line;
     ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
-        if (criteria.matches([&](int box) { return card.field(fields.at(box)); })) {
-            found.lines.append(VisitSearchLine(card));
-            found.positions.append(position);
+        if (folded.matches([&](int box) { return card.bytes(fields.at(box)); })) {
+            VisitSearchLineBytes(card, line);
+            found.append(line.view(), position);
         }
         return true;
     });
     return found;
+}
+
+ListedLines SearchVisits(const QString &yearFile, const SearchCriteria &criteria)
+{
+    return ListVisitSearch(yearFile, criteria).toListed();
 }
 
 std::optional<PresenceCard> FindVisitSearchCard(const QString &yearFile, const QString &chosenLine, int listedPosition)

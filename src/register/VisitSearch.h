@@ -19,6 +19,9 @@ const QList<VisitField> &VisitSearchFields();
 // Reads the year file from the first card to the last (a missing file is created empty) and builds
 // the search line of every card the criteria find, one criterion per box of VisitSearchFields().
 // Throws StorageError when the file cannot be opened, created or read.
+// Each line is tagged with its card's position, in file order.
+LineStore ListVisitSearch(const QString &yearFile, const SearchCriteria &criteria);
+// The same lines as plain texts.
 ListedLines SearchVisits(const QString &yearFile, const SearchCriteria &criteria);
 
 // The card behind a chosen search line, as FindListedRecord finds it. Throws StorageError.

@@ -46,6 +46,7 @@ private:
     void requireOpen() const;
     void seekToIndex(qint64 index);
     QByteArray readRecords(qint64 firstIndex, qint64 records);
+    void readRecords(qint64 firstIndex, qint64 records, QByteArray &into);
     void writeRecord(qint64 index, QByteArrayView record);
     void restoreRecord(qint64 index, QByteArrayView record);
     [[noreturn]] void fail(const QString &what) const;

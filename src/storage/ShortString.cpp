@@ -32,6 +32,11 @@ QString load(const char *field, int capacity)
     return TrimText(DecodeWindows1252(QByteArrayView(field + 1, storedLength(field, capacity))));
 }
 
+QByteArrayView bytes(const char *field, int capacity)
+{
+    return QByteArrayView(field + 1, storedLength(field, capacity));
+}
+
 bool isBlank(const char *field, int capacity)
 {
     // Bytes up to 32 decode to the characters up to 32, exactly those that trimming removes.

@@ -3,6 +3,7 @@
 #include "base/TextFunctions.h"
 #include "register/PresenceLines.h"
 #include "storage/StorageError.h"
+#include "storage/StoredText.h"
 #include "storage/VisitFile.h"
 
 using namespace Qt::StringLiterals;
@@ -13,19 +14,19 @@ VisitSummary ReadVisitSummary(const SummaryRequest &request)
     const std::optional<QDate> start = ParseDate(request.start);
     const std::optional<QDate> end = ParseDate(request.end);
     const bool anyReason = TrimText(request.reason).isEmpty();
-    const QString reason = LowerAZ(request.reason);
+    const FoldedKey reason(LowerAZ(request.reason));
+    LineBytes line;
     try {
         ScanVisits(request.yearFile, [&](const VisitRecordView &card, int) {
-            if (!anyReason) {
-                const QString motivo = card.field(VisitField::Motivo);
-                if (motivo.isEmpty() || !LowerAZ(motivo).contains(reason))
-                    return true;
-            }
+            if (!anyReason && !reason.foundIn(card.bytes(VisitField::Motivo)))
+                return true;
             // A card whose entry date is no date (typed by hand elsewhere, a damaged record) lies in
             // no period: it is left out, and the cards after it still count.
-            const std::optional<QDate> entered = ParseDate(card.field(VisitField::DataEnt));
-            if (entered && start && end && *start <= *entered && *entered <= *end)
-                summary.lines.append(VisitSearchLine(card));
+            const std::optional<QDate> entered = StoredText::date(card.bytes(VisitField::DataEnt));
+            if (entered && start && end && *start <= *entered && *entered <= *end) {
+                VisitSearchLineBytes(card, line);
+                summary.lines.append(StoredText::decode(line.view()));
+            }
             return true;
         });
     } catch (const StorageError &) {

@@ -1,0 +1,141 @@
+#include "storage/LineStore.h"
+
+#include <algorithm>
+#include <cstring>
+
+void LineStore::append(QByteArrayView line, int tag)
+{
+    Row row;
+    row.key.fill(0);
+    const qsizetype n = std::min<qsizetype>(line.size(), KeySize);
+    for (qsizetype i = 0; i < n; ++i)
+        row.key[size_t(i)] = StoredText::sortRank(static_cast<unsigned char>(line[i]));
+    row.sequence = std::uint32_t(m_rows.size());
+    row.offset = std::uint32_t(m_bytes.size());
+    row.length = std::int32_t(line.size());
+    row.tag = tag;
+    m_bytes.append(line.data(), line.size());
+    m_rows.push_back(row);
+}
+
+void LineStore::append(const QString &line, int tag)
+{
+    if (const std::optional<QByteArray> stored = StoredText::exactBytes(line)) {
+        append(QByteArrayView(*stored), tag);
+        return;
+    }
+    Row row;
+    row.key.fill(0);
+    row.sequence = std::uint32_t(m_rows.size());
+    row.offset = std::uint32_t(m_wide.size());
+    row.length = -1;
+    row.tag = tag;
+    m_wide.append(line);
+    m_rows.push_back(row);
+}
+
+LineStore LineStore::fromLines(const QStringList &lines, const QList<int> &tags)
+{
+    LineStore store;
+    store.m_rows.reserve(size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        store.append(lines.at(i), i < tags.size() ? tags.at(i) : 0);
+    return store;
+}
+
+QByteArrayView LineStore::bytes(const Row &row) const
+{
+    return QByteArrayView(m_bytes.constData() + row.offset, row.length);
+}
+
+QString LineStore::text(const Row &row) const
+{
+    return row.length < 0 ? m_wide.at(row.offset) : StoredText::decode(bytes(row));
+}
+
+QString LineStore::line(qsizetype index) const
+{
+    return text(m_rows[size_t(index)]);
+}
+
+QStringList LineStore::lines() const
+{
+    QStringList out;
+    out.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        out.append(line(i));
+    return out;
+}
+
+QList<int> LineStore::tags() const
+{
+    QList<int> out;
+    out.reserve(size());
+    for (const Row &row : m_rows)
+        out.append(row.tag);
+    return out;
+}
+
+bool LineStore::less(const Row &a, const Row &b) const
+{
+    int order = 0;
+    if (a.length < 0 || b.length < 0) {
+        order = CompareListText(text(a), text(b));
+    } else {
+        order = std::memcmp(a.key.data(), b.key.data(), KeySize);
+        // Equal prefixes, one line at least longer than the prefix: the rest decides.
+        if (order == 0 && (a.length > KeySize || b.length > KeySize)) {
+            const auto *pa = reinterpret_cast<const unsigned char *>(m_bytes.constData() + a.offset);
+            const auto *pb = reinterpret_cast<const unsigned char *>(m_bytes.constData() + b.offset);
+            const std::int32_t n = std::min(a.length, b.length);
+            for (std::int32_t i = KeySize; i < n && order == 0; ++i) {
+                if (pa[i] != pb[i])
+                    order = int(StoredText::sortRank(pa[i])) - int(StoredText::sortRank(pb[i]));
+            }
+            if (order == 0)
+                order = a.length - b.length;
+        }
+    }
+    return order != 0 ? order < 0 : a.sequence < b.sequence;
+}
+
+void LineStore::sort()
+{
+    std::sort(m_rows.begin(), m_rows.end(), [this](const Row &a, const Row &b) { return less(a, b); });
+}
+
+bool LineStore::lineMatches(qsizetype index, const FoldedKey &key) const
+{
+    const Row &row = m_rows[size_t(index)];
+    return row.length < 0 ? key.foundIn(m_wide.at(row.offset)) : key.foundIn(bytes(row));
+}
+
+ListedLines LineStore::toListed() const
+{
+    return { lines(), tags(), true };
+}
+
+void LineBytes::name(QByteArrayView surname, QByteArrayView firstName, int width)
+{
+    const qsizetype from = m_line.size();
+    m_line += surname;
+    m_line += ' ';
+    m_line += firstName;
+    pad(from, width);
+}
+
+void LineBytes::column(QByteArrayView value, int width)
+{
+    const qsizetype from = m_line.size();
+    m_line += value;
+    pad(from, width);
+}
+
+void LineBytes::pad(qsizetype from, int width)
+{
+    const qsizetype written = m_line.size() - from;
+    if (written < width)
+        m_line.append(width - written, ' ');
+    else
+        m_line.truncate(from + width);
+}

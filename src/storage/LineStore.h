@@ -1,0 +1,80 @@
+#pragma once
+// The lines of a list screen held compactly: each line's stored bytes once, its tag (the position
+// of the record it was built from) and a fixed-size prefix of its sort key, so that hundreds of
+// thousands of lines sort and scroll without a text object per line. A line's text is made when
+// it is asked for: painted, printed or searched.
+
+#include "base/ListText.h"
+#include "storage/StoredText.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class LineStore
+{
+public:
+    // A line in the code page's bytes, as built from stored fields.
+    void append(QByteArrayView line, int tag);
+    // Any text: a line with a character no byte stands for is kept as it is.
+    void append(const QString &line, int tag);
+    // Lines and tags side by side (tags[i] goes with lines[i]); no tags gives every line tag 0.
+    static LineStore fromLines(const QStringList &lines, const QList<int> &tags = {});
+
+    qsizetype size() const { return qsizetype(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    QString line(qsizetype row) const;
+    int tag(qsizetype row) const { return m_rows[size_t(row)].tag; }
+    QStringList lines() const;
+    QList<int> tags() const;
+
+    // The order of SortListLines: CompareListText on the whole lines, equal lines as appended.
+    void sort();
+
+    bool lineMatches(qsizetype row, const FoldedKey &key) const;
+
+    // The lines and their tags, as the plain list rules take them.
+    ListedLines toListed() const;
+
+private:
+    static constexpr int KeySize = 44;
+    struct Row
+    {
+        std::array<std::uint8_t, KeySize> key; // sort ranks of the first bytes, zeros after the end
+        std::uint32_t sequence; // order of appending
+        std::uint32_t offset; // into m_bytes, or into m_wide for a line kept as text
+        std::int32_t length; // bytes; -1 for a line kept as text
+        int tag;
+    };
+    bool less(const Row &a, const Row &b) const;
+    QByteArrayView bytes(const Row &row) const;
+    QString text(const Row &row) const;
+
+    std::vector<Row> m_rows;
+    QByteArray m_bytes;
+    QStringList m_wide;
+};
+
+// A list line built from stored fields straight into the code page's bytes: the columns of
+// NameColumn and FixedColumn, byte for character.
+class LineBytes
+{
+public:
+    void clear() { m_line.clear(); }
+    // Surname, one blank and first name (both trimmed), padded or cut to `width`.
+    void name(QByteArrayView surname, QByteArrayView firstName, int width);
+    // The (trimmed) value padded or cut to `width`.
+    void column(QByteArrayView value, int width);
+    void text(QByteArrayView value) { m_line += value; }
+    QByteArrayView view() const { return m_line; }
+
+private:
+    void pad(qsizetype from, int width);
+    QByteArray m_line;
+};
