@@ -1,12 +1,11 @@
 // Times the list of the visitors not yet out on a year file: reading it, building and sorting the
-// lines, filling the list box, showing the screen, a Trova over every line, and finding the card
-// behind a line again (at its listed position, and by the whole-file fallback). The year file is
-// the one named on the command line, never written, or a made-up year of 200,000 cards.
-// Prints figures only.
+// lines, then the screen itself: shown, scrolled to the end, a Trova over every line and one that
+// finds the last line, the double-click, and finding the card behind a line by the whole-file
+// fallback; last the peak memory. The year file is the one named on the command line, never
+// written, or a made-up year of 200,000 cards. Prints figures only.
 
 #include "BenchYearFile.h"
 
-#include "base/ListText.h"
 #include "base/ProgramFolder.h"
 #include "register/NonUsciti.h"
 #include "register/PresenceLines.h"
@@ -15,7 +14,11 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -50,45 +53,19 @@ int main(int argc, char **argv)
 
     QElapsedTimer timer;
     timer.start();
-    const PresenceLines read = ReadPresenceLines(PresenceKind::NonUsciti, yearFile, today);
-    if (!read.complete) {
+    bool complete = true;
+    LineStore lines = ListPresenceLines(PresenceKind::NonUsciti, yearFile, today, &complete);
+    if (!complete) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(yearFile));
         return 1;
     }
     PrintTime("scan + select + build lines (not out)", timer.restart());
-    PrintCount("lines listed", read.lines.size());
-
-    QStringList sorted = read.lines;
-    timer.restart();
-    SortListLines(sorted);
-    PrintTime("sort the lines", timer.restart());
-
-    QStringList sortedWithPositions = read.lines;
-    QList<int> positions = read.positions;
-    timer.restart();
-    SortListLines(sortedWithPositions, positions);
+    PrintCount("lines listed", lines.size());
+    lines.sort();
     PrintTime("sort the lines with their positions", timer.restart());
 
     {
-        QWidget host;
-        ListBox box(u"lstRecords"_s, QRect(0, 0, 801, 273), &host);
-        host.resize(820, 300);
-        host.show();
-        QApplication::processEvents();
-        timer.restart();
-        box.setLines(read.lines, read.positions);
-        PrintTime("fill the list box with positions (sort included)", timer.restart());
-        QApplication::processEvents();
-        box.repaint();
-        PrintTime("lay out and paint the filled list", timer.restart());
-        // On an empty list Trova only tells the operator so, in a message box that waits.
-        if (box.count() > 0) {
-            box.find(u"nessuna corrispondenza"_s);
-            PrintTime("Trova over every line, no match", timer.restart());
-        }
-    }
-
-    {
+        // The screen as the operator meets it: shown, scrolled to the end, searched, double-clicked.
         TfrmNonUsciti dlg;
         dlg.setYearFile(yearFile);
         timer.restart();
@@ -97,27 +74,48 @@ int main(int argc, char **argv)
         PrintTime("show the screen: scan, lines, sort, fill, paint", timer.restart());
         auto *box = dlg.findChild<ListBox *>(u"lstRecords"_s);
         PrintCount("lines in the screen's list", box->count());
-        if (box->count() > 0) {
-            box->selectRow(box->count() / 2);
-            const QString chosen = box->selectedText();
-            const int listed = box->selectedTag();
-            timer.restart();
-            const std::optional<PresenceCard> card
-                = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, listed);
-            PrintTime("double-click: read the card at its listed position", timer.restart());
-            std::printf("  %-52s %7d (listed %d)\n", "card found at position", card ? card->position : 0, listed);
-
-            // A stale position (the file changed since the listing) falls back to reading the whole file.
-            const int stale = listed == 1 ? 2 : 1;
-            timer.restart();
-            const std::optional<PresenceCard> again
-                = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, stale);
-            PrintTime("double-click, stale position: scan the whole file", timer.restart());
-            std::printf("  %-52s %7d\n", "card found at position", again ? again->position : 0);
-        } else {
-            std::printf("  no visitor still inside: the double-click is not measured\n");
+        if (box->count() == 0) {
+            std::printf("  no visitor still inside: nothing more to measure\n");
+            return 0;
         }
+        timer.restart();
+        box->scrollToBottom();
+        box->viewport()->repaint();
+        PrintTime("scroll to the last line and paint", timer.restart());
+
+        auto *key = dlg.findChild<QLineEdit *>(u"txtTrova"_s);
+        auto *trova = dlg.findChild<QPushButton *>(u"btnTrova"_s);
+        key->setText(u"nessuna corrispondenza"_s);
+        timer.restart();
+        trova->click();
+        box->viewport()->repaint();
+        PrintTime("Trova over every line, no match", timer.restart());
+        key->setText(box->lines().constLast().right(12));
+        timer.restart();
+        trova->click();
+        box->viewport()->repaint();
+        PrintTime("Trova of the last line's end, found", timer.restart());
+        PrintCount("row found", box->selectedRow());
+
+        box->selectRow(box->count() / 2);
+        const QString chosen = box->selectedText();
+        const int listed = box->selectedTag();
+        timer.restart();
+        Q_EMIT box->lineDoubleClicked();
+        PrintTime("double-click: the card at its listed position", timer.restart());
+        std::printf("  %-52s %7d (listed %d)\n", "card found at position",
+            dlg.chosenCard() ? dlg.chosenCard()->position : 0, listed);
+
+        // A stale position (the file changed since the listing) falls back to reading the whole file.
+        timer.restart();
+        const std::optional<PresenceCard> again
+            = FindPresenceCard(PresenceKind::NonUsciti, yearFile, chosen, listed == 1 ? 2 : 1);
+        PrintTime("double-click, stale position: scan the whole file", timer.restart());
+        std::printf("  %-52s %7d\n", "card found at position", again ? again->position : 0);
     }
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    PrintCount("peak memory (MB)", usage.ru_maxrss / 1024);
     SetProgramFolder(QString());
     return 0;
 }

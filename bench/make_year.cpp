@@ -24,24 +24,23 @@ const char Usage[] = "Usage: make_year YEARFILE CARDS DD/MM/YYYY [SEED]\n"
                      "  DD/MM/YYYY, the day the presence lists take as today.\n";
 
 const QStringList Surnames { u"Rossi"_s, u"Russo"_s, u"Ferrari"_s, u"Esposito"_s, u"Bianchi"_s, u"Romano"_s,
-    u"Colombo"_s, u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s, u"Conti"_s, u"De Luca"_s,
-    u"Mancini"_s, u"Costa"_s, u"Giordano"_s, u"Rizzo"_s, u"Lombardi"_s, u"Moretti"_s, u"Barbieri"_s, u"Fontana"_s,
-    u"Santoro"_s, u"Mariani"_s, u"Rinaldi"_s, u"Caruso"_s, u"Ferrara"_s, u"Galli"_s, u"Martini"_s, u"Leone"_s,
-    u"Longo"_s, u"Gentile"_s, u"Martinelli"_s, u"Vitale"_s, u"Lombardo"_s, u"Serra"_s, u"Coppola"_s,
-    u"De Santis"_s, u"D'Angelo"_s, u"Marchetti"_s, u"Parisi"_s, u"Villa"_s, u"Conte"_s, u"Ferraro"_s, u"Ferri"_s,
-    u"Fabbri"_s, u"Bianco"_s, u"Marini"_s, u"Grasso"_s, u"Valentini"_s, u"Messina"_s, u"Sala"_s, u"De Angelis"_s,
-    u"Gatti"_s, u"Pellegrini"_s, u"Palumbo"_s, u"Sanna"_s, u"Farina"_s, u"Rossetti"_s, u"Cattaneo"_s,
-    u"Rossini"_s, u"Grossi"_s, u"Nicolò"_s, u"Cantù"_s, u"Forlì"_s, u"Mosè"_s, u"Santà"_s, u"Dell'Età"_s,
-    u"Perù"_s, u"Lucà"_s, u"Àlvaro"_s, u"Éboli"_s, u"Ørsted"_s, u"Müller"_s, u"Šimić"_s, u"Łukasiewicz"_s,
-    u"Della Valle Montefeltro Sforza"_s, u"Della Valle Montefeltro Sforzini"_s, u"rossi"_s, u"de luca"_s,
-    u"ROSSI"_s, u"Ro ssi"_s };
+    u"Colombo"_s, u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s, u"Conti"_s, u"De Luca"_s, u"Mancini"_s,
+    u"Costa"_s, u"Giordano"_s, u"Rizzo"_s, u"Lombardi"_s, u"Moretti"_s, u"Barbieri"_s, u"Fontana"_s, u"Santoro"_s,
+    u"Mariani"_s, u"Rinaldi"_s, u"Caruso"_s, u"Ferrara"_s, u"Galli"_s, u"Martini"_s, u"Leone"_s, u"Longo"_s,
+    u"Gentile"_s, u"Martinelli"_s, u"Vitale"_s, u"Lombardo"_s, u"Serra"_s, u"Coppola"_s, u"De Santis"_s, u"D'Angelo"_s,
+    u"Marchetti"_s, u"Parisi"_s, u"Villa"_s, u"Conte"_s, u"Ferraro"_s, u"Ferri"_s, u"Fabbri"_s, u"Bianco"_s,
+    u"Marini"_s, u"Grasso"_s, u"Valentini"_s, u"Messina"_s, u"Sala"_s, u"De Angelis"_s, u"Gatti"_s, u"Pellegrini"_s,
+    u"Palumbo"_s, u"Sanna"_s, u"Farina"_s, u"Rossetti"_s, u"Cattaneo"_s, u"Rossini"_s, u"Grossi"_s, u"Nicolò"_s,
+    u"Cantù"_s, u"Forlì"_s, u"Mosè"_s, u"Santà"_s, u"Dell'Età"_s, u"Perù"_s, u"Lucà"_s, u"Àlvaro"_s, u"Éboli"_s,
+    u"Ørsted"_s, u"Müller"_s, u"Šimić"_s, u"Łukasiewicz"_s, u"Della Valle Montefeltro Sforza"_s,
+    u"Della Valle Montefeltro Sforzini"_s, u"rossi"_s, u"de luca"_s, u"ROSSI"_s, u"Ro ssi"_s };
 const QStringList Names { u"Mario"_s, u"Anna"_s, u"Luca"_s, u"Giulia"_s, u"Marco"_s, u"Francesca"_s, u"Paolo"_s,
     u"Chiara"_s, u"Andrea"_s, u"Sara"_s, u"Nicolò"_s, u"Giuseppe"_s, u"Sofia"_s, u"Aurora"_s, u"Alessandro"_s,
     u"Lorenzo"_s, u"Matteo"_s, u"Gabriele"_s, u"Riccardo"_s, u"Tommaso"_s, u"Edoardo"_s, u"Federico"_s, u"Emma"_s,
-    u"Greta"_s, u"Martina"_s, u"Maria"_s, u"Giovanni"_s, u"Antonio"_s, u"Salvatore"_s, u"Raffaele"_s,
-    u"Rosaria"_s, u"Concetta"_s, u"Ilaria"_s, u"Beatrice"_s, u"Noè"_s, u"Zoè"_s, u"Mosè"_s, u"Chloé"_s,
-    u"Renée"_s, u"José"_s, u"Jürgen"_s, u"Zoë"_s, u"François"_s, u"Björn"_s, u"Søren"_s, u"Łukasz"_s, u"Œdipe"_s,
-    u"Maria Vittoria Ludovica"_s, u"Maria Vittoria Luisa"_s, u""_s };
+    u"Greta"_s, u"Martina"_s, u"Maria"_s, u"Giovanni"_s, u"Antonio"_s, u"Salvatore"_s, u"Raffaele"_s, u"Rosaria"_s,
+    u"Concetta"_s, u"Ilaria"_s, u"Beatrice"_s, u"Noè"_s, u"Zoè"_s, u"Mosè"_s, u"Chloé"_s, u"Renée"_s, u"José"_s,
+    u"Jürgen"_s, u"Zoë"_s, u"François"_s, u"Björn"_s, u"Søren"_s, u"Łukasz"_s, u"Œdipe"_s, u"Maria Vittoria Ludovica"_s,
+    u"Maria Vittoria Luisa"_s, u""_s };
 const QStringList Reasons { u"Consegna merci"_s, u"consegna documenti"_s, u"Riunione commerciale"_s,
     u"Manutenzione impianto"_s, u"Colloquio di lavoro"_s, u"Visita guidata"_s, u"Assistenza tecnica"_s,
     u"Ritiro pacco"_s, u"Audit qualità"_s, u"Formazione sicurezza"_s, u"Sopralluogo"_s, u"Pagamento 50 €"_s,
@@ -146,8 +145,9 @@ int main(int argc, char **argv)
         c.NumDoc = u"AX%1"_s.arg(random() % 10000000, 7, 10, QChar(u'0'));
         c.EnteRil = u"Comune di Roma"_s;
         // Regular visitors leave the same number each time; a few leave none.
-        c.TelCel = random() % 20 == 0 ? QString() : u"3%1 %2"_s.arg(random() % 100, 2, 10, QChar(u'0')).arg(
-                                            random() % 10000000, 7, 10, QChar(u'0'));
+        c.TelCel = random() % 20 == 0
+            ? QString()
+            : u"3%1 %2"_s.arg(random() % 100, 2, 10, QChar(u'0')).arg(random() % 10000000, 7, 10, QChar(u'0'));
         c.Note = random() % 4 == 0 ? u"Accompagnato da un collega"_s : QString();
         if (random() % 100 >= 15) {
             const QDate out = random() % 20 == 0 ? day.addDays(1) : day;

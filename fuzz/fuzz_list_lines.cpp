@@ -1,5 +1,5 @@
 // The list rules on any lines and keys: the name column, the sort order, the line comparison and
-// the Trova of every list screen.
+// the Trova of every list screen, on plain texts and on the list box's compact lines.
 
 #include "FuzzSupport.h"
 
@@ -7,6 +7,7 @@
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
 #include "register/PresenceLines.h"
+#include "storage/LineStore.h"
 
 namespace {
 
@@ -51,6 +52,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     for (const QString &line : std::as_const(lines))
         FUZZ_CHECK(SameListLine(line, TrimText(line)));
+
+    // The list box holds its lines compactly: the same order, the same tags, the same matches.
+    QList<int> given;
+    for (int i = 0; i < lines.size(); ++i)
+        given << i;
+    LineStore store = LineStore::fromLines(lines, given);
+    store.sort();
+    FUZZ_CHECK(store.lines() == sorted && store.tags() == tags);
+    const FoldedKey folded(LowerAZ(key));
+    for (qsizetype i = 0; i < store.size(); ++i)
+        FUZZ_CHECK(store.lineMatches(i, folded) == FindInList::lineMatches(sorted.at(i), LowerAZ(key)));
 
     // Trova finds a line holding the key, or keeps the selection; twice in a row moves on.
     FindInList finder;

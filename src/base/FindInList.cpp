@@ -32,7 +32,13 @@ bool FindInList::lineMatches(const QString &line, const QString &loweredKey)
 
 FindInList::Result FindInList::find(const QStringList &lines, int selectedRow, const QString &typedKey)
 {
-    const int count = int(lines.size());
+    const QString key = LowerAZ(typedKey);
+    return find(int(lines.size()), selectedRow, typedKey, [&](int row) { return lineMatches(lines.at(row), key); });
+}
+
+FindInList::Result FindInList::find(
+    int count, int selectedRow, const QString &typedKey, const std::function<bool(int row)> &rowMatches)
+{
     if (count == 0)
         return { Outcome::EmptyList, -1 };
 
@@ -44,14 +50,14 @@ FindInList::Result FindInList::find(const QStringList &lines, int selectedRow, c
     int start = selected;
     if (newSearch) {
         start = 0;
-        if (lineMatches(lines.at(0), key))
+        if (rowMatches(0))
             return { Outcome::Found, 0 };
     }
     // The start line itself is tested last, after going round once.
     int row = start;
     do {
         row = (row + 1) % count;
-        if (lineMatches(lines.at(row), key))
+        if (rowMatches(row))
             return { Outcome::Found, row };
     } while (row != start);
     return { Outcome::NotFound, selected };

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class FindInList
 {
 public:
@@ -27,6 +29,9 @@ public:
 
     // One press of Trova. selectedRow is the selected line or -1; typedKey is the search box as typed.
     Result find(const QStringList &lines, int selectedRow, const QString &typedKey);
+    // The same over `count` lines held elsewhere: rowMatches(row) tells whether the line at `row`
+    // matches typedKey as lineMatches does.
+    Result find(int count, int selectedRow, const QString &typedKey, const std::function<bool(int row)> &rowMatches);
 
     // A line matches when the key, a to z lowered on both sides, occurs in it; an empty key matches nothing.
     static bool lineMatches(const QString &line, const QString &loweredKey);

@@ -4,8 +4,8 @@
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
 #include "storage/ListedRecord.h"
-#include "storage/StoredText.h"
 #include "storage/StorageError.h"
+#include "storage/StoredText.h"
 #include "storage/VisitFile.h"
 
 using namespace Qt::StringLiterals;
@@ -67,7 +67,10 @@ bool isListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const st
 class TextLine
 {
 public:
-    void name(const QString &surname, const QString &firstName, int width) { m_line += NameColumn(surname, firstName, width); }
+    void name(const QString &surname, const QString &firstName, int width)
+    {
+        m_line += NameColumn(surname, firstName, width);
+    }
     void column(const QString &value, int width) { m_line += FixedColumn(value, width); }
     void text(const char *ascii) { m_line += QLatin1StringView(ascii); }
     void text(const QString &value) { m_line += value; }
@@ -133,7 +136,8 @@ template<typename Out, typename ValueOf> void searchLine(const ValueOf &valueOf,
 QString textLine(PresenceKind kind, const TSchedaVisita &card)
 {
     TextLine out;
-    line(kind, [&](F f) { return value(card, f); }, out);
+    line(
+        kind, [&](F f) { return value(card, f); }, out);
     return out.take();
 }
 
@@ -169,7 +173,8 @@ QString PresenceLine(PresenceKind kind, const TSchedaVisita &card)
 QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card)
 {
     LineBytes out;
-    line(kind, [&](F f) { return stored(card, f); }, out);
+    line(
+        kind, [&](F f) { return stored(card, f); }, out);
     return StoredText::decode(out.view());
 }
 
@@ -215,7 +220,8 @@ LineStore ListPresenceLines(PresenceKind kind, const QString &yearFile, const QS
         ScanVisits(yearFile, [&](const VisitRecordView &card, int position) {
             if (isListed(kind, card, day)) {
                 built.clear();
-                line(kind, [&](F f) { return stored(card, f); }, built);
+                line(
+                    kind, [&](F f) { return stored(card, f); }, built);
                 result.append(built.view(), position);
             }
             return true;

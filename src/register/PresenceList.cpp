@@ -63,8 +63,7 @@ void PresenceList::done(int result)
 void PresenceList::formShow()
 {
     m_panel->resetSearch();
-    const PresenceLines read = ReadPresenceLines(m_kind, m_yearFile, PresenceToday());
-    m_panel->lstRecords()->setLines(read.lines, read.positions);
+    m_panel->lstRecords()->setLines(ListPresenceLines(m_kind, m_yearFile, PresenceToday()));
     m_panel->txtTrova()->setFocus(Qt::OtherFocusReason);
 }
 

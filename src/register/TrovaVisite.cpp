@@ -22,9 +22,9 @@ TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
         u"TfrmTrovaVisite"_s, u" Trova visite in archivio"_s, criteriaBoxes(), u":/img/tile_registro.svg"_s, parent)
 { }
 
-ListedLines TfrmTrovaVisite::search(const SearchCriteria &criteria)
+LineStore TfrmTrovaVisite::search(const SearchCriteria &criteria)
 {
-    return SearchVisits(m_yearFile, criteria);
+    return ListVisitSearch(m_yearFile, criteria);
 }
 
 void TfrmTrovaVisite::takeLine(const QString &line, int listedPosition)

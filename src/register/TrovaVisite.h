@@ -24,7 +24,7 @@ public:
     const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    ListedLines search(const SearchCriteria &criteria) override;
+    LineStore search(const SearchCriteria &criteria) override;
     void takeLine(const QString &line, int listedPosition) override;
     void printLines(const QStringList &lines) override;
 

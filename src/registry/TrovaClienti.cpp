@@ -22,9 +22,10 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
         u":/img/tile_anagrafica.svg"_s, parent)
 { }
 
-ListedLines TfrmTrovaClienti::search(const SearchCriteria &criteria)
+LineStore TfrmTrovaClienti::search(const SearchCriteria &criteria)
 {
-    return SearchClients(criteria);
+    const ListedLines found = SearchClients(criteria);
+    return LineStore::fromLines(found.lines, found.positions);
 }
 
 void TfrmTrovaClienti::takeLine(const QString &line, int listedPosition)

@@ -22,7 +22,7 @@ public:
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    ListedLines search(const SearchCriteria &criteria) override;
+    LineStore search(const SearchCriteria &criteria) override;
     void takeLine(const QString &line, int listedPosition) override;
     void printLines(const QStringList &lines) override;
 

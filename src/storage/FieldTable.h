@@ -72,7 +72,10 @@ public:
         return record;
     }
     QString load(const char *in, int index) const { return ShortString::load(in + offset(index), capacity(index)); }
-    QByteArrayView bytes(const char *in, int index) const { return ShortString::bytes(in + offset(index), capacity(index)); }
+    QByteArrayView bytes(const char *in, int index) const
+    {
+        return ShortString::bytes(in + offset(index), capacity(index));
+    }
     bool isBlank(const char *in, int index) const { return ShortString::isBlank(in + offset(index), capacity(index)); }
 
 private:

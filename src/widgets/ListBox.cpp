@@ -1,6 +1,7 @@
 #include "widgets/ListBox.h"
 
 #include "base/ListText.h"
+#include "base/TextFunctions.h"
 #include "widgets/ListLinesModel.h"
 #include "widgets/Messages.h"
 
@@ -37,27 +38,30 @@ ListBox::ListBox(const QString &objectName, const QRect &geometry, QWidget *pare
     setItemFont(QFont(u"Courier New"_s, 11));
 }
 
-void ListBox::setLines(QStringList lines, QList<int> tags)
+void ListBox::setLines(const QStringList &lines, const QList<int> &tags)
 {
-    if (tags.size() != lines.size())
-        tags.clear();
-    if (m_order == Order::Sorted) {
-        if (tags.isEmpty())
-            SortListLines(lines);
-        else
-            SortListLines(lines, tags);
-    }
-    m_model->setLines(std::move(lines), std::move(tags));
+    const bool tagged = !tags.isEmpty() && tags.size() == lines.size();
+    LineStore store = LineStore::fromLines(lines, tagged ? tags : QList<int>());
+    if (m_order == Order::Sorted)
+        store.sort();
+    m_model->setLines(std::move(store), tagged);
+}
+
+void ListBox::setLines(LineStore lines)
+{
+    if (m_order == Order::Sorted)
+        lines.sort();
+    m_model->setLines(std::move(lines), true);
 }
 
 void ListBox::clear()
 {
-    m_model->setLines(QStringList());
+    m_model->setLines(LineStore(), false);
 }
 
-const QStringList &ListBox::lines() const
+QStringList ListBox::lines() const
 {
-    return m_model->lines();
+    return m_model->lines().lines();
 }
 
 int ListBox::count() const
@@ -76,13 +80,13 @@ int ListBox::selectedRow() const
 QString ListBox::selectedText() const
 {
     const int row = selectedRow();
-    return row >= 0 ? m_model->lines().at(row) : QString();
+    return row >= 0 ? m_model->lines().line(row) : QString();
 }
 
 int ListBox::selectedTag() const
 {
     const int row = selectedRow();
-    return row >= 0 && row < m_model->tags().size() ? m_model->tags().at(row) : -1;
+    return row >= 0 && m_model->tagged() ? m_model->lines().tag(row) : -1;
 }
 
 void ListBox::selectRow(int row)
@@ -111,7 +115,11 @@ void ListBox::updateItemSize()
 
 FindInList::Outcome ListBox::find(const QString &typedKey)
 {
-    const FindInList::Result result = m_finder.find(lines(), selectedRow(), typedKey);
+    const LineStore &store = m_model->lines();
+    // The key is folded once for the whole list, and the lines are searched as stored.
+    const FoldedKey key(LowerAZ(typedKey));
+    const FindInList::Result result
+        = m_finder.find(count(), selectedRow(), typedKey, [&](int row) { return store.lineMatches(row, key); });
     if (result.outcome == FindInList::Outcome::EmptyList) {
         Messages::notice(FindInList::emptyListMessage(), window());
         return result.outcome;

@@ -4,6 +4,7 @@
 // lines scroll sideways, with the screen's Trova built in.
 
 #include "base/FindInList.h"
+#include "storage/LineStore.h"
 
 #include <QListView>
 
@@ -22,10 +23,12 @@ public:
     // Replaces every line in one step; a sorted list sorts them once here. Each line may carry a
     // hidden tag (tags[i] goes with lines[i]) that moves with it through the sort: the screen keeps
     // there what leads back to the record. No tags, or a count that differs, means no tags.
-    void setLines(QStringList lines, QList<int> tags = {});
+    void setLines(const QStringList &lines, const QList<int> &tags = {});
+    // Lines built from stored records, each tagged with its record's position.
+    void setLines(LineStore lines);
     void clear();
-    // The lines in displayed order.
-    const QStringList &lines() const;
+    // The lines in displayed order, made as texts.
+    QStringList lines() const;
     int count() const;
 
     // -1 when no line is selected.

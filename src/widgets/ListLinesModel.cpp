@@ -4,12 +4,11 @@ ListLinesModel::ListLinesModel(QObject *parent)
     : QAbstractListModel(parent)
 { }
 
-void ListLinesModel::setLines(QStringList lines, QList<int> tags)
+void ListLinesModel::setLines(LineStore lines, bool tagged)
 {
-    Q_ASSERT(tags.isEmpty() || tags.size() == lines.size());
     beginResetModel();
     m_lines = std::move(lines);
-    m_tags = tags.size() == m_lines.size() ? std::move(tags) : QList<int>();
+    m_tagged = tagged;
     endResetModel();
 }
 
@@ -34,9 +33,9 @@ QVariant ListLinesModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
-        return m_lines.at(index.row());
+        return m_lines.line(index.row());
     case Qt::UserRole:
-        return index.row() < m_tags.size() ? QVariant(m_tags.at(index.row())) : QVariant();
+        return m_tagged ? QVariant(m_lines.tag(index.row())) : QVariant();
     case Qt::SizeHintRole:
         return m_itemSize.isValid() ? QVariant(m_itemSize) : QVariant();
     default:

@@ -67,7 +67,7 @@ void SearchDialog::btnCercaClick()
 {
     const SearchCriteria criteria(m_criteria->typed());
     m_criteria->setFilledCount(criteria.filledCount());
-    ListedLines found;
+    LineStore found;
     try {
         found = search(criteria);
     } catch (const StorageError &) {
@@ -77,7 +77,7 @@ void SearchDialog::btnCercaClick()
         return;
     }
     ListBox *list = m_results->lstRecords();
-    list->setLines(std::move(found.lines), std::move(found.positions));
+    list->setLines(std::move(found));
     m_lblTrovate->setText(FoundCountText(list->count()));
 
     m_results->show();

@@ -7,6 +7,7 @@
 // how the list prints.
 
 #include "base/ListText.h"
+#include "storage/LineStore.h"
 #include "widgets/Dialog.h"
 #include "widgets/SearchCriteriaPanel.h"
 
@@ -31,7 +32,7 @@ protected:
 
     // The lines of the cards the criteria find, each with its card's position. Throws StorageError
     // when the file cannot be read.
-    virtual ListedLines search(const SearchCriteria &criteria) = 0;
+    virtual LineStore search(const SearchCriteria &criteria) = 0;
     // The operator chose this line, built from the card at `listedPosition`: find the card and keep
     // it for the opener. Throws StorageError when the file cannot be read; the screen closes anyway.
     virtual void takeLine(const QString &line, int listedPosition) = 0;

@@ -25,7 +25,8 @@ namespace {
 using F = VisitField;
 
 // Stored bytes where the byte and the text rules could disagree, with plain letters between them.
-const QByteArray BytePool = QByteArray("aAzZrRoOsS  \t\x01/0123456789?", 27) + "\x8A\x9A\x9F\xFF\x80\x81\x8D\xE0\xC0\xF2\xD2\x20\x1F";
+const QByteArray BytePool
+    = QByteArray("aAzZrRoOsS  \t\x01/0123456789?", 27) + "\x8A\x9A\x9F\xFF\x80\x81\x8D\xE0\xC0\xF2\xD2\x20\x1F";
 
 const QStringList DatePool { u"15/06/2024"_s, u"5/6/2024"_s, u" 15/06/2024"_s, u"15 / 06 / 2024"_s, u"31/02/2024"_s,
     u"00/06/2024"_s, u"15/13/2024"_s, u"15/06/0000"_s, u"15/06/24"_s, u"15/06"_s, u"15/06/2024/"_s, u"1a/06/2024"_s,
@@ -119,7 +120,8 @@ private Q_SLOTS:
 
             const QString today = random.bounded(2) ? card.DataEnt : DatePool.at(random.bounded(DatePool.size()));
             for (PresenceKind kind : { PresenceKind::NonUsciti, PresenceKind::EntratiOggi, PresenceKind::UscitiOggi }) {
-                QVERIFY2(IsPresenceListed(kind, view, today) == IsPresenceListed(kind, card, today), qPrintable(context));
+                QVERIFY2(
+                    IsPresenceListed(kind, view, today) == IsPresenceListed(kind, card, today), qPrintable(context));
                 QVERIFY2(PresenceLine(kind, view) == PresenceLine(kind, card), qPrintable(context));
             }
             QVERIFY2(VisitSearchLine(view) == VisitSearchLine(card), qPrintable(context));
@@ -146,9 +148,9 @@ private Q_SLOTS:
             for (int i = 0; i < count; ++i) {
                 // Long shared beginnings, so that the end of a line decides; now and then a text
                 // with a character no byte stands for, or a copy of an earlier line.
-                QString line = i > 0 && random.bounded(5) == 0 ? lines.at(random.bounded(i))
-                                                               : u"Della Valle Montefeltro Sforza Mario  Cel. 333"_s.left(
-                                                                     random.bounded(48))
+                QString line = i > 0 && random.bounded(5) == 0
+                    ? lines.at(random.bounded(i))
+                    : u"Della Valle Montefeltro Sforza Mario  Cel. 333"_s.left(random.bounded(48))
                         + DecodeWindows1252(randomBytes(random, random.bounded(8)));
                 if (random.bounded(30) == 0)
                     line += KeyPool.at(random.bounded(KeyPool.size()));
