@@ -3,7 +3,9 @@
 
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
+#include "storage/LineStore.h"
 #include "storage/RecordFile.h"
+#include "storage/StoredText.h"
 
 #include <optional>
 
@@ -45,10 +47,17 @@ std::optional<StoredRecord<Record>> FindListedRecord(
 
     using F = typename Record::Field;
     std::optional<StoredRecord<Record>> found;
-    const QString wanted = TrimText(chosenLine);
+    // Every line is built from stored text: one with a character no byte stands for is no record's.
+    const std::optional<QByteArray> wanted = StoredText::exactBytes(TrimText(chosenLine));
+    if (!wanted)
+        return found;
+    LineBytes name;
     RecordFile<Record>::scan(path, [&](const RecordView<Record> &record, int position) {
-        // Most records are ruled out by their name column alone, before the rest of their line is built.
-        if (!wanted.startsWith(TrimText(NameColumn(record.field(F::Cognome), record.field(F::Nome), nameWidth))))
+        // Most records are ruled out by the stored bytes of their name column alone, before the rest
+        // of their line is built.
+        name.clear();
+        name.name(record.bytes(F::Cognome), record.bytes(F::Nome), int(nameWidth));
+        if (!wanted->startsWith(StoredText::trimmed(name.view())))
             return true;
         if (SameListLine(lineOf(record), chosenLine))
             found = StoredRecord<Record> { record.toRecord(), position };

@@ -158,6 +158,10 @@ private Q_SLOTS:
             const std::optional<PresenceCard> card = FindVisitSearchCard(year, all.lines.at(i), all.positions.at(i));
             QVERIFY(card);
             QCOMPARE(card->position, all.positions.at(i));
+            // With a stale position the whole file is read: the last card giving the line.
+            const std::optional<PresenceCard> again = FindVisitSearchCard(year, all.lines.at(i), 0);
+            QVERIFY(again);
+            QCOMPARE(again->position, all.positions.at(all.lines.lastIndexOf(all.lines.at(i))));
         }
     }
 };
