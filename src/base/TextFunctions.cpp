@@ -52,7 +52,9 @@ namespace {
 class DateScanner
 {
 public:
-    explicit DateScanner(const QString &text) : m_text(text) { }
+    explicit DateScanner(const QString &text)
+        : m_text(text)
+    { }
 
     void skipBlanks()
     {
@@ -129,6 +131,11 @@ std::optional<QDate> ParseDate(const QString &text)
     } else if (yearDigits > 4) {
         return std::nullopt;
     }
+    return CalendarDate(year, month, day);
+}
+
+std::optional<QDate> CalendarDate(int year, int month, int day)
+{
     if (year < 1 || month < 1 || month > 12 || day < 1)
         return std::nullopt;
     const QDate date(year, month, day);

@@ -29,6 +29,8 @@ bool IsValidDate(const QString &text);
 // The date a text stands for, under the program's dd/mm/yyyy rule; years of one or two
 // digits fall in the hundred years starting 50 years before the clock's current year.
 std::optional<QDate> ParseDate(const QString &text);
+// The date of a day, month and year as read, when the calendar has it (a year from 1 on).
+std::optional<QDate> CalendarDate(int year, int month, int day);
 // The date as the program writes it, dd/mm/yyyy: what ParseDate reads back.
 QString DateText(const QDate &date);
 // The stamp of every printed page: "Stampa eseguita in data dd/mm/yyyy".

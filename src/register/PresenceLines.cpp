@@ -80,36 +80,34 @@ private:
     QString m_line;
 };
 
+// A label and a column after it.
+template<typename Out, typename Value> void labelled(Out &out, const char *label, const Value &value, int width)
+{
+    out.text(label);
+    out.column(value, width);
+}
+
 // One layout for both: `out` a TextLine or a LineBytes, `valueOf(field)` the trimmed field as out takes it.
 template<typename Out, typename ValueOf> void line(PresenceKind kind, const ValueOf &valueOf, Out &out)
 {
     out.name(valueOf(F::Cognome), valueOf(F::Nome), 30);
-    out.text("  Cel. ");
-    out.column(valueOf(F::TelCel), 12);
+    labelled(out, "  Cel. ", valueOf(F::TelCel), 12);
     switch (kind) {
     case PresenceKind::NonUsciti:
-        out.text("  Entrata: ");
-        out.column(valueOf(F::DataEnt), 10);
-        out.text("  Ora: ");
-        out.column(valueOf(F::OraEnt), 5);
+        labelled(out, "  Entrata: ", valueOf(F::DataEnt), 10);
+        labelled(out, "  Ora: ", valueOf(F::OraEnt), 5);
         out.text("  Motivo: ");
         break;
     case PresenceKind::EntratiOggi:
-        out.text("  Ora entrata: ");
-        out.column(valueOf(F::OraEnt), 5);
-        out.text("  Uscita: ");
-        out.column(valueOf(F::DataUsc), 10);
-        out.text("  Ora: ");
-        out.column(valueOf(F::OraUsc), 5);
+        labelled(out, "  Ora entrata: ", valueOf(F::OraEnt), 5);
+        labelled(out, "  Uscita: ", valueOf(F::DataUsc), 10);
+        labelled(out, "  Ora: ", valueOf(F::OraUsc), 5);
         out.text("  ");
         break;
     case PresenceKind::UscitiOggi:
-        out.text("  Ora uscita: ");
-        out.column(valueOf(F::OraUsc), 5);
-        out.text("  Entrata: ");
-        out.column(valueOf(F::DataEnt), 10);
-        out.text("  Ora: ");
-        out.column(valueOf(F::OraEnt), 5);
+        labelled(out, "  Ora uscita: ", valueOf(F::OraUsc), 5);
+        labelled(out, "  Entrata: ", valueOf(F::DataEnt), 10);
+        labelled(out, "  Ora: ", valueOf(F::OraEnt), 5);
         out.text("  ");
         break;
     }
@@ -119,16 +117,11 @@ template<typename Out, typename ValueOf> void line(PresenceKind kind, const Valu
 template<typename Out, typename ValueOf> void searchLine(const ValueOf &valueOf, Out &out)
 {
     out.name(valueOf(F::Cognome), valueOf(F::Nome), 28);
-    out.text("  Cel. ");
-    out.column(valueOf(F::TelCel), 12);
-    out.text("  Entrata: ");
-    out.column(valueOf(F::DataEnt), 10);
-    out.text("  Ora: ");
-    out.column(valueOf(F::OraEnt), 5);
-    out.text("  Uscita: ");
-    out.column(valueOf(F::DataUsc), 10);
-    out.text("  Ora: ");
-    out.column(valueOf(F::OraUsc), 5);
+    labelled(out, "  Cel. ", valueOf(F::TelCel), 12);
+    labelled(out, "  Entrata: ", valueOf(F::DataEnt), 10);
+    labelled(out, "  Ora: ", valueOf(F::OraEnt), 5);
+    labelled(out, "  Uscita: ", valueOf(F::DataUsc), 10);
+    labelled(out, "  Ora: ", valueOf(F::OraUsc), 5);
     out.text("  ");
     out.text(valueOf(F::Motivo));
 }

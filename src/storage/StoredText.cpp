@@ -115,15 +115,7 @@ std::optional<QDate> date(QByteArrayView bytes)
     // The form the program writes, dd/mm/yyyy, read here; any other goes to the date rule itself.
     if (bytes.size() == 10 && bytes[2] == '/' && bytes[5] == '/' && digit(0) && digit(1) && digit(3) && digit(4)
         && digit(6) && digit(7) && digit(8) && digit(9)) {
-        const int day = number(0, 2);
-        const int month = number(3, 2);
-        const int year = number(6, 4);
-        if (year < 1 || month < 1 || month > 12 || day < 1)
-            return std::nullopt;
-        const QDate d(year, month, day);
-        if (!d.isValid())
-            return std::nullopt;
-        return d;
+        return CalendarDate(number(6, 4), number(3, 2), number(0, 2));
     }
     return ParseDate(TrimText(decode(bytes)));
 }
