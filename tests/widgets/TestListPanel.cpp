@@ -96,6 +96,42 @@ private Q_SLOTS:
         QCOMPARE(messages.count(), 0);
     }
 
+    // Lines as the screens give them, some with characters no stored byte stands for: each keeps its
+    // tag through the sort, shows and searches as given; lines given without tags carry none.
+    void linesKeepTheirTagsAndTheirText()
+    {
+        MessageRecorder messages;
+        ListPanel panel(u"ELENCO"_s, nullptr);
+        ListBox *box = panel.lstRecords();
+        box->setLines({ u"\u0141ukasz Nowak"_s, u"rossi Nicol\u00F2"_s, u"ROSSI ANNA"_s, u"Zo\u00EB \u20AC"_s,
+                          u"\u0141ukasz Nowak"_s },
+            { 10, 20, 30, 40, 50 });
+        const QStringList shown { u"ROSSI ANNA"_s, u"rossi Nicol\u00F2"_s, u"Zo\u00EB \u20AC"_s, u"\u0141ukasz Nowak"_s,
+            u"\u0141ukasz Nowak"_s };
+        QCOMPARE(box->lines(), shown);
+        const QList<int> tags { 30, 20, 40, 10, 50 };
+        for (int row = 0; row < box->count(); ++row) {
+            box->selectRow(row);
+            QCOMPARE(box->selectedText(), shown.at(row));
+            QCOMPARE(box->selectedTag(), tags.at(row));
+            QCOMPARE(box->model()->data(box->model()->index(row, 0)).toString(), shown.at(row));
+        }
+
+        panel.txtTrova()->setText(u"\u0141UKASZ"_s);
+        panel.btnTrova()->click();
+        QCOMPARE(box->selectedRow(), 3);
+        panel.btnTrova()->click();
+        QCOMPARE(box->selectedRow(), 4);
+        panel.txtTrova()->setText(u"NICOL\u00F2"_s);
+        panel.btnTrova()->click();
+        QCOMPARE(box->selectedRow(), 1);
+
+        box->setLines({ u"UNA RIGA"_s });
+        box->selectRow(0);
+        QCOMPARE(box->selectedTag(), -1);
+        QCOMPARE(messages.count(), 0);
+    }
+
     void resetSearchStartsAfreshFromTheTop()
     {
         ListPanel panel(u"ELENCO"_s, nullptr);
