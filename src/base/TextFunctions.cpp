@@ -149,6 +149,19 @@ bool IsValidDate(const QString &text)
     return ParseDate(text).has_value();
 }
 
+bool IsValidTime(const QString &text)
+{
+    const QString t = TrimText(text);
+    const qsizetype separator = t.size() - 3;
+    if (separator < 1 || separator > 2 || (t.at(separator) != u':' && t.at(separator) != u'.'))
+        return false;
+    const QString hour = t.left(separator);
+    const QString minutes = t.mid(separator + 1);
+    if (!IsAllDigits(hour) || !IsAllDigits(minutes))
+        return false;
+    return hour.toInt() <= 23 && minutes.toInt() <= 59;
+}
+
 QString DateText(const QDate &date)
 {
     return date.toString(u"dd/MM/yyyy"_s);

@@ -12,6 +12,12 @@ QString wrongDate(const QString &which, const QString &date)
         + u"Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa."_s;
 }
 
+QString wrongTime(const QString &which, const QString &time)
+{
+    return u"Attenzione: l'ora d'"_s + which + u" "_s + time + u" non esiste."_s + u"\n\r\n\r"_s
+        + u"Per poter salvare la scheda è necessario indicare un'ora valida nel formato hh:mm."_s;
+}
+
 VisitSaveFailure failure(int check, VisitSaveFailure::Box box, const QString &message, VisitField focus)
 {
     return VisitSaveFailure { check, box, message, focus };
@@ -24,6 +30,7 @@ std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
     using Box = VisitSaveFailure::Box;
     const QString dataEnt = TrimText(card.DataEnt);
     const QString dataUsc = TrimText(card.DataUsc);
+    const QString oraEnt = TrimText(card.OraEnt);
     const QString oraUsc = TrimText(card.OraUsc);
 
     if (dataEnt.isEmpty())
@@ -31,30 +38,34 @@ std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
             u"Attenzione: per salvare la scheda è necessario indicare la data d'ingresso."_s, VisitField::DataEnt);
     if (!IsValidDate(dataEnt))
         return failure(2, Box::Notice, wrongDate(u"ingresso"_s, dataEnt), VisitField::DataEnt);
-    if (TrimText(card.OraEnt).isEmpty())
+    if (oraEnt.isEmpty())
         return failure(3, Box::Warning, u"Attenzione: per salvare la scheda è necessario indicare l'ora d'ingresso."_s,
             VisitField::OraEnt);
+    if (!IsValidTime(oraEnt))
+        return failure(4, Box::Notice, wrongTime(u"ingresso"_s, oraEnt), VisitField::OraEnt);
     if (TrimText(card.Cognome).isEmpty())
-        return failure(4, Box::Warning,
+        return failure(5, Box::Warning,
             u"Attenzione: per salvare la scheda è necessario indicare il cognome del Visitatore."_s,
             VisitField::Cognome);
     if (TrimText(card.Nome).isEmpty())
-        return failure(5, Box::Warning,
+        return failure(6, Box::Warning,
             u"Attenzione: per salvare la scheda è necessario indicare il nome del Visitatore."_s, VisitField::Nome);
     if (!dataUsc.isEmpty() && !IsValidDate(dataUsc))
-        return failure(6, Box::Notice, wrongDate(u"uscita"_s, dataUsc), VisitField::DataUsc);
+        return failure(7, Box::Notice, wrongDate(u"uscita"_s, dataUsc), VisitField::DataUsc);
     if (dataUsc.isEmpty() && !oraUsc.isEmpty())
-        return failure(7, Box::Notice,
+        return failure(8, Box::Notice,
             u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"
             u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
             u"di testo."_s,
             VisitField::DataUsc);
     if (!dataUsc.isEmpty() && oraUsc.isEmpty())
-        return failure(8, Box::Notice,
+        return failure(9, Box::Notice,
             u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"
             u"Per poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi "
             u"di testo."_s,
             VisitField::DataUsc);
+    if (!oraUsc.isEmpty() && !IsValidTime(oraUsc))
+        return failure(10, Box::Notice, wrongTime(u"uscita"_s, oraUsc), VisitField::OraUsc);
     return std::nullopt;
 }
 

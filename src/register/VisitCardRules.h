@@ -15,7 +15,7 @@ struct VisitSaveFailure
 {
     enum class Box { Warning, Notice };
 
-    int check = 0; // 1 to 8, in the order the checks run
+    int check = 0; // 1 to 10, in the order the checks run
     Box box = Box::Warning;
     QString message;
     VisitField focus = VisitField::DataEnt;

@@ -105,6 +105,37 @@ private Q_SLOTS:
         QCOMPARE(RoundToDecimals(x, n), expected);
     }
 
+    void validTime_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("hh:mm") << u"09:05"_s << true;
+        QTest::newRow("one-digit hour") << u"9:05"_s << true;
+        QTest::newRow("full stop") << u"18.30"_s << true;
+        QTest::newRow("midnight") << u"0:00"_s << true;
+        QTest::newRow("last minute") << u"23:59"_s << true;
+        QTest::newRow("blanks around") << u" \t07:45 "_s << true;
+        QTest::newRow("hour 24") << u"24:00"_s << false;
+        QTest::newRow("minute 60") << u"12:60"_s << false;
+        QTest::newRow("both out of range") << u"25:61"_s << false;
+        QTest::newRow("letters") << u"ab:cd"_s << false;
+        QTest::newRow("one-digit minutes") << u"12:5"_s << false;
+        QTest::newRow("three-digit hour") << u"012:30"_s << false;
+        QTest::newRow("no separator") << u"1230"_s << false;
+        QTest::newRow("other separator") << u"12,30"_s << false;
+        QTest::newRow("blank inside") << u"12: 30"_s << false;
+        QTest::newRow("sign") << u"+1:30"_s << false;
+        QTest::newRow("nothing before the colon") << u":30"_s << false;
+        QTest::newRow("seconds") << u"12:30:00"_s << false;
+        QTest::newRow("other digits") << u"١٢:٣٠"_s << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void validTime()
+    {
+        QFETCH(QString, text);
+        QTEST(IsValidTime(text), "valid");
+    }
+
     void textFunctions()
     {
         QVERIFY(IsAllDigits(QString()));

@@ -46,6 +46,8 @@ TSchedaVisita sampleCard(int n)
         card.field(i) = u"c%1f%2"_s.arg(n).arg(i);
     card.DataEnt = u"0%1/03/2026"_s.arg(n);
     card.Cognome = u"Rossi%1"_s.arg(n);
+    card.OraEnt = u"09:0%1"_s.arg(n % 10);
+    card.OraUsc = u"18:0%1"_s.arg(n % 10);
     return card;
 }
 
@@ -297,6 +299,16 @@ private Q_SLOTS:
             << u"Attenzione: la data d'ingresso 30/02/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
                u"indicare una data valida nel formato gg/mm/aaaa."_s
             << u"txtDataEnt"_s;
+        QTest::newRow("entry time that does not exist")
+            << u"txtOraEnt"_s << u"25:61"_s << MessageKind::Notice
+            << u"Attenzione: l'ora d'ingresso 25:61 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare un'ora valida nel formato hh:mm."_s
+            << u"txtOraEnt"_s;
+        QTest::newRow("exit time that does not exist")
+            << u"txtOraUsc"_s << u"ab:cd"_s << MessageKind::Notice
+            << u"Attenzione: l'ora d'uscita ab:cd non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare un'ora valida nel formato hh:mm."_s
+            << u"txtOraUsc"_s;
         QTest::newRow("first name empty") << u"txtNome"_s << QString() << MessageKind::Warning
                                           << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
                                              u"Visitatore."_s

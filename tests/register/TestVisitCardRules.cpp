@@ -58,33 +58,52 @@ private Q_SLOTS:
             << u"Attenzione: per salvare la scheda è necessario indicare l'ora "
                u"d'ingresso."_s
             << F::OraEnt;
-        QTest::newRow("surname empty") << u"07/03/2026"_s << u"09:05"_s << u" "_s << u""_s << u""_s << u""_s << 4
+        QTest::newRow("surname empty") << u"07/03/2026"_s << u"09:05"_s << u" "_s << u""_s << u""_s << u""_s << 5
                                        << B::Warning
                                        << u"Attenzione: per salvare la scheda è necessario indicare il cognome del "
                                           u"Visitatore."_s
                                        << F::Cognome;
         QTest::newRow("first name empty")
-            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"\t"_s << u""_s << u""_s << 5 << B::Warning
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"\t"_s << u""_s << u""_s << 6 << B::Warning
             << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
                u"Visitatore."_s
             << F::Nome;
         QTest::newRow("exit date that does not exist")
-            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u" 31/04/2026"_s << u"10:00"_s << 6
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u" 31/04/2026"_s << u"10:00"_s << 7
             << B::Notice
             << u"Attenzione: la data d'uscita 31/04/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
                u"indicare una data valida nel formato gg/mm/aaaa."_s
             << F::DataUsc;
         QTest::newRow("exit time without exit date")
-            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"  "_s << u"10:00"_s << 7 << B::Notice
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"  "_s << u"10:00"_s << 8 << B::Notice
             << u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"_s + both << F::DataUsc;
         QTest::newRow("exit date without exit time")
-            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"07/03/2026"_s << u" "_s << 8 << B::Notice
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"07/03/2026"_s << u" "_s << 9 << B::Notice
             << u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\r"_s + both << F::DataUsc;
 
         QTest::newRow("new card") << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 0
                                   << B::Warning << QString() << F::DataEnt;
-        QTest::newRow("short date, any time text, exit before entry")
-            << u" 1/ 2"_s << u"xx"_s << u"Rossi"_s << u"Mario"_s << u"01/01/2025"_s << u"99:99"_s << 0 << B::Warning
+        const QString hhmm = u"Per poter salvare la scheda è necessario indicare un'ora valida nel formato hh:mm."_s;
+        QTest::newRow("entry time out of range, before the visitor's names")
+            << u"07/03/2026"_s << u" 25:61 "_s << u""_s << u""_s << u""_s << u""_s << 4 << B::Notice
+            << u"Attenzione: l'ora d'ingresso 25:61 non esiste.\n\r\n\r"_s + hhmm << F::OraEnt;
+        QTest::newRow("entry time of letters")
+            << u"07/03/2026"_s << u"ab:cd"_s << u"Rossi"_s << u"Mario"_s << u""_s << u""_s << 4 << B::Notice
+            << u"Attenzione: l'ora d'ingresso ab:cd non esiste.\n\r\n\r"_s + hhmm << F::OraEnt;
+        QTest::newRow("exit time that does not exist, checked last")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"07/03/2026"_s << u"24:00 "_s << 10
+            << B::Notice << u"Attenzione: l'ora d'uscita 24:00 non esiste.\n\r\n\r"_s + hhmm << F::OraUsc;
+        QTest::newRow("wrong exit time without exit date: the missing date first")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u"xx"_s << 8 << B::Notice
+            << u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"_s + both << F::DataUsc;
+        QTest::newRow("wrong exit date and exit time: the date first")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"31/04/2026"_s << u"9"_s << 7
+            << B::Notice
+            << u"Attenzione: la data d'uscita 31/04/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
+               u"indicare una data valida nel formato gg/mm/aaaa."_s
+            << F::DataUsc;
+        QTest::newRow("short date and times, exit before entry")
+            << u" 1/ 2"_s << u"9.05"_s << u"Rossi"_s << u"Mario"_s << u"01/01/2025"_s << u" 0:00"_s << 0 << B::Warning
             << QString() << F::DataEnt;
         QTest::newRow("leap day") << u"29/02/2024"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"29/02/2024"_s
                                   << u"18:00"_s << 0 << B::Warning << QString() << F::DataEnt;
