@@ -235,6 +235,40 @@ private Q_SLOTS:
         QCOMPARE(state.last(), position);
     }
 
+    // Enter on the selected line hands its card over as a double-click does, in each of the lists;
+    // without a selected line it does nothing.
+    void enterLoadsTheCardOfTheLine_data()
+    {
+        QTest::addColumn<PresenceKind>("kind");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("position");
+        QTest::newRow("not out") << PresenceKind::NonUsciti << 0 << u"quarto"_s << u"4"_s;
+        QTest::newRow("entered today") << PresenceKind::EntratiOggi << 2 << u"quinto"_s << u"5"_s;
+        QTest::newRow("exited today") << PresenceKind::UscitiOggi << 0 << u"secondo"_s << u"2"_s;
+    }
+    void enterLoadsTheCardOfTheLine()
+    {
+        QFETCH(PresenceKind, kind);
+        QFETCH(int, row);
+        QFETCH(QString, note);
+        QFETCH(QString, position);
+
+        throughTheEditor(kind, [&](PresenceList *dlg) {
+            ListBox *box = list(dlg);
+            box->setFocus();
+            box->selectionModel()->clear();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(dlg->isVisible());
+            box->selectRow(row);
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(!dlg->isVisible());
+        });
+        const QStringList state = VisitEditorState();
+        QCOMPARE(state.at(EditorBoxes.indexOf(u"txtNote"_s)), note);
+        QCOMPARE(state.last(), position);
+    }
+
     void doubleClickAfterTheFileChanged_data()
     {
         QTest::addColumn<QList<int>>("overwritten"); // positions given to another visitor after the listing
