@@ -106,7 +106,7 @@ void CheckDialog::setValue(const QString &text)
 {
     // A value handed in whole is judged whole: cut to the box's length it could pass as valid.
     m_box->setMaxLength(std::max(m_box->maxLength(), int(text.size())));
-    m_box->setText(text);
+    ShowBoxText(m_box, text);
     if (m_upperCaseAsTyped)
         ApplyUpperCaseAsTyped(m_box);
 }

@@ -13,6 +13,7 @@
 #include "register/VisitCardRules.h"
 #include "registry/TrovaClienti.h"
 #include "registry/VisitImport.h"
+#include "storage/StorableText.h"
 #include "storage/VisitFile.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
@@ -23,6 +24,7 @@
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 #include "widgets/RecordBarActions.h"
+#include "widgets/StorableBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -264,6 +266,7 @@ void TfrmRegistro::buildSections()
             edit->setMaxLength(TSchedaVisita::layout().capacity(int(row.field)));
             edit->setStyleSheet(EditBoxStyle());
             m_boxes[std::size_t(row.field)] = edit;
+            m_captions[std::size_t(row.field)] = CaptionOfLabel(text(row.label));
             AttachFocusFrame(edit);
 
             if (row.image) {
@@ -294,7 +297,7 @@ void TfrmRegistro::resizeEvent(QResizeEvent *event)
 void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
 {
     for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
-        m_boxes[std::size_t(i)]->setText(TrimText(card.field(i)));
+        ShowBoxText(m_boxes[std::size_t(i)], TrimText(card.field(i)));
     m_lblPosizione->setText(QString::number(position));
 }
 
@@ -332,8 +335,8 @@ void TfrmRegistro::newCard()
 {
     for (QLineEdit *edit : m_boxes)
         edit->clear();
-    box(VisitField::DataEnt)->setText(today());
-    box(VisitField::OraEnt)->setText(currentTime());
+    ShowBoxText(box(VisitField::DataEnt), today());
+    ShowBoxText(box(VisitField::OraEnt), currentTime());
     m_lblPosizione->clear();
     box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
 }
@@ -371,9 +374,14 @@ void TfrmRegistro::btnSalvaClick()
         box(failure->focus)->setFocus(Qt::OtherFocusReason);
         return;
     }
+    QList<CaptionedBox> captioned;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        captioned.append({ m_boxes[i], m_boxes[i], m_captions[i] });
+    if (!CheckStorableBoxes(this, captioned))
+        return;
     card = WithFullDates(card);
-    box(VisitField::DataEnt)->setText(card.DataEnt);
-    box(VisitField::DataUsc)->setText(card.DataUsc);
+    ShowBoxText(box(VisitField::DataEnt), card.DataEnt);
+    ShowBoxText(box(VisitField::DataUsc), card.DataUsc);
 
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
@@ -478,22 +486,22 @@ void TfrmRegistro::btnEsciClick()
 
 void TfrmRegistro::impDataEntClick()
 {
-    box(VisitField::DataEnt)->setText(today());
+    ShowBoxText(box(VisitField::DataEnt), today());
 }
 
 void TfrmRegistro::impOraEntClick()
 {
-    box(VisitField::OraEnt)->setText(currentTime());
+    ShowBoxText(box(VisitField::OraEnt), currentTime());
 }
 
 void TfrmRegistro::impDataUscClick()
 {
-    box(VisitField::DataUsc)->setText(today());
+    ShowBoxText(box(VisitField::DataUsc), today());
 }
 
 void TfrmRegistro::impOraUscitaClick()
 {
-    box(VisitField::OraUsc)->setText(currentTime());
+    ShowBoxText(box(VisitField::OraUsc), currentTime());
 }
 
 void TfrmRegistro::impCodFiscClick()
@@ -523,6 +531,6 @@ void TfrmRegistro::importFromRegistry(const QString &mode)
     dlg.exec();
     if (const std::optional<ClientCard> &chosen = dlg.chosenCard()) {
         for (const VisitImportValue &value : VisitImportFor(mode, chosen->card))
-            box(value.field)->setText(value.text);
+            ShowBoxText(box(value.field), value.text);
     }
 }

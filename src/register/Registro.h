@@ -83,6 +83,8 @@ private:
     void showStep(const std::function<RecordStep(int count)> &step);
 
     std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
+    // Each box's label without its colon, as messages name the box.
+    std::array<QString, TSchedaVisita::FieldCount> m_captions {};
     QLabel *m_lblFile = nullptr;
     QLabel *m_lblPosizione = nullptr;
     HintLine *m_panInfo = nullptr;

@@ -1,11 +1,14 @@
 #include "registry/AllegaCartella.h"
 
 #include "base/TextFunctions.h"
+#include "storage/StorableText.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 #include "widgets/Screen.h"
+#include "widgets/StorableBoxes.h"
 #include "widgets/TMisc.h"
 
 #include <QFileInfo>
@@ -100,8 +103,9 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     row.eraser = new ClickableImage(slotName(u"imgCancella"_s, index), u":/img/gomma.svg"_s, QRect(x, 26, 28, 28), card);
     row.eraser->setToolTip(u"Cancella il nome del file"_s);
 
-    MakeLabel(card, QString(), u"Descrizione "_s + ordinal + u" file allegato:"_s, QRect(12, 60, Inner - 24, 16),
-        labelLook);
+    const QString descriptionLabel = u"Descrizione "_s + ordinal + u" file allegato:"_s;
+    MakeLabel(card, QString(), descriptionLabel, QRect(12, 60, Inner - 24, 16), labelLook);
+    row.descriptionCaption = CaptionOfLabel(descriptionLabel);
     row.description = makeBox(card, slotName(u"txtDesc"_s, index), QRect(12, 78, Inner - 24, BoxHeight), false);
 
     QPushButton *open = row.open;
@@ -121,8 +125,8 @@ void TfrmAllegaCartella::setMode(const QString &word)
 void TfrmAllegaCartella::setSlots(const AttachmentSlots &slots)
 {
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        m_rows[i].file->setText(slots[i].file);
-        m_rows[i].description->setText(slots[i].description);
+        ShowBoxText(m_rows[i].file, slots[i].file);
+        ShowBoxText(m_rows[i].description, slots[i].description);
     }
 }
 
@@ -140,7 +144,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int index)
         return;
     }
     const QString before = fileBox->text();
-    fileBox->setText(name);
+    ShowBoxText(fileBox, name);
     if (IsFiledAlready(chosen, name))
         return;
     if (QFileInfo::exists(AttachmentsFolder() + name) && !Messages::confirm(ClientFolderTexts::replaceExisting(), this))
@@ -150,7 +154,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int index)
     QGuiApplication::restoreOverrideCursor();
     if (!filed) {
         // The slot goes back to what it named before, so nobody believes the document is filed.
-        fileBox->setText(before);
+        ShowBoxText(fileBox, before);
         Messages::warning(ClientFolderTexts::copyFailed(name), this);
     }
 }
@@ -170,6 +174,14 @@ void TfrmAllegaCartella::imgCancellaClick(int index)
 void TfrmAllegaCartella::btnApplicaClick()
 {
     if (TrimmedText(m_lblMemory) != u"anagrafica"_s)
+        return;
+    // The editor keeps the descriptions in hidden labels and stores them as they are, so what the
+    // archive cannot hold is settled here, where the operator typed it. File names need no such
+    // check: a name the archive cannot hold is never filed.
+    QList<CaptionedBox> descriptions;
+    for (const SlotRow &row : m_rows)
+        descriptions.append({ row.description, row.description, row.descriptionCaption });
+    if (!CheckStorableBoxes(this, descriptions))
         return;
     AttachmentSlots slots;
     for (std::size_t i = 0; i < slots.size(); ++i)

@@ -33,6 +33,7 @@ private:
     {
         QLineEdit *file = nullptr;
         QLineEdit *description = nullptr;
+        QString descriptionCaption; // its label without the colon, as messages name it
         QPushButton *browse = nullptr;
         QPushButton *open = nullptr;
         ClickableImage *eraser = nullptr;

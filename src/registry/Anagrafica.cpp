@@ -16,6 +16,7 @@
 #include "registry/RepScheda.h"
 #include "registry/TrovaClienti.h"
 #include "storage/ClientFile.h"
+#include "storage/StorableText.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
@@ -25,6 +26,7 @@
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 #include "widgets/RecordBarActions.h"
+#include "widgets/StorableBoxes.h"
 #include "widgets/TMisc.h"
 
 #include <QComboBox>
@@ -279,6 +281,7 @@ void TfrmAnagrafica::buildCard()
                     { labelFont, Palette::Navy, Qt::AlignLeft | Qt::AlignBottom });
 
                 const std::size_t i = std::size_t(spec.field);
+                m_captions[i] = CaptionOfLabel(text(spec.label));
                 const QRect geometry(x, y + BoxTop, width, BoxHeight);
                 if (isProvince(spec.field)) {
                     auto *combo = new QComboBox(shape);
@@ -398,7 +401,7 @@ void TfrmAnagrafica::loadCard(const TSchedaAnagrafica &card, int position)
         // A longer instalment amount from the file is shown whole, so a save does not cut it.
         if (field == F::Rata)
             box(field)->setMaxLength(std::max<int>(AmountLength, int(value.size())));
-        box(field)->setText(value);
+        ShowBoxText(box(field), value);
     }
     m_lblPosizione->setText(QString::number(position));
 }
@@ -430,11 +433,11 @@ void TfrmAnagrafica::clearCard()
         edit->clear();
     box(F::Rata)->setMaxLength(AmountLength);
     const QString today = DateText(Clock::today());
-    box(F::Decorrenza)->setText(today);
-    box(F::Scadenza)->setText(today);
-    box(F::Preavviso)->setText(u"0"_s);
-    box(F::Totale)->setText(u"0,00"_s);
-    box(F::Rata)->setText(u"0,00"_s);
+    ShowBoxText(box(F::Decorrenza), today);
+    ShowBoxText(box(F::Scadenza), today);
+    ShowBoxText(box(F::Preavviso), u"0"_s);
+    ShowBoxText(box(F::Totale), u"0,00"_s);
+    ShowBoxText(box(F::Rata), u"0,00"_s);
     for (QLabel *label : m_slots)
         label->clear();
     for (QComboBox *combo : m_provinces) {
@@ -479,6 +482,11 @@ void TfrmAnagrafica::cmdSalvaClick()
             control(*failure->focus)->setFocus(Qt::OtherFocusReason);
         return;
     }
+    QList<CaptionedBox> captioned;
+    for (std::size_t i = 0; i < BoxCount; ++i)
+        captioned.append({ m_boxes[i], m_controls[i], m_captions[i] });
+    if (!CheckStorableBoxes(this, captioned))
+        return;
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
         return;

@@ -78,6 +78,8 @@ private:
     static constexpr std::size_t BoxCount = std::size_t(ClientField::File01);
     std::array<QLineEdit *, BoxCount> m_boxes {};
     std::array<QWidget *, BoxCount> m_controls {};
+    // Each box's label without its colon, as messages name the box.
+    std::array<QString, BoxCount> m_captions {};
     std::array<QLabel *, TSchedaAnagrafica::FieldCount - BoxCount> m_slots {};
     std::array<QComboBox *, 2> m_provinces {};
     QLabel *m_lblPosizione = nullptr;

@@ -8,7 +8,10 @@ using namespace Qt::StringLiterals;
 
 HintLine::HintLine(QWidget *parent, const QRect &geometry, const QString &initialText)
     : QLabel(initialText, parent)
+    , m_initialText(initialText)
+    , m_window(parent->window())
 {
+    m_window->installEventFilter(this);
     setObjectName(u"panInfo"_s);
     setGeometry(geometry);
     setAutoFillBackground(true);
@@ -41,6 +44,10 @@ bool HintLine::overBackground(QObject *background, QEvent *event) const
 
 bool HintLine::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_window && event->type() == QEvent::Show) {
+        setText(m_initialText);
+        return false;
+    }
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         const auto hint = m_hints.constFind(watched);
         if (hint != m_hints.constEnd())

@@ -1,6 +1,7 @@
 #pragma once
 // The status line at the bottom of a screen: each button and clickable image writes its own hint
-// while the mouse moves over it, the background empties it.
+// while the mouse moves over it, the background empties it. Each time its window is shown the line
+// starts again from its first text, never from the hint last left there.
 
 #include <QLabel>
 
@@ -21,6 +22,8 @@ protected:
 private:
     bool overBackground(QObject *background, QEvent *event) const;
 
+    QString m_initialText;
+    QWidget *m_window = nullptr;
     QHash<QObject *, QString> m_hints;
     QList<QObject *> m_backgrounds;
 };

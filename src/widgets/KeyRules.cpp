@@ -170,3 +170,9 @@ void InstallTrimmedAsTyped(QLineEdit *box)
 {
     new AsTyped(box, &TrimText, false);
 }
+
+void ShowBoxText(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}

@@ -28,3 +28,6 @@ void ApplyUpperCaseAsTyped(QLineEdit *box);
 // Boxes that only lose their blanks at both ends (an e-mail address): after every edit of the
 // operator the box is trimmed, the caret keeping its place.
 void InstallTrimmedAsTyped(QLineEdit *box);
+// Text the program puts into a box (a loaded card, an import, today's date) is shown from its first
+// character, so a long value does not open scrolled to its end.
+void ShowBoxText(QLineEdit *box, const QString &text);

@@ -186,12 +186,20 @@ private Q_SLOTS:
         QCOMPARE(edit(u"txtDataEnt"_s)->text(), u"07/03/2026"_s);
         QCOMPARE(edit(u"txtOraEnt"_s)->text(), u"09:05"_s);
 
-        reg()->loadCard(sampleCard(4), 4);
+        // Values the program puts in are shown from their first character.
+        TSchedaVisita card = sampleCard(4);
+        card.Note = u"Consegna documenti al reparto spedizioni, secondo piano, chiedere del responsabile"_s;
+        reg()->loadCard(card, 4);
         QCOMPARE(position(), u"4"_s);
+        for (const QString &name : BoxNames)
+            QVERIFY2(edit(name)->cursorPosition() == 0, qPrintable(name));
         Clock::setFixed(QDateTime(QDate(2027, 1, 5), QTime(0, 7, 59)));
         if (how == u"btnNuovo"_s) {
             click(how);
         } else {
+            // A screen entered again starts its hint line afresh, whatever the mouse left there.
+            CheckHoverHint(reg(), u"btnSalva"_s, u"Salva la scheda corrente in archivio."_s,
+                u"Pronto per archiviare una nuova scheda..."_s, reg()->panel(), QPoint(2, 2));
             if (how == u"close"_s)
                 reg()->close();
             else
@@ -199,9 +207,11 @@ private Q_SLOTS:
             QTRY_VERIFY(Windows().avvio->isVisible());
             QVERIFY(!reg()->isVisible());
             reg()->showScreen();
+            QCOMPARE(reg()->findChild<QLabel *>(u"panInfo"_s)->text(), u"Pronto per archiviare una nuova scheda..."_s);
         }
 
         QCOMPARE(edit(u"txtDataEnt"_s)->text(), u"05/01/2027"_s);
+        QCOMPARE(edit(u"txtDataEnt"_s)->cursorPosition(), 0);
         QCOMPARE(edit(u"txtOraEnt"_s)->text(), u"00:07"_s);
         for (const QString &name : BoxNames.mid(2))
             QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));

@@ -1,0 +1,20 @@
+#pragma once
+// The last check of an editor's save: no box may hold characters the record files cannot store.
+
+#include <QList>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+struct CaptionedBox
+{
+    QLineEdit *box = nullptr;
+    QWidget *focus = nullptr; // the control that takes the focus for the box (itself, or its drop-down)
+    QString caption;
+};
+
+// True when every box can be stored as it is. Otherwise nothing may be saved yet: the operator is
+// asked whether to write those characters in Latin letters; on Yes every such box is transcribed and
+// the first of them takes the focus, on No the first box named does.
+bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes);
