@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 Dialog::Dialog(
     const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent, Placement placement)
@@ -76,6 +77,27 @@ void Dialog::closeEvent(QCloseEvent *event)
         QDialog::closeEvent(event);
     else
         event->ignore();
+}
+
+void Dialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // A window manager that offers minimising anyway (a keyboard shortcut, a task bar) would hide a
+    // modal dialog and with it the whole program: it comes straight back.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        QTimer::singleShot(0, this, [this] {
+            if (!(windowState() & Qt::WindowMinimized))
+                return;
+            Qt::WindowStates state = windowState() & ~Qt::WindowMinimized;
+            if (m_placement == Placement::Maximized)
+                state |= Qt::WindowMaximized;
+            setWindowState(state);
+            if (isVisible()) {
+                raise();
+                activateWindow();
+            }
+        });
+    }
 }
 
 void Dialog::keyPressEvent(QKeyEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
-// A small modal window: single border, no title-bar buttons, fixed client size, closed only by
-// its own buttons. Created anew for each use by the window that opens it. A maximised dialog fills
+// A small modal window: single border, no title-bar buttons, fixed client size, never minimised,
+// closed only by its own buttons. Created anew for each use by the window that opens it. A maximised dialog fills
 // the desktop instead and may also be closed by its title-bar button.
 
 #include "widgets/Gradient.h"
@@ -26,6 +26,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     Placement m_placement;
