@@ -1,5 +1,6 @@
 // The shared text rules on any text: dates, trimming, casing, the cutting functions, fixed
-// columns, decimal rounding, the position label and the visit card's save checks.
+// columns, decimal rounding, the position label, the visit card's save checks and the Latin
+// transcription of what the archive cannot store.
 
 #include "FuzzSupport.h"
 
@@ -7,6 +8,7 @@
 #include "base/TextFunctions.h"
 #include "register/VisitCardRules.h"
 #include "registry/ClientCardRules.h"
+#include "storage/StorableText.h"
 
 #include <cmath>
 
@@ -52,6 +54,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString amount = NormaliseAmount(text);
     FUZZ_CHECK(!amount.isEmpty() && NormaliseAmount(amount) == amount);
 
+    // What the archive cannot store is written in Latin letters it can store; text it can store stays.
+    const QString storable = StorableTranscription(text);
+    FUZZ_CHECK(UnstorableCharacters(storable).isEmpty() && TrimText(storable) == storable);
+    if (UnstorableCharacters(text).isEmpty() && !trimmed.contains(u"  "_s))
+        FUZZ_CHECK(storable == trimmed);
+
     // The position label holds a position, nothing, or a text the editor refuses.
     if (const std::optional<int> position = PositionFromLabel(text))
         FUZZ_CHECK(*position >= 0);
@@ -62,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!failure->message.isEmpty());
     } else {
         FUZZ_CHECK(IsValidDate(card.DataEnt));
+        FUZZ_CHECK(IsValidTime(card.OraEnt) && (card.OraUsc.isEmpty() || IsValidTime(card.OraUsc)));
         const TSchedaVisita full = WithFullDates(card);
         FUZZ_CHECK(ParseDate(full.DataEnt) == ParseDate(card.DataEnt));
         FUZZ_CHECK(full.DataEnt.size() == 10);
