@@ -1,5 +1,7 @@
 #include "app/AppWindows.h"
 
+#include "app/EmergencyKey.h"
+
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
 #include "app/Guida.h"
@@ -30,10 +32,12 @@
 #include "summaries/Statistiche.h"
 #include "widgets/Help.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace {
 AppWindows windows;
+EmergencyKey *emergencyKey = nullptr;
 }
 
 AppWindows &CreateAppWindows()
@@ -77,6 +81,8 @@ AppWindows &CreateAppWindows()
     Screen::registerAs(ScreenId::Statistiche, w.statistiche);
     Screen::registerAs(ScreenId::MenuRiepilogo, w.menuRiepilogo);
     SetHelpOpener(&TfrmGuida::open);
+    emergencyKey = new EmergencyKey;
+    QCoreApplication::instance()->installEventFilter(emergencyKey);
     return w;
 }
 
@@ -118,6 +124,8 @@ void DestroyAppWindows()
         windows.password,
     };
     SetHelpOpener({});
+    delete emergencyKey; // removes itself from the application
+    emergencyKey = nullptr;
     for (QWidget *window : all)
         delete window;
     windows = AppWindows();

@@ -5,6 +5,7 @@
 #include "app/Maker.h"
 #include "app/Splash.h"
 #include "register/MenuRegistro.h"
+#include "register/StampaEmergenza.h"
 #include "registry/Anagrafica.h"
 #include "summaries/MenuRiepilogo.h"
 #include "widgets/ClickableImage.h"
@@ -50,6 +51,9 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     ClickableImage *esci = addImage(u"imgEsci"_s, u":/img/icona_esci.svg"_s, QRect(927, 624, 56, 56));
     esci->setToolTip(u"Esci"_s);
     connect(esci, &ClickableImage::clicked, this, &TfrmAvvio::imgEsciClick);
+    ClickableImage *emergenza = addImage(u"imgEmergenza"_s, u":/img/icona_emergenza.svg"_s, QRect(859, 12, 56, 56));
+    emergenza->setToolTip(u"Stampa immediata dell'elenco delle persone presenti in sede."_s);
+    connect(emergenza, &ClickableImage::clicked, this, [this] { PrintEmergencyList(this); });
     ClickableImage *sito = addImage(u"imgSito"_s, u":/img/banner_sito.svg"_s, QRect(217, 626, 560, 46));
     connect(sito, &ClickableImage::clicked, this, &TfrmAvvio::imgSitoClick);
 }

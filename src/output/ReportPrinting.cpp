@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include <exception>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -15,11 +16,14 @@ QString PrintErrorMessage()
     return u"Attenzione: si è verificato un errore durante la stampa.\r\n\r\nControllare la stampante e riprovare."_s;
 }
 
-PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies)
+namespace {
+
+PrintOutcome printOn(QWidget *parent, const ReportLayout &layout,
+    const std::function<std::unique_ptr<QPrinter>()> &choosePrinter)
 {
     bool printed = false;
     try {
-        std::unique_ptr<QPrinter> printer = PrintService::choosePrinter(parent, layout.orientation(), copies);
+        std::unique_ptr<QPrinter> printer = choosePrinter();
         if (!printer)
             return PrintOutcome::Cancelled;
         printer->setDocName(layout.name());
@@ -33,4 +37,17 @@ PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies
         return PrintOutcome::Printed;
     Messages::error(PrintErrorMessage(), parent);
     return PrintOutcome::Failed;
+}
+
+} // namespace
+
+PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies)
+{
+    return printOn(parent, layout,
+        [&] { return PrintService::choosePrinter(parent, layout.orientation(), copies); });
+}
+
+PrintOutcome PrintReportAtOnce(QWidget *parent, const ReportLayout &layout)
+{
+    return printOn(parent, layout, [&] { return PrintService::defaultPrinter(parent, layout.orientation()); });
 }

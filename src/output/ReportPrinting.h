@@ -12,4 +12,8 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 // nothing. A failure shows PrintErrorMessage() as an error box and gives Failed.
 PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies = 1);
 
+// The same on the system's default printer without the dialog (the dialog only when there is no
+// default printer).
+PrintOutcome PrintReportAtOnce(QWidget *parent, const ReportLayout &layout);
+
 QString PrintErrorMessage();

@@ -2,6 +2,7 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 PrintService::Chooser &currentChooser()
@@ -24,6 +25,20 @@ std::unique_ptr<QPrinter> PrintService::choosePrinter(QWidget *parent, QPageLayo
     QPrintDialog dialog(printer.get(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
+    return printer;
+}
+
+std::unique_ptr<QPrinter> PrintService::defaultPrinter(QWidget *parent, QPageLayout::Orientation orientation)
+{
+    if (currentChooser())
+        return currentChooser()(parent, orientation, 1);
+
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return choosePrinter(parent, orientation);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageOrientation(orientation);
     return printer;
 }
 
