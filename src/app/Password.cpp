@@ -3,8 +3,10 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
+#include "base/Clock.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
+#include "storage/ArchiveBackup.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
@@ -119,12 +121,23 @@ void TfrmPassword::cmdOKClick()
     if (stored == PasswordText(m_txtPassword->text())) {
         // The login screen never comes back after this; keep no typed password in it.
         clearPassword();
+        backUpArchives();
         switchTo(Windows().avvio);
         return;
     }
     Messages::notice(u"Attenzione: password errata."_s, this);
     m_txtPassword->clear();
     m_txtPassword->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPassword::backUpArchives()
+{
+    // The day's copy, before anyone works on the archives; a failure must not keep the desk out.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const BackupOutcome outcome = BackUpArchives(Clock::today());
+    QGuiApplication::restoreOverrideCursor();
+    if (outcome == BackupOutcome::Failed)
+        Messages::warning(u"Attenzione: non è stato possibile eseguire la copia di sicurezza degli archivi."_s, this);
 }
 
 void TfrmPassword::cmdEsciClick()

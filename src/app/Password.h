@@ -29,6 +29,8 @@ private:
     void txtPasswordChange();
     void txtPasswordKeyDown();
     void cmdOKClick();
+    // The daily copy of the archives, made at login.
+    void backUpArchives();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
 

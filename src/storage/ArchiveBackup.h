@@ -1,0 +1,28 @@
+#pragma once
+// The daily copy of the archives: at the first login of a day every archive of the program folder
+// (each <yyyy>.vis, Visitatori.pro, unins000.dll) is copied into Backup/<yyyy-mm-dd>/ under the
+// program folder, and only the 14 most recent day folders are kept.
+//
+// The day is built in a hidden working folder and renamed into place only once every copy was
+// written, synced to the disk and read back equal to its archive: a day folder that exists is a
+// whole copy, and a day whose copy failed is tried again at the next login.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+enum class BackupOutcome {
+    Done, // today's folder was made
+    AlreadyDone, // today's folder was there already; nothing copied
+    Failed, // nothing of today left behind
+};
+
+// The folder of the day copies, with its trailing separator: <program folder>Backup/.
+QString BackupFolder();
+
+// The archives of the program folder a day copy holds, by file name, sorted.
+QStringList ArchiveFileNames();
+
+// Makes today's copy when it is not there yet, then keeps the `keep` most recent day folders
+// (names of the yyyy-mm-dd form) and deletes the older ones; nothing else in the folder is touched.
+BackupOutcome BackUpArchives(const QDate &today, int keep = 14);

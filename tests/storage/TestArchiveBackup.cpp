@@ -1,0 +1,203 @@
+#include "AppFixture.h"
+#include "MessageRecorder.h"
+#include "TestHelpers.h"
+#include "WriteFaults.h"
+
+#include "app/Password.h"
+#include "base/Crypt.h"
+#include "storage/ArchiveBackup.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate today(2026, 12, 10);
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    file.write(bytes);
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// Every file under a folder, relative to it, sorted.
+QStringList filesUnder(const QString &folder)
+{
+    QStringList out;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        out << QDir(folder).relativeFilePath(it.next());
+    out.sort();
+    return out;
+}
+
+// The archives of a desk, each with its own bytes, and files that are no archives.
+QMap<QString, QByteArray> writeArchives(const QString &folder)
+{
+    const QMap<QString, QByteArray> archives {
+        { u"2025.vis"_s, QByteArray(792 * 3, 'a') },
+        { u"2026.vis"_s, QByteArray(792 * 5 + 17, 'b') }, // a torn last record is copied as it is
+        { u"Visitatori.pro"_s, QByteArray(4043 * 2, 'c') },
+        { u"unins000.dll"_s, "[Accesso]\r\nValore=00\r\n" },
+    };
+    for (auto it = archives.begin(); it != archives.end(); ++it)
+        writeFile(folder + it.key(), it.value());
+    writeFile(folder + u"Registro_Visite.xls"_s, "export");
+    writeFile(folder + u"12026.vis"_s, "no year");
+    writeFile(folder + u"2026.vis.lock"_s, "lock");
+    return archives;
+}
+
+} // namespace
+
+class TestArchiveBackup : public QObject
+{
+    Q_OBJECT
+
+    std::optional<TempProgramFolder> m_folder;
+    QString day() const { return BackupFolder() + u"2026-12-10/"_s; }
+
+private Q_SLOTS:
+    void init() { m_folder.emplace(); }
+    void cleanup() { m_folder.reset(); }
+
+    void copiesEveryArchiveOnceADay()
+    {
+        const auto archives = writeArchives(m_folder->path());
+        QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
+        QCOMPARE(filesUnder(BackupFolder()),
+            (QStringList { u"2026-12-10/2025.vis"_s, u"2026-12-10/2026.vis"_s, u"2026-12-10/Visitatori.pro"_s,
+                u"2026-12-10/unins000.dll"_s }));
+        for (auto it = archives.begin(); it != archives.end(); ++it)
+            QCOMPARE(bytesOf(day() + it.key()), it.value());
+
+        // Later logins of the same day copy nothing.
+        writeFile(m_folder->file(u"2026.vis"_s), "changed");
+        QCOMPARE(BackUpArchives(today), BackupOutcome::AlreadyDone);
+        QCOMPARE(bytesOf(day() + u"2026.vis"_s), archives.value(u"2026.vis"_s));
+        QCOMPARE(BackUpArchives(today.addDays(1)), BackupOutcome::Done);
+        QCOMPARE(bytesOf(BackupFolder() + u"2026-12-11/2026.vis"_s), QByteArray("changed"));
+    }
+
+    void keepsFourteenDays()
+    {
+        writeArchives(m_folder->path());
+        QVERIFY(QDir().mkpath(BackupFolder()));
+        for (int i = 0; i < 20; ++i) {
+            const QString name = QDate(2026, 11, 1).addDays(i).toString(u"yyyy-MM-dd"_s);
+            QVERIFY(QDir().mkpath(BackupFolder() + name));
+            writeFile(BackupFolder() + name + u"/2026.vis"_s, "old");
+        }
+        // Not day folders: left alone, however old they look.
+        QVERIFY(QDir().mkpath(BackupFolder() + u"2020-1-1"_s));
+        QVERIFY(QDir().mkpath(BackupFolder() + u"vecchi/2019-01-01"_s));
+        writeFile(BackupFolder() + u"2019-01-01"_s, "a file named as a day");
+        writeFile(BackupFolder() + u"2019-01-02.zip"_s, "zip");
+        writeFile(BackupFolder() + u"leggimi.txt"_s, "note");
+
+        QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
+        QStringList expected { u"2019-01-01"_s, u"2019-01-02.zip"_s, u"2020-1-1"_s, u"leggimi.txt"_s, u"vecchi"_s };
+        for (int i = 7; i < 20; ++i)
+            expected << QDate(2026, 11, 1).addDays(i).toString(u"yyyy-MM-dd"_s);
+        expected << u"2026-12-10"_s;
+        expected.sort();
+        QCOMPARE(QDir(BackupFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+            expected);
+        QVERIFY(QDir(BackupFolder() + u"vecchi/2019-01-01"_s).exists());
+    }
+
+    // A disk that fails at any step leaves no day folder, so the next login tries again, and no
+    // file under an archive's name anywhere in the copies.
+    void failingDisk_data()
+    {
+        QTest::addColumn<bool>("diskFills");
+        QTest::newRow("every step fails") << false;
+        QTest::newRow("disk full at every point") << true;
+    }
+    void failingDisk()
+    {
+        QFETCH(bool, diskFills);
+        if (!WriteFaults::available())
+            QSKIP("the C library cannot be interposed here");
+        const auto archives = writeArchives(m_folder->path());
+        BackupOutcome outcome = BackupOutcome::Done;
+        const auto prepare = [] { QDir(BackupFolder()).removeRecursively(); };
+        const auto attempt = [&] { outcome = BackUpArchives(today); };
+        const auto check = [&](const FaultRun &run) {
+            // A failed close of an archive only read loses nothing: the copy may go on, but then whole.
+            if (!run.struck || (run.operation == u"close"_s && outcome == BackupOutcome::Done)) {
+                QCOMPARE(outcome, BackupOutcome::Done);
+                for (auto it = archives.begin(); it != archives.end(); ++it)
+                    QCOMPARE(bytesOf(day() + it.key()), it.value());
+                QCOMPARE(filesUnder(BackupFolder()).size(), archives.size());
+                return;
+            }
+            QVERIFY2(outcome == BackupOutcome::Failed, qPrintable(run.operation));
+            QVERIFY2(filesUnder(BackupFolder()).isEmpty(), qPrintable(filesUnder(BackupFolder()).join(u' ')));
+            QVERIFY(!QDir(day()).exists());
+            for (auto it = archives.begin(); it != archives.end(); ++it)
+                QCOMPARE(bytesOf(m_folder->file(it.key())), it.value());
+        };
+        const int points = diskFills ? FillDiskAtEveryStep(m_folder->path(), 4096, prepare, attempt, check)
+                                     : StrikeEveryStep(m_folder->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(points > 0);
+        for (auto it = archives.begin(); it != archives.end(); ++it)
+            QCOMPARE(bytesOf(day() + it.key()), it.value());
+    }
+
+    // The login copies the archives before the start menu; a failed copy warns once and lets the
+    // operator in.
+    void atLogin_data()
+    {
+        QTest::addColumn<bool>("backupBlocked");
+        QTest::newRow("copied") << false;
+        QTest::newRow("copy fails") << true;
+    }
+    void atLogin()
+    {
+        QFETCH(bool, backupBlocked);
+        m_folder.reset();
+        MessageRecorder messages;
+        AppFixture app(QDateTime(today, QTime(8, 30)));
+        writeFile(app.file(u"unins000.dll"_s), "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n");
+        writeFile(app.file(u"2026.vis"_s), QByteArray(792, 'x'));
+        if (backupBlocked)
+            writeFile(app.file(u"Backup"_s), "a file where the folder goes");
+
+        Windows().password->showScreen();
+        QTest::keyClicks(Windows().password->findChild<QLineEdit *>(u"txtPassword"_s), u"portavel"_s);
+        QTest::mouseClick(Windows().password->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+
+        QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
+        if (backupBlocked) {
+            QCOMPARE(messages.count(), 1);
+            QCOMPARE(messages.lastKind(), MessageKind::Warning);
+            QCOMPARE(messages.lastText(),
+                u"Attenzione: non è stato possibile eseguire la copia di sicurezza degli archivi."_s);
+        } else {
+            QCOMPARE(messages.count(), 0);
+            QCOMPARE(filesUnder(app.file(u"Backup"_s)),
+                (QStringList { u"2026-12-10/2026.vis"_s, u"2026-12-10/unins000.dll"_s }));
+        }
+    }
+};
+
+QTEST_MAIN(TestArchiveBackup)
+#include "TestArchiveBackup.moc"
