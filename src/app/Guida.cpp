@@ -7,6 +7,8 @@
 #include "widgets/Look.h"
 #include "widgets/TMisc.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -66,7 +68,11 @@ void TfrmGuida::open(QWidget *owner, HelpTopic topic)
 void TfrmGuida::lnkWebClick()
 {
     // Without the guide the desktop would only answer with an error of its own.
-    const QString guide = ProgramFolder() + u"Guida.pdf"_s;
+    QString guide = ProgramFolder() + u"Guida.pdf"_s;
+    // An installed program finds its guide with its documentation.
+    if (!QFileInfo(guide).isFile())
+        guide = QDir::fromNativeSeparators(QCoreApplication::applicationDirPath())
+            + u"/../share/doc/portavel/Guida.pdf"_s;
     if (QFileInfo(guide).isFile())
         TMisc::Open(u"\""_s + guide + u"\""_s);
 }
