@@ -7,7 +7,6 @@
 #include "app/Password.h"
 #include "register/PeopleInside.h"
 #include "registry/Anagrafica.h"
-#include "storage/VisitFile.h"
 #include "widgets/Screen.h"
 
 #include <QDir>
@@ -29,15 +28,6 @@ TSchedaVisita visit(const QString &cognome, const QString &nome, const QString &
     return VisitCard({ { F::Cognome, cognome }, { F::Nome, nome }, { F::DataEnt, dataEnt }, { F::OraEnt, u"09:15"_s },
         { F::Motivo, u"Riunione "_s + cognome }, { F::Tessera, u"T-"_s + cognome }, { F::TelCel, u"333 "_s + cognome },
         { F::DataUsc, dataUsc } });
-}
-
-void writeYear(const QString &path, const QList<TSchedaVisita> &cards)
-{
-    VisitFile file;
-    file.OpenVisitFile(path);
-    for (const TSchedaVisita &card : cards)
-        file.AppendVisit(card);
-    file.CloseVisitFile();
 }
 
 QStringList names(const QList<TSchedaVisita> &people)
@@ -67,12 +57,12 @@ class TestStampaEmergenza : public QObject
     // Last year's file with its last week, and this year's with people in and out.
     void writeBothYears()
     {
-        writeYear(m_app->file(u"2025.vis"_s),
+        WriteVisits(m_app->file(u"2025.vis"_s),
             { visit(u"Prima"_s, u"Di Natale"_s, u"25/12/2025"_s), visit(u"Zanetti"_s, u"Ugo"_s, u"26/12/2025"_s),
                 visit(u"corti"_s, u"Ada"_s, u" 31/12/25 "_s), visit(u"Uscito"_s, u"Ieri"_s, u"28/12/2025"_s, u"29/12/2025"_s),
                 visit(u"Senzanno"_s, u"Rita"_s, u"27/12"_s), visit(u"Vecchio"_s, u"Anno"_s, u"27/12/2024"_s),
                 visit(u"Data"_s, u"Strana"_s, u"nessuna"_s) });
-        writeYear(m_app->file(u"2026.vis"_s),
+        WriteVisits(m_app->file(u"2026.vis"_s),
             { visit(u"Rossi"_s, u"Mario"_s, u"10/12/2026"_s), visit(u"Bianchi"_s, u"Anna"_s, u"01/02/2026"_s, u"01/02/2026"_s),
                 visit(u"ROSSI"_s, u"anna"_s, u"10/12/2026"_s), visit(u"Blank"_s, u"Uscita"_s, u"09/12/2026"_s, u"   "_s),
                 visit(u"Ansaldo"_s, u"Piero"_s, u"3/1/2026"_s) });
@@ -164,7 +154,7 @@ private Q_SLOTS:
         QList<TSchedaVisita> cards;
         for (int i = 0; i < 40; ++i)
             cards << visit(u"Persona%1"_s.arg(i, 2, 10, QChar(u'0')), u"Nome"_s, u"10/12/2026"_s);
-        writeYear(m_app->file(u"2026.vis"_s), cards);
+        WriteVisits(m_app->file(u"2026.vis"_s), cards);
         PdfPrinting pdf(pdfPath());
         QTest::keyClick(Windows().avvio, Qt::Key_F12);
         const QStringList pages = PdfPages(pdfPath());

@@ -4,7 +4,6 @@
 #include "base/SearchCriteria.h"
 #include "register/VisitSearch.h"
 #include "storage/StorageError.h"
-#include "storage/VisitFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,15 +49,6 @@ QStringList boxes(std::initializer_list<std::pair<int, QString>> filled)
     return typed;
 }
 
-void writeYear(const QString &path, const QList<TSchedaVisita> &cards)
-{
-    VisitFile file;
-    file.OpenVisitFile(path);
-    for (const TSchedaVisita &card : cards)
-        file.AppendVisit(card);
-    file.CloseVisitFile();
-}
-
 } // namespace
 
 class TestVisitSearch : public QObject
@@ -96,7 +86,7 @@ private Q_SLOTS:
 
         TempProgramFolder folder;
         const QString year = folder.file(u"2024.vis"_s);
-        writeYear(year, fixture());
+        WriteVisits(year, fixture());
         const ListedLines listed = SearchVisits(year, SearchCriteria(typed));
         QCOMPARE(listed.positions, found);
         const QList<TSchedaVisita> cards = fixture();

@@ -35,6 +35,15 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// The bytes of each of the named files of a folder.
+QMap<QString, QByteArray> contents(const QString &folder, const QList<QString> &names)
+{
+    QMap<QString, QByteArray> out;
+    for (const QString &name : names)
+        out.insert(name, bytesOf(folder + name));
+    return out;
+}
+
 // Every file under a folder, relative to it, sorted.
 QStringList filesUnder(const QString &folder)
 {
@@ -83,8 +92,7 @@ private Q_SLOTS:
         QCOMPARE(filesUnder(BackupFolder()),
             (QStringList { u"2026-12-10/2025.vis"_s, u"2026-12-10/2026.vis"_s, u"2026-12-10/Visitatori.pro"_s,
                 u"2026-12-10/unins000.dll"_s }));
-        for (auto it = archives.begin(); it != archives.end(); ++it)
-            QCOMPARE(bytesOf(day() + it.key()), it.value());
+        QCOMPARE(contents(day(), archives.keys()), archives);
 
         // Later logins of the same day copy nothing.
         writeFile(m_folder->file(u"2026.vis"_s), "changed");
@@ -142,24 +150,21 @@ private Q_SLOTS:
             // A failed close of an archive only read loses nothing: the copy may go on, but then whole.
             if (!run.struck || (run.operation == u"close"_s && outcome == BackupOutcome::Done)) {
                 QCOMPARE(outcome, BackupOutcome::Done);
-                for (auto it = archives.begin(); it != archives.end(); ++it)
-                    QCOMPARE(bytesOf(day() + it.key()), it.value());
+                QCOMPARE(contents(day(), archives.keys()), archives);
                 QCOMPARE(filesUnder(BackupFolder()).size(), archives.size());
                 return;
             }
             QVERIFY2(outcome == BackupOutcome::Failed, qPrintable(run.operation));
             QVERIFY2(filesUnder(BackupFolder()).isEmpty(), qPrintable(filesUnder(BackupFolder()).join(u' ')));
             QVERIFY(!QDir(day()).exists());
-            for (auto it = archives.begin(); it != archives.end(); ++it)
-                QCOMPARE(bytesOf(m_folder->file(it.key())), it.value());
+            QCOMPARE(contents(m_folder->path(), archives.keys()), archives);
         };
         const int points = diskFills ? FillDiskAtEveryStep(m_folder->path(), 4096, prepare, attempt, check)
                                      : StrikeEveryStep(m_folder->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
         QVERIFY(points > 0);
-        for (auto it = archives.begin(); it != archives.end(); ++it)
-            QCOMPARE(bytesOf(day() + it.key()), it.value());
+        QCOMPARE(contents(day(), archives.keys()), archives);
     }
 
     // The login copies the archives before the start menu; a failed copy warns once and lets the

@@ -2,6 +2,7 @@
 
 #include "app/AppWindows.h"
 #include "register/Registro.h"
+#include "storage/VisitFile.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,15 @@ QStringList VisitBoxNames()
     return { u"txtDataEnt"_s, u"txtOraEnt"_s, u"txtOperatoreEnt"_s, u"txtCognome"_s, u"txtNome"_s, u"txtCodFisc"_s,
         u"txtMotivo"_s, u"txtTessera"_s, u"txtTipoDoc"_s, u"txtNumDoc"_s, u"txtEnteRil"_s, u"txtTelCel"_s, u"txtNote"_s,
         u"txtDataUsc"_s, u"txtOraUsc"_s, u"txtOperatoreUsc"_s };
+}
+
+void WriteVisits(const QString &path, const QList<TSchedaVisita> &cards)
+{
+    VisitFile file;
+    file.OpenVisitFile(path);
+    for (const TSchedaVisita &card : cards)
+        file.AppendVisit(card);
+    file.CloseVisitFile();
 }
 
 TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields)

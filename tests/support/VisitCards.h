@@ -3,6 +3,7 @@
 
 #include "storage/TSchedaVisita.h"
 
+#include <QList>
 #include <QStringList>
 
 #include <initializer_list>
@@ -14,6 +15,9 @@ QStringList VisitBoxNames();
 // What the visit editor of the program's windows shows: its sixteen boxes in that order, then its
 // position label.
 QStringList VisitEditorState();
+
+// Appends the cards, in order, to the year file at `path` (created when missing).
+void WriteVisits(const QString &path, const QList<TSchedaVisita> &cards);
 
 // A visit card holding the given fields; every other field stays empty.
 TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields);
