@@ -11,6 +11,7 @@
 #include "storage/StorableText.h"
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -64,16 +65,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (const std::optional<int> position = PositionFromLabel(text))
         FUZZ_CHECK(*position >= 0);
 
-    // A card of any typed texts is either refused with one message or saved with valid dates.
+    // A card of any typed texts is either refused with one message or saved with valid dates and
+    // times, the exit not before the entry.
     const TSchedaVisita card = VisitCardFromTexts(boxes);
     if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
         FUZZ_CHECK(!failure->message.isEmpty());
     } else {
         FUZZ_CHECK(IsValidDate(card.DataEnt));
         FUZZ_CHECK(IsValidTime(card.OraEnt) && (card.OraUsc.isEmpty() || IsValidTime(card.OraUsc)));
-        const TSchedaVisita full = WithFullDates(card);
+        const TSchedaVisita full = VisitCardAsStored(card);
         FUZZ_CHECK(ParseDate(full.DataEnt) == ParseDate(card.DataEnt));
         FUZZ_CHECK(full.DataEnt.size() == 10);
+        FUZZ_CHECK(ParseTime(full.OraEnt) == ParseTime(card.OraEnt) && full.OraEnt.size() == 5);
+        if (!full.DataUsc.isEmpty())
+            FUZZ_CHECK(std::pair(ParseDate(full.DataUsc), ParseTime(full.OraUsc))
+                >= std::pair(ParseDate(full.DataEnt), ParseTime(full.OraEnt)));
     }
     return 0;
 }

@@ -23,6 +23,11 @@ QString changesSaved()
     return u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s;
 }
 
+QString unsavedChanges()
+{
+    return u"Le modifiche alla scheda corrente non sono state salvate. Continuare senza salvarle?"_s;
+}
+
 } // namespace ArchiveTexts
 
 std::optional<int> PositionFromLabel(const QString &label)

@@ -11,6 +11,7 @@ namespace ArchiveTexts {
 QString emptyArchive();
 QString inserted();
 QString changesSaved();
+QString unsavedChanges();
 } // namespace ArchiveTexts
 
 // The position in a position label: 0 for an empty label (a card not saved yet), nothing for a

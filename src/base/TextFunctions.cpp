@@ -151,15 +151,25 @@ bool IsValidDate(const QString &text)
 
 bool IsValidTime(const QString &text)
 {
+    return ParseTime(text).has_value();
+}
+
+std::optional<QTime> ParseTime(const QString &text)
+{
     const QString t = TrimText(text);
     const qsizetype separator = t.size() - 3;
     if (separator < 1 || separator > 2 || (t.at(separator) != u':' && t.at(separator) != u'.'))
-        return false;
+        return std::nullopt;
     const QString hour = t.left(separator);
     const QString minutes = t.mid(separator + 1);
-    if (!IsAllDigits(hour) || !IsAllDigits(minutes))
-        return false;
-    return hour.toInt() <= 23 && minutes.toInt() <= 59;
+    if (!IsAllDigits(hour) || !IsAllDigits(minutes) || hour.toInt() > 23 || minutes.toInt() > 59)
+        return std::nullopt;
+    return QTime(hour.toInt(), minutes.toInt());
+}
+
+QString TimeText(const QTime &time)
+{
+    return time.toString(u"hh:mm"_s);
 }
 
 QString DateText(const QDate &date)

@@ -29,6 +29,10 @@ bool IsValidDate(const QString &text);
 // A time of day as hh:mm after trimming: one or two digits for the hour (0 to 23), ":" or ".", two
 // digits for the minutes (00 to 59).
 bool IsValidTime(const QString &text);
+// The time of day a text stands for under that rule.
+std::optional<QTime> ParseTime(const QString &text);
+// The time as the program writes it, hh:mm: what ParseTime reads back.
+QString TimeText(const QTime &time);
 // The date a text stands for, under the program's dd/mm/yyyy rule; years of one or two
 // digits fall in the hundred years starting 50 years before the clock's current year.
 std::optional<QDate> ParseDate(const QString &text);

@@ -30,6 +30,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
@@ -57,7 +58,7 @@ QString captionFor(const QString &year)
 
 QString currentTime()
 {
-    return Clock::now().time().toString(u"hh:mm"_s);
+    return TimeText(Clock::now().time());
 }
 
 struct Row
@@ -70,6 +71,8 @@ struct Row
     const char16_t *icon = nullptr;
     const char16_t *hint = nullptr;
     void (TfrmRegistro::*slot)() = nullptr; // nullptr: the feature arrives later
+    // F2 in the box does what the image does.
+    bool byF2 = false;
 };
 
 struct Section
@@ -106,6 +109,8 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 
     m_lblFile = MakeHiddenLabel(panel(), u"lblFile"_s);
     m_panInfo->raise();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+        &TfrmRegistro::btnSalvaClick);
 }
 
 void TfrmRegistro::buildRecordBar()
@@ -213,8 +218,9 @@ void TfrmRegistro::buildSections()
     const QList<Section> sections = {
         { u"INGRESSO",
             {
-                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick },
-                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick },
+                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick,
+                    true },
+                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick, true },
                 { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint,
                     &R::impOperatoreEntClick },
             } },
@@ -235,10 +241,12 @@ void TfrmRegistro::buildSections()
             } },
         { u"USCITA",
             {
-                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick },
-                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick },
-                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg",
-                    ImportHint, &R::impOperatoreUscitaClick },
+                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick,
+                    true },
+                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick,
+                    true },
+                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint,
+                    &R::impOperatoreUscitaClick },
             } },
     };
 
@@ -276,6 +284,11 @@ void TfrmRegistro::buildSections()
                 if (row.slot)
                     connect(image, &ClickableImage::clicked, this, row.slot);
             }
+            if (row.byF2) {
+                auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), edit);
+                f2->setContext(Qt::WidgetShortcut);
+                connect(f2, &QShortcut::activated, this, row.slot);
+            }
             y += RowPitch;
         }
         top += height + 8;
@@ -299,6 +312,7 @@ void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
     for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
         ShowBoxText(m_boxes[std::size_t(i)], TrimText(card.field(i)));
     m_lblPosizione->setText(QString::number(position));
+    rememberCard();
 }
 
 TSchedaVisita TfrmRegistro::currentCard() const
@@ -325,6 +339,11 @@ void TfrmRegistro::onShow()
     newCard();
 }
 
+bool TfrmRegistro::mayClose()
+{
+    return mayLeaveCard();
+}
+
 void TfrmRegistro::onClose()
 {
     if (Screen *avvio = Screen::of(ScreenId::Avvio))
@@ -338,7 +357,18 @@ void TfrmRegistro::newCard()
     ShowBoxText(box(VisitField::DataEnt), today());
     ShowBoxText(box(VisitField::OraEnt), currentTime());
     m_lblPosizione->clear();
+    rememberCard();
     box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmRegistro::rememberCard()
+{
+    m_lastCard = VisitCardAsStored(currentCard());
+}
+
+bool TfrmRegistro::mayLeaveCard()
+{
+    return MayLeaveCard(this, VisitCardAsStored(currentCard()) != m_lastCard);
 }
 
 void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &action)
@@ -353,14 +383,20 @@ void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &act
 void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
 {
     withVisitFile([&](VisitFile &file) {
-        ShowRecordStep(this, m_lblPosizione, step(file.VisitCount()),
-            [&](int position) { loadCard(file.ReadVisitAt(position), position); }, [&] { file.CloseVisitFile(); });
+        ShowRecordStep(
+            this, m_lblPosizione, step(file.VisitCount()),
+            [&](int position) {
+                if (mayLeaveCard())
+                    loadCard(file.ReadVisitAt(position), position);
+            },
+            [&] { file.CloseVisitFile(); });
     });
 }
 
 void TfrmRegistro::btnNuovoClick()
 {
-    newCard();
+    if (mayLeaveCard())
+        newCard();
 }
 
 void TfrmRegistro::btnSalvaClick()
@@ -377,11 +413,11 @@ void TfrmRegistro::btnSalvaClick()
     QList<CaptionedBox> captioned;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         captioned.append({ m_boxes[i], m_boxes[i], m_captions[i] });
-    if (!CheckStorableBoxes(this, captioned))
+    if (!CheckStorableBoxes(this, captioned, m_panInfo))
         return;
-    card = WithFullDates(card);
-    ShowBoxText(box(VisitField::DataEnt), card.DataEnt);
-    ShowBoxText(box(VisitField::DataUsc), card.DataUsc);
+    card = VisitCardAsStored(card);
+    for (VisitField field : { VisitField::DataEnt, VisitField::OraEnt, VisitField::DataUsc, VisitField::OraUsc })
+        ShowBoxText(box(field), card.field(int(field)));
 
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
@@ -389,6 +425,7 @@ void TfrmRegistro::btnSalvaClick()
     withVisitFile([&](VisitFile &file) {
         if (*shown > 0) {
             file.WriteVisitAt(*shown, card);
+            rememberCard();
             file.CloseVisitFile();
             Messages::information(ArchiveTexts::changesSaved(), this);
         } else {
@@ -396,6 +433,7 @@ void TfrmRegistro::btnSalvaClick()
             // then fails, so a second Salva overwrites it instead of appending it again.
             const int position = file.AppendVisit(card);
             m_lblPosizione->setText(QString::number(position));
+            rememberCard();
             file.CloseVisitFile();
             Messages::information(ArchiveTexts::inserted(), this);
         }
@@ -428,7 +466,7 @@ void TfrmRegistro::showPresenceList(PresenceList &list)
 {
     list.setYearFile(yearFile());
     list.exec();
-    if (const auto &chosen = list.chosenCard())
+    if (const auto &chosen = list.chosenCard(); chosen && mayLeaveCard())
         loadCard(chosen->card, chosen->position);
 }
 
@@ -438,7 +476,7 @@ void TfrmRegistro::btnTrovaClick()
     dlg.setMode(u"registro"_s);
     dlg.setYearFile(yearFile());
     dlg.exec();
-    if (const auto &chosen = dlg.chosenCard())
+    if (const auto &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
         loadCard(chosen->card, chosen->position);
 }
 

@@ -38,6 +38,7 @@ public:
 
 protected:
     void onShow() override;
+    bool mayClose() override;
     void onClose() override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -73,6 +74,10 @@ private:
 
     QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }
     void newCard();
+    // The card on screen, as a save would store it, becomes the one to compare with.
+    void rememberCard();
+    // True when the card on screen may be replaced or left: unchanged, or the operator agrees.
+    bool mayLeaveCard();
     // Opens the client search with the mode word and copies what the chosen card brings for it.
     void importFromRegistry(const QString &mode);
     // Opens a presence list on the open year file and loads the card chosen in it, if any.
@@ -88,4 +93,6 @@ private:
     QLabel *m_lblFile = nullptr;
     QLabel *m_lblPosizione = nullptr;
     HintLine *m_panInfo = nullptr;
+    // The card as it was last loaded, saved or started, in its stored form.
+    TSchedaVisita m_lastCard;
 };

@@ -23,6 +23,20 @@ VisitSaveFailure failure(int check, VisitSaveFailure::Box box, const QString &me
     return VisitSaveFailure { check, box, message, focus };
 }
 
+// Times count only on the same day, and only when both can be read.
+bool exitBeforeEntry(const QString &dataEnt, const QString &oraEnt, const QString &dataUsc, const QString &oraUsc)
+{
+    const std::optional<QDate> entryDay = ParseDate(dataEnt);
+    const std::optional<QDate> exitDay = ParseDate(dataUsc);
+    if (!entryDay || !exitDay)
+        return false;
+    if (*exitDay != *entryDay)
+        return *exitDay < *entryDay;
+    const std::optional<QTime> entryTime = ParseTime(oraEnt);
+    const std::optional<QTime> exitTime = ParseTime(oraUsc);
+    return entryTime && exitTime && *exitTime < *entryTime;
+}
+
 } // namespace
 
 std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
@@ -66,6 +80,8 @@ std::optional<VisitSaveFailure> CheckVisitCardForSave(const TSchedaVisita &card)
             VisitField::DataUsc);
     if (!oraUsc.isEmpty() && !IsValidTime(oraUsc))
         return failure(10, Box::Notice, wrongTime(u"uscita"_s, oraUsc), VisitField::OraUsc);
+    if (exitBeforeEntry(dataEnt, oraEnt, dataUsc, oraUsc))
+        return failure(11, Box::Notice, u"Attenzione: l'uscita non può precedere l'ingresso."_s, VisitField::DataUsc);
     return std::nullopt;
 }
 
@@ -83,12 +99,16 @@ QString VisitBoxName(VisitField field)
     return u"txt"_s + TSchedaVisita::layout().name(int(field));
 }
 
-TSchedaVisita WithFullDates(const TSchedaVisita &card)
+TSchedaVisita VisitCardAsStored(const TSchedaVisita &card)
 {
-    TSchedaVisita full = card;
-    for (QString *date : { &full.DataEnt, &full.DataUsc }) {
+    TSchedaVisita stored = card;
+    for (QString *date : { &stored.DataEnt, &stored.DataUsc }) {
         if (const std::optional<QDate> parsed = ParseDate(*date))
             *date = DateText(*parsed);
     }
-    return full;
+    for (QString *time : { &stored.OraEnt, &stored.OraUsc }) {
+        if (const std::optional<QTime> parsed = ParseTime(*time))
+            *time = TimeText(*parsed);
+    }
+    return stored;
 }

@@ -36,6 +36,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
@@ -110,6 +111,8 @@ TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
     for (int i = 0; i < int(m_slots.size()); ++i)
         m_slots[std::size_t(i)] = MakeHiddenLabel(panel(), ClientBoxName(F(int(BoxCount) + i)));
     m_panInfo->raise();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+        &TfrmAnagrafica::cmdSalvaClick);
 }
 
 void TfrmAnagrafica::buildToolbar()
@@ -153,8 +156,8 @@ void TfrmAnagrafica::buildToolbar()
         for (const Tool &tool : group)
             width += (tool.name ? ImageSize : PositionWidth) + 6;
         width += 2;
-        GradientPanel *box = MakeCard(
-            panel(), u"shpStrumenti%1"_s.arg(++index), QRect(left, ToolTop, width, ToolHeight), toolLook);
+        GradientPanel *box
+            = MakeCard(panel(), u"shpStrumenti%1"_s.arg(++index), QRect(left, ToolTop, width, ToolHeight), toolLook);
         m_panInfo->addBackground(box);
         int x = 8;
         for (const Tool &tool : group) {
@@ -181,8 +184,8 @@ void TfrmAnagrafica::buildToolbar()
     }
 
     // The rest of the strip names the screen.
-    GradientPanel *title = MakeCard(
-        panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
+    GradientPanel *title
+        = MakeCard(panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
     m_panInfo->addBackground(title);
     MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(6, 13, 40, 30));
     MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s, QRect(50, 4, title->width() - 54, ToolHeight - 8),
@@ -193,8 +196,8 @@ void TfrmAnagrafica::buildCard()
 {
     const QList<RowSpec> leftRows = {
         { { { F::Cognome, u"Cognome:", 182 }, { F::Nome, u"Nome:", 160 },
-            { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg", u"Controlla il codice fiscale.",
-                &A::btnCodFiscClick } } },
+            { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg",
+                u"Controlla il codice fiscale.", &A::btnCodFiscClick } } },
         { { { F::Sesso, u"Sesso:", 34 }, { F::DataNasc, u"Data di nascita:", 120 },
             { F::ComuneNasc, u"Comune di nascita:", 188 }, { F::ProvNasc, u"Prov.", 64 },
             { F::Iva, u"Partita IVA:", 0, u"btnIva", u":/img/ana_iva.svg", u"Controlla il numero di partita IVA.",
@@ -404,6 +407,7 @@ void TfrmAnagrafica::loadCard(const TSchedaAnagrafica &card, int position)
         ShowBoxText(box(field), value);
     }
     m_lblPosizione->setText(QString::number(position));
+    m_lastCard = currentCard();
 }
 
 TSchedaAnagrafica TfrmAnagrafica::currentCard() const
@@ -419,6 +423,16 @@ TSchedaAnagrafica TfrmAnagrafica::currentCard() const
 void TfrmAnagrafica::onShow()
 {
     clearCard();
+}
+
+bool TfrmAnagrafica::mayClose()
+{
+    return mayLeaveCard();
+}
+
+bool TfrmAnagrafica::mayLeaveCard()
+{
+    return MayLeaveCard(this, currentCard() != m_lastCard);
 }
 
 void TfrmAnagrafica::onClose()
@@ -445,6 +459,7 @@ void TfrmAnagrafica::clearCard()
         combo->clearEditText();
     }
     m_lblPosizione->clear();
+    m_lastCard = currentCard();
     control(F::Cognome)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -460,14 +475,20 @@ void TfrmAnagrafica::withClientFile(const std::function<void(ClientFile &file)> 
 void TfrmAnagrafica::showStep(const std::function<RecordStep(int count)> &step)
 {
     withClientFile([&](ClientFile &file) {
-        ShowRecordStep(this, m_lblPosizione, step(file.ClientCount()),
-            [&](int position) { loadCard(file.ReadClientAt(position), position); }, [&] { file.CloseClientFile(); });
+        ShowRecordStep(
+            this, m_lblPosizione, step(file.ClientCount()),
+            [&](int position) {
+                if (mayLeaveCard())
+                    loadCard(file.ReadClientAt(position), position);
+            },
+            [&] { file.CloseClientFile(); });
     });
 }
 
 void TfrmAnagrafica::cmdNuovoClick()
 {
-    clearCard();
+    if (mayLeaveCard())
+        clearCard();
 }
 
 void TfrmAnagrafica::cmdSalvaClick()
@@ -485,7 +506,7 @@ void TfrmAnagrafica::cmdSalvaClick()
     QList<CaptionedBox> captioned;
     for (std::size_t i = 0; i < BoxCount; ++i)
         captioned.append({ m_boxes[i], m_controls[i], m_captions[i] });
-    if (!CheckStorableBoxes(this, captioned))
+    if (!CheckStorableBoxes(this, captioned, m_panInfo))
         return;
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
@@ -493,6 +514,7 @@ void TfrmAnagrafica::cmdSalvaClick()
     withClientFile([&](ClientFile &file) {
         if (*shown > 0 && *shown <= file.ClientCount()) {
             file.WriteClientAt(*shown, card);
+            m_lastCard = card;
             file.CloseClientFile();
             Messages::information(ArchiveTexts::changesSaved(), this);
         } else {
@@ -500,6 +522,7 @@ void TfrmAnagrafica::cmdSalvaClick()
             // the operator's work is kept. Its position counts from the moment it is on the disk.
             const int position = file.AppendClient(card);
             m_lblPosizione->setText(QString::number(position));
+            m_lastCard = card;
             file.CloseClientFile();
             Messages::information(ArchiveTexts::inserted(), this);
         }
@@ -511,7 +534,7 @@ void TfrmAnagrafica::cmdTrovaClick()
     TfrmTrovaClienti dlg(this);
     dlg.setMode(u"clienti"_s);
     dlg.exec();
-    if (const std::optional<ClientCard> &chosen = dlg.chosenCard())
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
         loadCard(chosen->card, chosen->position);
 }
 
@@ -584,7 +607,7 @@ void TfrmAnagrafica::cmdScadutiClick()
 {
     TfrmDaRinnovare dlg(this);
     dlg.exec();
-    if (const std::optional<ClientCard> &chosen = dlg.chosenCard())
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
         loadCard(chosen->card, chosen->position);
 }
 

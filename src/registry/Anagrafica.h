@@ -3,8 +3,8 @@
 // new card, save, browsing the file, the checks of its codes, printing, the card's folder and
 // attachments, and the registry's search, instalments-due list and export.
 
-#include "output/ReportLayout.h"
 #include "base/RecordBar.h"
+#include "output/ReportLayout.h"
 #include "storage/TSchedaAnagrafica.h"
 #include "widgets/Screen.h"
 
@@ -34,6 +34,7 @@ public:
 
 protected:
     void onShow() override;
+    bool mayClose() override;
     void onClose() override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +71,8 @@ private:
     QLabel *slotLabel(ClientField field) const;
 
     void clearCard();
+    // True when the card on screen may be replaced or left: unchanged, or the operator agrees.
+    bool mayLeaveCard();
     // Runs one action on the registry file; any access failure ends it with the one fixed message.
     void withClientFile(const std::function<void(ClientFile &file)> &action);
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
@@ -84,5 +87,7 @@ private:
     std::array<QComboBox *, 2> m_provinces {};
     QLabel *m_lblPosizione = nullptr;
     HintLine *m_panInfo = nullptr;
+    // The card as it was last loaded, saved or started; the attachment slots are part of it.
+    TSchedaAnagrafica m_lastCard;
     ReportLayout m_repScheda;
 };

@@ -152,6 +152,18 @@ QString NormaliseAmount(const QString &text)
     return shown;
 }
 
+bool IsBlankOrZeroAmount(const QString &text)
+{
+    const QString typed = TrimText(text);
+    if (typed.isEmpty())
+        return true;
+    if (!isDecimalText(typed))
+        return false;
+    QString c = typed;
+    c.replace(u',', u'.');
+    return c.toDouble() == 0;
+}
+
 bool StartAfterDue(const QString &start, const QString &due)
 {
     const std::optional<QDate> from = ParseDate(start);

@@ -43,5 +43,9 @@ int ClientBoxMaxLength(ClientField field);
 // "0,00" for a blank box or a text that is not a number.
 QString NormaliseAmount(const QString &text);
 
+// True when an amount, trimmed, is blank or a decimal number worth nothing ("0", "0,00"). A text
+// that is no number is not taken for nothing.
+bool IsBlankOrZeroAmount(const QString &text);
+
 // True when both texts are dates and the start falls after the due date; the same day is allowed.
 bool StartAfterDue(const QString &start, const QString &due);

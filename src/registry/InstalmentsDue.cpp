@@ -1,6 +1,7 @@
 #include "registry/InstalmentsDue.h"
 
 #include "base/TextFunctions.h"
+#include "registry/ClientCardRules.h"
 #include "storage/ListedRecord.h"
 #include "storage/StorageError.h"
 
@@ -58,7 +59,9 @@ ListedLines ReadInstalmentsDue(const QDate &today)
         ScanClients([&](const ClientRecordView &card, int position) {
             // One card with an unreadable date or notice must not hide the cards after it.
             const std::optional<QDate> from = InstalmentNoticeDay(card.field(F::Scadenza), card.field(F::Preavviso));
-            if (from && *from <= today) {
+            // A card saved with the editor's defaults has a due date but no plan: nothing to remind.
+            const bool plan = !IsBlankOrZeroAmount(card.field(F::Totale)) || !IsBlankOrZeroAmount(card.field(F::Rata));
+            if (from && *from <= today && plan) {
                 result.lines.append(line(card));
                 result.positions.append(position);
             }

@@ -20,8 +20,9 @@ QString InstalmentDueLine(const TSchedaAnagrafica &card);
 QString InstalmentDueLine(const ClientRecordView &card);
 
 // Reads the registry from the first card to the last (a missing file is created empty) and builds
-// the line of every card whose notice day is `today` or earlier. A card whose due date or days of
-// notice cannot be read is left out and the reading goes on. Never throws: a file that cannot be read
+// the line of every card with an instalment plan (a total or an instalment amount that is not
+// nothing) whose notice day is `today` or earlier. A card whose due date or days of notice cannot
+// be read is left out and the reading goes on. Never throws: a file that cannot be read
 // gives the lines read so far, with `complete` false.
 ListedLines ReadInstalmentsDue(const QDate &today);
 

@@ -22,6 +22,11 @@ std::optional<int> ShownPosition(QWidget *owner, const QLabel *label)
     return position;
 }
 
+bool MayLeaveCard(QWidget *owner, bool changed)
+{
+    return !changed || Messages::confirm(ArchiveTexts::unsavedChanges(), owner);
+}
+
 void ShowRecordStep(QWidget *owner, QLabel *label, const RecordStep &step, const std::function<void(int)> &load,
     const std::function<void()> &close)
 {

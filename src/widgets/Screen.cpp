@@ -102,6 +102,10 @@ void Screen::showEvent(QShowEvent *event)
 
 void Screen::closeEvent(QCloseEvent *event)
 {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     onClose();
 }

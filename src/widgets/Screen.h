@@ -21,8 +21,8 @@ public:
     enum class Kind { Maximized, Fixed };
 
     // className becomes the objectName, so tests find the window as they find a control.
-    Screen(const QString &className, const QString &caption, Kind kind, const QSize &panelSize,
-           QWidget *parent = nullptr);
+    Screen(
+        const QString &className, const QString &caption, Kind kind, const QSize &panelSize, QWidget *parent = nullptr);
 
     Kind kind() const { return m_kind; }
     QWidget *panel() const { return m_panel; }
@@ -45,6 +45,8 @@ protected:
 
     // Runs on every switch to this screen: where screens reset themselves.
     virtual void onShow() { }
+    // Whether the screen may close now: false keeps it open (a screen with work to lose asks first).
+    virtual bool mayClose() { return true; }
     // Decides what comes next when the screen is closed; the screen then hides.
     virtual void onClose() { }
 

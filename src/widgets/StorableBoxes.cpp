@@ -4,9 +4,12 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Messages.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
-bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes)
+using namespace Qt::StringLiterals;
+
+bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes, QLabel *hintLine)
 {
     QList<CaptionedText> texts;
     texts.reserve(boxes.size());
@@ -29,5 +32,7 @@ bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes)
             first = b.focus;
     }
     first->setFocus(Qt::OtherFocusReason);
+    if (hintLine)
+        hintLine->setText(u"Trascrizione inserita: controllare la scheda e premere Salva."_s);
     return false;
 }

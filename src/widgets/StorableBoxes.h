@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
@@ -15,6 +16,7 @@ struct CaptionedBox
 };
 
 // True when every box can be stored as it is. Otherwise nothing may be saved yet: the operator is
-// asked whether to write those characters in Latin letters; on Yes every such box is transcribed and
-// the first of them takes the focus, on No the first box named does.
-bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes);
+// asked whether to write those characters in Latin letters; on Yes every such box is transcribed,
+// the first of them takes the focus and the editor's hint line, if given, says the card still waits
+// for Salva; on No the first box named takes the focus.
+bool CheckStorableBoxes(QWidget *owner, const QList<CaptionedBox> &boxes, QLabel *hintLine = nullptr);

@@ -4,6 +4,7 @@
 #include "register/StampaVisita.h"
 #include "storage/TSchedaVisita.h"
 #include "widgets/Dialog.h"
+#include "widgets/ListBox.h"
 
 #include "AppFixture.h"
 #include "MessageRecorder.h"
@@ -37,6 +38,7 @@ const QString AccessFailure = u"Attenzione: il sistema non permette di accedere 
                               u"Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
                               u"del programma."_s;
 const QString EmptyArchive = u"L'archivio non contiene nessuna scheda."_s;
+const QString Unsaved = u"Le modifiche alla scheda corrente non sono state salvate. Continuare senza salvarle?"_s;
 
 // A card whose every field names the card and the field, so a mix-up of fields or cards shows.
 TSchedaVisita sampleCard(int n)
@@ -82,6 +84,45 @@ private:
     {
         QFile file(yearFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Three cards on file, on 07/03/2026: the first went out today, the third came in today and is
+    // still in.
+    QList<TSchedaVisita> questionCards() const
+    {
+        QList<TSchedaVisita> cards = { sampleCard(1), sampleCard(2), sampleCard(3) };
+        cards[0].DataUsc = u"07/03/2026"_s;
+        cards[2].DataEnt = u"07/03/2026"_s;
+        cards[2].DataUsc.clear();
+        cards[2].OraUsc.clear();
+        QFile file(yearFile());
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            for (const TSchedaVisita &card : cards)
+                file.write(card.toBytes());
+        }
+        return cards;
+    }
+
+    // Leaves the card on screen as the operator does; a list or the search has its first line
+    // double-clicked (the search looks for the first card's surname).
+    static void leaveBy(const QString &way)
+    {
+        if (way == u"close"_s) {
+            reg()->close();
+            return;
+        }
+        if (way.startsWith(u"btn"_s) && way != u"btnEsci"_s && way != u"btnNuovo"_s) {
+            WhenModalShown([way](QDialog *dlg) {
+                if (way == u"btnTrova"_s) {
+                    QTest::keyClicks(dlg->findChild<QLineEdit *>(u"txtCognome"_s), u"Rossi1"_s);
+                    dlg->findChild<QPushButton *>(u"btnCerca"_s)->click();
+                }
+                auto *list = dlg->findChild<ListBox *>(u"lstRecords"_s);
+                list->selectRow(0);
+                Q_EMIT list->lineDoubleClicked();
+            });
+        }
+        click(way);
     }
 
     static void setBoxes(const TSchedaVisita &card)
@@ -168,7 +209,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, control);
         QFETCH(QString, hint);
-        CheckHoverHint(reg(), control, hint, u"Pronto per archiviare una nuova scheda..."_s, reg()->panel(), QPoint(2, 2));
+        CheckHoverHint(
+            reg(), control, hint, u"Pronto per archiviare una nuova scheda..."_s, reg()->panel(), QPoint(2, 2));
     }
 
     // Every switch to the screen and btnNuovo start a new card with the moment's date and time.
@@ -323,6 +365,9 @@ private Q_SLOTS:
                                           << u"Attenzione: per salvare la scheda è necessario indicare il nome del "
                                              u"Visitatore."_s
                                           << u"txtNome"_s;
+        QTest::newRow("exit before the entry")
+            << u"txtDataUsc"_s << u"28/02/2026"_s << MessageKind::Notice
+            << u"Attenzione: l'uscita non può precedere l'ingresso."_s << u"txtDataUsc"_s;
         QTest::newRow("exit date without exit time")
             << u"txtOraUsc"_s << QString() << MessageKind::Notice
             << u"Attenzione: è stata indicata la data d'uscita ma non l'ora.\n\r\n\rPer poter salvare la scheda è "
@@ -363,6 +408,7 @@ private Q_SLOTS:
         writeCards(existing);
         const QByteArray before = fileBytes();
         TSchedaVisita card = sampleCard(9);
+        card.DataEnt = u"06/03/2026"_s; // the exit given below, today, may not precede it
         card.DataUsc.clear();
         card.OraUsc.clear();
         setBoxes(card);
@@ -421,6 +467,172 @@ private Q_SLOTS:
         QCOMPARE(edit(u"txtDataUsc"_s)->text(), u"08/03/2026"_s);
     }
 
+    // Times typed as "9.30" or "9:30" are stored, and shown, as hh:mm; the card then counts as saved.
+    void timesAreSavedInForm()
+    {
+        TSchedaVisita card = sampleCard(1);
+        setBoxes(card);
+        edit(u"txtOraEnt"_s)->setText(u" 9.30"_s);
+        edit(u"txtDataUsc"_s)->setText(u"1/3"_s);
+        edit(u"txtOraUsc"_s)->setText(u"18.3"_s);
+        click(u"btnSalva"_s);
+        QCOMPARE(m_messages->lastKind(), MessageKind::Notice); // "18.3" is no time and stays as typed
+        QCOMPARE(edit(u"txtOraUsc"_s)->text(), u"18.3"_s);
+
+        edit(u"txtOraUsc"_s)->setText(u"18.30"_s);
+        click(u"btnSalva"_s);
+        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        card.OraEnt = u"09:30"_s;
+        card.DataUsc = u"01/03/2026"_s;
+        card.OraUsc = u"18:30"_s;
+        QCOMPARE(fileBytes(), card.toBytes());
+        QCOMPARE(edit(u"txtOraEnt"_s)->text(), u"09:30"_s);
+        QCOMPARE(edit(u"txtOraUsc"_s)->text(), u"18:30"_s);
+        QCOMPARE(edit(u"txtOraUsc"_s)->cursorPosition(), 0);
+
+        const int shown = m_messages->count();
+        click(u"btnNuovo"_s);
+        QCOMPARE(m_messages->count(), shown);
+        QCOMPARE(position(), QString());
+    }
+
+    void ctrlSSaves()
+    {
+        TSchedaVisita card = sampleCard(1);
+        card.DataUsc.clear();
+        card.OraUsc.clear();
+        setBoxes(card);
+        reg()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(reg()));
+        edit(u"txtNote"_s)->setFocus();
+        QTest::keyClick(edit(u"txtNote"_s), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(position(), u"1"_s);
+        QCOMPARE(fileBytes(), card.toBytes());
+        QCOMPARE(edit(u"txtNote"_s)->text(), card.Note); // no "s" typed
+    }
+
+    // F2 in a date or time box does what the image beside it does; in other boxes nothing.
+    void f2InDateAndTimeBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("entry date") << u"txtDataEnt"_s << u"07/03/2026"_s;
+        QTest::newRow("entry time") << u"txtOraEnt"_s << u"09:05"_s;
+        QTest::newRow("exit date") << u"txtDataUsc"_s << u"07/03/2026"_s;
+        QTest::newRow("exit time") << u"txtOraUsc"_s << u"09:05"_s;
+        QTest::newRow("surname") << u"txtCognome"_s << u"prima"_s;
+    }
+    void f2InDateAndTimeBoxes()
+    {
+        QFETCH(QString, box);
+        for (const QString &name : BoxNames)
+            edit(name)->setText(u"prima"_s);
+        reg()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(reg()));
+        edit(box)->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), edit(box));
+        QTest::keyClick(edit(box), Qt::Key_F2);
+        QTEST(edit(box)->text(), "expected");
+        for (const QString &name : BoxNames) {
+            if (name != box)
+                QCOMPARE(edit(name)->text(), u"prima"_s);
+        }
+        QCOMPARE(QApplication::focusWidget(), edit(box));
+    }
+
+    // Every way of replacing or leaving a changed card asks first: No keeps everything as it was,
+    // Yes goes on as without the question.
+    void unsavedCardAsked_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("after"); // the position after Yes; "menu": the start menu is shown
+        const QList<std::pair<QString, QString>> ways = { { u"btnEsci"_s, u"menu"_s }, { u"close"_s, u"menu"_s },
+            { u"btnNuovo"_s, QString() }, { u"cmdPrimo"_s, u"1"_s }, { u"cmdIndietro"_s, u"1"_s },
+            { u"cmdAvanti"_s, u"3"_s }, { u"cmdUltimo"_s, u"3"_s }, { u"btnNonUsciti"_s, u"3"_s },
+            { u"btnEntratiOggi"_s, u"3"_s }, { u"btnUscitiOggi"_s, u"1"_s }, { u"btnTrova"_s, u"1"_s } };
+        for (const auto &[way, after] : ways) {
+            QTest::newRow(qPrintable(way + u": No"_s)) << way << false << after;
+            QTest::newRow(qPrintable(way + u": Sì"_s)) << way << true << after;
+        }
+    }
+    void unsavedCardAsked()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, yes);
+        QFETCH(QString, after);
+        const QList<TSchedaVisita> cards = questionCards();
+        reg()->loadCard(cards.at(1), 2);
+        edit(u"txtNote"_s)->end(false);
+        QTest::keyClicks(edit(u"txtNote"_s), u" e altro"_s);
+        const TSchedaVisita changed = reg()->currentCard();
+        QCOMPARE(changed.Note, cards.at(1).Note + u" e altro"_s);
+
+        m_messages->answers = { yes };
+        leaveBy(way);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_messages->lastText(), Unsaved);
+        if (!yes) {
+            QVERIFY(reg()->isVisible());
+            QCOMPARE(reg()->currentCard(), changed);
+            QCOMPARE(position(), u"2"_s);
+        } else if (after == u"menu"_s) {
+            QTRY_VERIFY(Windows().avvio->isVisible());
+            QVERIFY(!reg()->isVisible());
+        } else {
+            QCOMPARE(position(), after);
+            QCOMPARE(reg()->currentCard().Cognome, after.isEmpty() ? QString() : cards.at(after.toInt() - 1).Cognome);
+        }
+    }
+
+    // A card just loaded, saved or started asks nothing when it is left, even with dates and times
+    // written otherwise than they are stored; an import into the card asks nothing either.
+    void noQuestionForAnUnchangedCard_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("messages"); // what the state itself showed
+        QTest::newRow("loaded") << u"loaded"_s << 0;
+        QTest::newRow("loaded, stored with a short date and time") << u"short"_s << 0;
+        QTest::newRow("new") << u"new"_s << 0;
+        QTest::newRow("new, today typed otherwise") << u"today typed"_s << 0;
+        QTest::newRow("changed, then saved") << u"saved"_s << 1;
+        QTest::newRow("changed, then the change undone") << u"undone"_s << 0;
+    }
+    void noQuestionForAnUnchangedCard()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, messages);
+        const QList<TSchedaVisita> cards = questionCards();
+        if (state == u"short"_s) {
+            TSchedaVisita card = cards.at(1);
+            card.DataEnt = u"2/3/26"_s;
+            card.OraEnt = u"9.30"_s;
+            reg()->loadCard(card, 2);
+        } else if (state == u"new"_s || state == u"today typed"_s) {
+            reg()->loadCard(cards.at(1), 2);
+            click(u"btnNuovo"_s);
+            if (state == u"today typed"_s) {
+                edit(u"txtDataEnt"_s)->setText(u" 7/3"_s);
+                edit(u"txtOraEnt"_s)->setText(u"9.05"_s);
+            }
+        } else {
+            reg()->loadCard(cards.at(2), 3);
+            if (state == u"saved"_s || state == u"undone"_s)
+                QTest::keyClicks(edit(u"txtNote"_s), u"x"_s);
+            if (state == u"saved"_s)
+                click(u"btnSalva"_s);
+            if (state == u"undone"_s)
+                QTest::keyClick(edit(u"txtNote"_s), Qt::Key_Backspace);
+        }
+        QCOMPARE(m_messages->count(), messages);
+        for (const QString &way : { u"cmdUltimo"_s, u"btnEsci"_s })
+            click(way);
+        QCOMPARE(m_messages->count(), messages);
+        QTRY_VERIFY(Windows().avvio->isVisible());
+    }
+
     void navigation_data()
     {
         QTest::addColumn<int>("cards");
@@ -470,7 +682,7 @@ private Q_SLOTS:
             c.Cognome = u"Sullo schermo"_s;
             return c;
         }();
-        setBoxes(before);
+        reg()->loadCard(before, 1); // as loaded: nothing to ask before it is replaced
         label(u"lblPosizione"_s)->setText(shown);
 
         click(arrow);
@@ -590,14 +802,14 @@ private Q_SLOTS:
         QTest::newRow("exited today") << u"btnUscitiOggi"_s << QString() << u"TfrmUscitiOggi"_s << QString()
                                       << QString();
         QTest::newRow("receipt") << u"btnStampa"_s << QString() << u"TfrmStampaVisita"_s << QString() << QString();
-        QTest::newRow("fiscal code") << u"impCodFisc"_s << u"bnclra80a41h501d"_s << u"TfrmCodFisc"_s
-                                     << u"txtCodFisc"_s << u"BNCLRA80A41H501D"_s;
-        QTest::newRow("digits go to the VAT check") << u"impCodFisc"_s << u" 12345670587"_s << u"TfrmPartitaIva"_s
-                                                    << u"txtPartitaIva"_s << u"12345670587"_s;
-        QTest::newRow("empty goes to the fiscal code check") << u"impCodFisc"_s << QString() << u"TfrmCodFisc"_s
-                                                             << u"txtCodFisc"_s << QString();
-        QTest::newRow("digits and a letter") << u"impCodFisc"_s << u"1234567058X"_s << u"TfrmCodFisc"_s
-                                             << u"txtCodFisc"_s << u"1234567058X"_s;
+        QTest::newRow("fiscal code") << u"impCodFisc"_s << u"bnclra80a41h501d"_s << u"TfrmCodFisc"_s << u"txtCodFisc"_s
+                                     << u"BNCLRA80A41H501D"_s;
+        QTest::newRow("digits go to the VAT check")
+            << u"impCodFisc"_s << u" 12345670587"_s << u"TfrmPartitaIva"_s << u"txtPartitaIva"_s << u"12345670587"_s;
+        QTest::newRow("empty goes to the fiscal code check")
+            << u"impCodFisc"_s << QString() << u"TfrmCodFisc"_s << u"txtCodFisc"_s << QString();
+        QTest::newRow("digits and a letter")
+            << u"impCodFisc"_s << u"1234567058X"_s << u"TfrmCodFisc"_s << u"txtCodFisc"_s << u"1234567058X"_s;
     }
 
     void dialogs()

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 Q_DECLARE_METATYPE(VisitField)
 Q_DECLARE_METATYPE(VisitSaveFailure::Box)
 
-// The checks before a save, the card built from the boxes and the dates written in full.
+// The checks before a save, the card built from the boxes and the card in its stored form.
 class TestVisitCardRules : public QObject
 {
     Q_OBJECT
@@ -97,14 +97,29 @@ private Q_SLOTS:
             << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u""_s << u"xx"_s << 8 << B::Notice
             << u"Attenzione: è stata indicata l'ora d'uscita ma non la data.\n\r\n\r"_s + both << F::DataUsc;
         QTest::newRow("wrong exit date and exit time: the date first")
-            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"31/04/2026"_s << u"9"_s << 7
-            << B::Notice
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"31/04/2026"_s << u"9"_s << 7 << B::Notice
             << u"Attenzione: la data d'uscita 31/04/2026 non esiste.\n\r\n\rPer poter salvare la scheda è necessario "
                u"indicare una data valida nel formato gg/mm/aaaa."_s
             << F::DataUsc;
-        QTest::newRow("short date and times, exit before entry")
-            << u" 1/ 2"_s << u"9.05"_s << u"Rossi"_s << u"Mario"_s << u"01/01/2025"_s << u" 0:00"_s << 0 << B::Warning
+        QTest::newRow("short date and times, exit at the minute of the entry")
+            << u" 1/ 2"_s << u"9.05"_s << u"Rossi"_s << u"Mario"_s << u"01/02"_s << u" 9:05"_s << 0 << B::Warning
             << QString() << F::DataEnt;
+        const QString exitFirst = u"Attenzione: l'uscita non può precedere l'ingresso."_s;
+        QTest::newRow("exit the day before the entry")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"06/03/2026"_s << u"18:00"_s << 11
+            << B::Notice << exitFirst << F::DataUsc;
+        QTest::newRow("exit earlier the same day, dates and times in other forms")
+            << u"07/03/2026"_s << u"10:00"_s << u"Rossi"_s << u"Mario"_s << u"7/3/2026"_s << u"9.59"_s << 11
+            << B::Notice << exitFirst << F::DataUsc;
+        QTest::newRow("exit the next day at an earlier hour")
+            << u"07/03/2026"_s << u"18:00"_s << u"Rossi"_s << u"Mario"_s << u"08/03/2026"_s << u"08:00"_s << 0
+            << B::Warning << QString() << F::DataEnt;
+        QTest::newRow("exit in an earlier year")
+            << u"01/01/2026"_s << u"00:00"_s << u"Rossi"_s << u"Mario"_s << u"31/12/2025"_s << u"23:59"_s << 11
+            << B::Notice << exitFirst << F::DataUsc;
+        QTest::newRow("exit the day before with a wrong time: the time first")
+            << u"07/03/2026"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"06/03/2026"_s << u"9:60"_s << 10
+            << B::Notice << u"Attenzione: l'ora d'uscita 9:60 non esiste.\n\r\n\r"_s + hhmm << F::OraUsc;
         QTest::newRow("leap day") << u"29/02/2024"_s << u"09:05"_s << u"Rossi"_s << u"Mario"_s << u"29/02/2024"_s
                                   << u"18:00"_s << 0 << B::Warning << QString() << F::DataEnt;
     }
@@ -171,11 +186,37 @@ private Q_SLOTS:
         card.DataEnt = typed;
         card.DataUsc = typed;
         card.OraEnt = typed; // other fields are never touched
-        const TSchedaVisita full = WithFullDates(card);
+        const TSchedaVisita full = VisitCardAsStored(card);
         Clock::reset();
         QTEST(full.DataEnt, "stored");
         QTEST(full.DataUsc, "stored");
         QCOMPARE(full.OraEnt, typed);
+    }
+
+    void storedTimes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("in form already") << u"09:30"_s << u"09:30"_s;
+        QTest::newRow("one-digit hour") << u"9:30"_s << u"09:30"_s;
+        QTest::newRow("point") << u"9.30"_s << u"09:30"_s;
+        QTest::newRow("point, two-digit hour") << u"18.30"_s << u"18:30"_s;
+        QTest::newRow("midnight") << u"0.00"_s << u"00:00"_s;
+        QTest::newRow("empty stays empty") << QString() << QString();
+        QTest::newRow("not a time stays") << u"24:00"_s << u"24:00"_s;
+        QTest::newRow("one-digit minutes stay") << u"9:5"_s << u"9:5"_s;
+    }
+    void storedTimes()
+    {
+        QFETCH(QString, typed);
+        TSchedaVisita card;
+        card.OraEnt = typed;
+        card.OraUsc = typed;
+        card.DataEnt = typed; // other fields are never touched
+        const TSchedaVisita stored = VisitCardAsStored(card);
+        QTEST(stored.OraEnt, "stored");
+        QTEST(stored.OraUsc, "stored");
+        QCOMPARE(stored.DataEnt, typed);
     }
 
     void boxNames()

@@ -44,19 +44,57 @@ struct PublishedField
 
 // The client record as it is published: field, offset, capacity.
 const PublishedField Published[] = {
-    { "Cognome", 0, 50 }, { "Nome", 51, 50 }, { "CodFisc", 102, 16 }, { "Sesso", 119, 1 },
-    { "DataNasc", 121, 10 }, { "ComuneNasc", 132, 50 }, { "ProvNasc", 183, 2 }, { "Iva", 186, 11 },
-    { "Indirizzo", 198, 50 }, { "Cap", 249, 5 }, { "ComuneRes", 255, 50 }, { "ProvRes", 306, 2 },
-    { "Stato", 309, 50 }, { "Familiari", 360, 250 }, { "Recapito", 611, 50 }, { "TelCasa", 662, 50 },
-    { "TelCel", 713, 50 }, { "TelUff", 764, 50 }, { "Fax", 815, 50 }, { "Email", 866, 50 },
-    { "Qualifiche", 917, 250 }, { "Professione", 1168, 50 }, { "Iban", 1219, 27 }, { "Intestatario", 1247, 50 },
-    { "Banca", 1298, 50 }, { "Carta", 1349, 50 }, { "ScadeCarta", 1400, 10 }, { "Prodotti", 1411, 250 },
-    { "Pagamento", 1662, 120 }, { "Note", 1783, 250 }, { "TipoDoc", 2034, 50 }, { "NumDoc", 2085, 50 },
-    { "EnteRil", 2136, 50 }, { "DataRil", 2187, 10 }, { "DataSca", 2198, 10 }, { "Codice", 2209, 30 },
-    { "Categoria", 2240, 50 }, { "Zona", 2291, 50 }, { "Acquisto", 2342, 50 }, { "Decorrenza", 2393, 10 },
-    { "Scadenza", 2404, 10 }, { "Preavviso", 2415, 3 }, { "Totale", 2419, 15 }, { "Frazionamento", 2435, 50 },
-    { "Rata", 2486, 50 }, { "File01", 2537, 250 }, { "File02", 2788, 250 }, { "File03", 3039, 250 },
-    { "Desc01", 3290, 250 }, { "Desc02", 3541, 250 }, { "Desc03", 3792, 250 },
+    { "Cognome", 0, 50 },
+    { "Nome", 51, 50 },
+    { "CodFisc", 102, 16 },
+    { "Sesso", 119, 1 },
+    { "DataNasc", 121, 10 },
+    { "ComuneNasc", 132, 50 },
+    { "ProvNasc", 183, 2 },
+    { "Iva", 186, 11 },
+    { "Indirizzo", 198, 50 },
+    { "Cap", 249, 5 },
+    { "ComuneRes", 255, 50 },
+    { "ProvRes", 306, 2 },
+    { "Stato", 309, 50 },
+    { "Familiari", 360, 250 },
+    { "Recapito", 611, 50 },
+    { "TelCasa", 662, 50 },
+    { "TelCel", 713, 50 },
+    { "TelUff", 764, 50 },
+    { "Fax", 815, 50 },
+    { "Email", 866, 50 },
+    { "Qualifiche", 917, 250 },
+    { "Professione", 1168, 50 },
+    { "Iban", 1219, 27 },
+    { "Intestatario", 1247, 50 },
+    { "Banca", 1298, 50 },
+    { "Carta", 1349, 50 },
+    { "ScadeCarta", 1400, 10 },
+    { "Prodotti", 1411, 250 },
+    { "Pagamento", 1662, 120 },
+    { "Note", 1783, 250 },
+    { "TipoDoc", 2034, 50 },
+    { "NumDoc", 2085, 50 },
+    { "EnteRil", 2136, 50 },
+    { "DataRil", 2187, 10 },
+    { "DataSca", 2198, 10 },
+    { "Codice", 2209, 30 },
+    { "Categoria", 2240, 50 },
+    { "Zona", 2291, 50 },
+    { "Acquisto", 2342, 50 },
+    { "Decorrenza", 2393, 10 },
+    { "Scadenza", 2404, 10 },
+    { "Preavviso", 2415, 3 },
+    { "Totale", 2419, 15 },
+    { "Frazionamento", 2435, 50 },
+    { "Rata", 2486, 50 },
+    { "File01", 2537, 250 },
+    { "File02", 2788, 250 },
+    { "File03", 3039, 250 },
+    { "Desc01", 3290, 250 },
+    { "Desc02", 3541, 250 },
+    { "Desc03", 3792, 250 },
 };
 
 const QString AccessFailure = u"Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
@@ -313,8 +351,11 @@ private Q_SLOTS:
         QCOMPARE(boxText(u"txtDecorrenza"_s), u"07/03/2026"_s);
         TSchedaAnagrafica card = sampleCard(4);
         card.Rata = QString(40, u'9');
-        ana()->loadCard(card, 4);
+        // A code chosen in the list, on a card as loaded: nothing to ask before it goes.
         combo(u"txtProvRes"_s)->setCurrentIndex(3);
+        card.ProvRes = combo(u"txtProvRes"_s)->currentText();
+        ana()->loadCard(card, 4);
+        QCOMPARE(combo(u"txtProvRes"_s)->currentIndex(), 3);
         Clock::setFixed(QDateTime(QDate(2027, 1, 5), QTime(0, 7, 59)));
         if (how == u"cmdNuovo"_s) {
             click(how);
@@ -355,8 +396,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("fiscal code upper-cased") << u"txtCodFisc"_s << u"rssmra"_s << u"RSSMRA"_s;
         QTest::newRow("fiscal code loses a blank at its end") << u"txtCodFisc"_s << u"ab "_s << u"AB"_s;
-        QTest::newRow("IBAN upper-cased, a blank typed at its end goes") << u"txtIban"_s << u"it60x 05"_s
-                                                                          << u"IT60X05"_s;
+        QTest::newRow("IBAN upper-cased, a blank typed at its end goes")
+            << u"txtIban"_s << u"it60x 05"_s << u"IT60X05"_s;
         QTest::newRow("sex upper-cased") << u"txtSesso"_s << u"f"_s << u"F"_s;
         QTest::newRow("province of birth") << u"txtProvNasc"_s << u"rm"_s << u"RM"_s;
         QTest::newRow("province of residence") << u"txtProvRes"_s << u"mi"_s << u"MI"_s;
@@ -620,7 +661,7 @@ private Q_SLOTS:
         TSchedaAnagrafica before;
         before.Cognome = u"Sullo schermo"_s;
         before.File02 = u"resta.pdf"_s;
-        setCard(before);
+        ana()->loadCard(before, 1); // as loaded: nothing to ask before it is replaced
         label(u"lblPosizione"_s)->setText(shown);
 
         click(arrow);
@@ -679,8 +720,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("button");
-        for (const QString &button : { u"cmdSalva"_s, u"cmdPrimo"_s, u"cmdUltimo"_s, u"cmdAvanti"_s,
-                 u"cmdIndietro"_s }) {
+        for (const QString &button :
+            { u"cmdSalva"_s, u"cmdPrimo"_s, u"cmdUltimo"_s, u"cmdAvanti"_s, u"cmdIndietro"_s }) {
             QTest::addRow("a folder in its place, %s", qPrintable(button)) << u"folder"_s << u"2"_s << button;
             QTest::addRow("a folder in its place, new card, %s", qPrintable(button))
                 << u"folder"_s << QString() << button;
@@ -769,13 +810,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<QString>("field"); // the dialog's control to read
         QTest::addColumn<QString>("handed");
-        QTest::newRow("fiscal code") << u"btnCodFisc"_s << u"txtCodFisc"_s << u"BNCLRA80A41H501D"_s
-                                     << u"TfrmCodFisc"_s << u"txtCodFisc"_s << u"BNCLRA80A41H501D"_s;
+        QTest::newRow("fiscal code") << u"btnCodFisc"_s << u"txtCodFisc"_s << u"BNCLRA80A41H501D"_s << u"TfrmCodFisc"_s
+                                     << u"txtCodFisc"_s << u"BNCLRA80A41H501D"_s;
         QTest::newRow("digits in the fiscal code box: VAT check")
             << u"btnCodFisc"_s << u"txtCodFisc"_s << u"12345670587 "_s << u"TfrmPartitaIva"_s << u"txtPartitaIva"_s
             << u"12345670587"_s;
-        QTest::newRow("empty fiscal code") << u"btnCodFisc"_s << u"txtCodFisc"_s << QString() << u"TfrmCodFisc"_s
-                                           << u"txtCodFisc"_s << QString();
+        QTest::newRow("empty fiscal code")
+            << u"btnCodFisc"_s << u"txtCodFisc"_s << QString() << u"TfrmCodFisc"_s << u"txtCodFisc"_s << QString();
         QTest::newRow("VAT number") << u"btnIva"_s << u"txtIva"_s << u"01234561205"_s << u"TfrmPartitaIva"_s
                                     << u"txtPartitaIva"_s << u"01234561205"_s;
         QTest::newRow("card") << u"btnCarta"_s << u"txtCarta"_s << u"4111 1111 1111 1111 "_s << u"TfrmCarta"_s
@@ -788,8 +829,8 @@ private Q_SLOTS:
                                          << QString() << QString();
         QTest::newRow("export") << u"cmdEsporta"_s << QString() << QString() << u"TfrmExpClienti"_s << QString()
                                 << QString();
-        QTest::newRow("folder of a stored card") << u"cmdCartella"_s << u"lblPosizione"_s << u" 12 "_s
-                                                 << u"TfrmCartella"_s << u"lblMemory"_s << u"12"_s;
+        QTest::newRow("folder of a stored card")
+            << u"cmdCartella"_s << u"lblPosizione"_s << u" 12 "_s << u"TfrmCartella"_s << u"lblMemory"_s << u"12"_s;
         QTest::newRow("attachments") << u"cmdFile"_s << QString() << QString() << u"TfrmAllegaCartella"_s
                                      << u"lblMemory"_s << u"anagrafica"_s;
     }

@@ -66,6 +66,40 @@ private Q_SLOTS:
         QCOMPARE(read.positions, listed ? QList<int> { 1 } : QList<int> {});
     }
 
+    // An overdue card is listed only with an instalment plan: a total or an instalment worth something.
+    void onlyCardsWithAPlan_data()
+    {
+        QTest::addColumn<QString>("totale");
+        QTest::addColumn<QString>("rata");
+        QTest::addColumn<bool>("listed");
+
+        QTest::newRow("the editor's defaults") << u"0,00"_s << u"0,00"_s << false;
+        QTest::newRow("both blank") << QString() << u"  "_s << false;
+        QTest::newRow("zero in other forms") << u" 0 "_s << u"-0,0000"_s << false;
+        QTest::newRow("zero total, blank instalment") << u"0,00"_s << QString() << false;
+        QTest::newRow("instalment only") << u"0,00"_s << u"125,50"_s << true;
+        QTest::newRow("total only") << u"1500,00"_s << u"0,00"_s << true;
+        QTest::newRow("a cent") << QString() << u"0,01"_s << true;
+        // What the program cannot read as a number is not taken for nothing.
+        QTest::newRow("amount with a thousands dot") << u"1.234,50"_s << u"0,00"_s << true;
+        QTest::newRow("words") << u"da definire"_s << QString() << true;
+    }
+    void onlyCardsWithAPlan()
+    {
+        QFETCH(QString, totale);
+        QFETCH(QString, rata);
+        QFETCH(bool, listed);
+
+        TempProgramFolder folder;
+        TSchedaAnagrafica card = due(u"Rossi"_s, u"01/05/2024"_s, u"0"_s);
+        card.Totale = totale;
+        card.Rata = rata;
+        AppendClients({ due(u"Primo"_s, u"01/05/2024"_s, u"0"_s), card });
+        const ListedLines read = ReadInstalmentsDue(Clock::today());
+        QVERIFY(read.complete);
+        QCOMPARE(read.positions, listed ? (QList<int> { 1, 2 }) : QList<int> { 1 });
+    }
+
     void unreadableCardsAreSkipped()
     {
         TempProgramFolder folder;

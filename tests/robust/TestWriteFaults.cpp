@@ -10,8 +10,8 @@
 #include "app/AppWindows.h"
 #include "app/CambiaPassword.h"
 #include "base/Crypt.h"
-#include "base/RecordBar.h"
 #include "base/PasswordStore.h"
+#include "base/RecordBar.h"
 #include "register/ExpVisite.h"
 #include "register/Registro.h"
 #include "register/VisitCardRules.h"
@@ -93,7 +93,8 @@ private:
     // Files of the program folder other than those named: a failed save must leave no stray file.
     QStringList strayFiles(const QStringList &expected) const
     {
-        QStringList found = QDir(m_app->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        QStringList found
+            = QDir(m_app->path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
         for (const QString &name : expected)
             found.removeAll(name);
         return found;
@@ -154,8 +155,8 @@ private Q_SLOTS:
             { VisitField::OraEnt, u"09:30"_s }, { VisitField::Cognome, u"Verdi"_s }, { VisitField::Nome, u"Anna"_s },
             { VisitField::Note, QString(240, u'z') }, { VisitField::DataUsc, u"07/03/2026"_s },
             { VisitField::OraUsc, u"11:00"_s } });
-        const QByteArray saved = storedCard ? QByteArray(before).replace(792, 792, edited.toBytes())
-                                            : before + edited.toBytes();
+        const QByteArray saved
+            = storedCard ? QByteArray(before).replace(792, 792, edited.toBytes()) : before + edited.toBytes();
         const QString savedPosition = storedCard ? u"2"_s : u"4"_s;
         const QString success = storedCard ? ArchiveTexts::changesSaved() : ArchiveTexts::inserted();
         auto *position = reg()->findChild<QLabel *>(u"lblPosizione"_s);
@@ -164,22 +165,24 @@ private Q_SLOTS:
 
         const auto prepare = [&] {
             writeBytes(yearFile(), before);
-            m_messages->messages.clear();
             if (storedCard)
                 reg()->loadCard(::storedCard(2), 2);
             else
-                in<QPushButton>(reg(), u"btnNuovo"_s)->click();
+                in<QPushButton>(reg(), u"btnNuovo"_s)->click(); // may ask about the card a failed save left
             const QStringList boxes = VisitBoxNames();
             for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
                 in(reg(), boxes.at(i))->setText(edited.field(i));
+            m_messages->messages.clear();
         };
         const auto attempt = [&] { in<QPushButton>(reg(), u"btnSalva"_s)->click(); };
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_messages->count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
             const QByteArray after = bytesOf(yearFile());
-            QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(), qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s }).join(u' ')));
+            QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(),
+                qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s }).join(u' ')));
             if (m_messages->lastText() == success) {
                 // Only a fault the operation may ignore lets it succeed, and then the card is there whole.
                 QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
@@ -264,7 +267,8 @@ private Q_SLOTS:
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_messages->count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
             const QByteArray after = bytesOf(ClientFile::path());
             QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
             if (m_messages->lastText() == success) {
@@ -389,18 +393,21 @@ private Q_SLOTS:
             m_messages->messages.clear();
             m_messages->answers = { true, false }; // export: yes; open the file: no
         };
-        const auto attempt = [&] { QTest::mouseClick(in<QWidget>(&screen, u"cmdEsporta"_s), Qt::LeftButton, {}, QPoint(10, 10)); };
+        const auto attempt
+            = [&] { QTest::mouseClick(in<QWidget>(&screen, u"cmdEsporta"_s), Qt::LeftButton, {}, QPoint(10, 10)); };
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 2, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_messages->count() == 2,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
             QCOMPARE(m_messages->messages.first().text, question);
             QVERIFY2(strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).join(u' ')));
             QVERIFY2(bytesOf(yearFile()) == cards, qPrintable(at + u": the export changed the year file"_s));
             const QByteArray after = bytesOf(exportPath);
             if (m_messages->lastText() == done) {
-                QVERIFY2(after.startsWith("<html") && after.endsWith("</table></body></html>") && after.contains("Rossi3"),
+                QVERIFY2(
+                    after.startsWith("<html") && after.endsWith("</table></body></html>") && after.contains("Rossi3"),
                     qPrintable(at + u": success reported, export incomplete"_s));
                 if (run.struck)
                     tally.survive(run);
@@ -449,7 +456,8 @@ private Q_SLOTS:
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1, qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_messages->count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
             QVERIFY2(strayFiles({ u"unins000.dll"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"unins000.dll"_s }).join(u' ')));
             if (m_messages->lastText() == success) {
