@@ -59,6 +59,9 @@ constexpr int ButtonSize = 28;
 constexpr int SeparatorHeight = 12;
 constexpr int HeaderHeight = 26;
 constexpr int AmountLength = 15;
+// The designed widths of a municipality box and of the province box beside it.
+constexpr int MunicipalityWidth = 188;
+constexpr int ProvinceWidth = 64;
 
 QString text(const char16_t *s)
 {
@@ -194,16 +197,27 @@ void TfrmAnagrafica::buildToolbar()
 
 void TfrmAnagrafica::buildCard()
 {
+    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    // A province box is as wide as its widest code needs beside the arrow, at the font it is shown
+    // in; the municipality box before it gives up the room.
+    QComboBox probe;
+    probe.setFont(boxFont);
+    probe.setEditable(true);
+    probe.addItems(ProvinceCodes());
+    probe.setStyleSheet(DropDownStyle());
+    const int provinceWidth = std::max(ProvinceWidth, probe.sizeHint().width());
+    const int municipalityWidth = MunicipalityWidth + ProvinceWidth - provinceWidth;
+
     const QList<RowSpec> leftRows = {
         { { { F::Cognome, u"Cognome:", 182 }, { F::Nome, u"Nome:", 160 },
             { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg",
                 u"Controlla il codice fiscale.", &A::btnCodFiscClick } } },
         { { { F::Sesso, u"Sesso:", 34 }, { F::DataNasc, u"Data di nascita:", 120 },
-            { F::ComuneNasc, u"Comune di nascita:", 188 }, { F::ProvNasc, u"Prov.", 64 },
+            { F::ComuneNasc, u"Comune di nascita:", municipalityWidth }, { F::ProvNasc, u"Prov.", provinceWidth },
             { F::Iva, u"Partita IVA:", 0, u"btnIva", u":/img/ana_iva.svg", u"Controlla il numero di partita IVA.",
                 &A::btnIvaClick } } },
         { { { F::Indirizzo, u"Via e numero civico:", 262 }, { F::Cap, u"CAP:", 70 },
-            { F::ComuneRes, u"Comune di residenza:", 188 }, { F::ProvRes, u"Prov.", 0 } } },
+            { F::ComuneRes, u"Comune di residenza:", municipalityWidth }, { F::ProvRes, u"Prov.", 0 } } },
         { { { F::Stato, u"Stato civile:", 200 }, { F::Familiari, u"Familiari a carico:", 0 } } },
         { { { F::Recapito, u"Recapito preferenziale:", 200 }, { F::TelCasa, u"Tel. casa:", 200 },
               { F::TelCel, u"Tel. cellulare:", 0 } },
@@ -245,7 +259,6 @@ void TfrmAnagrafica::buildCard()
 
     const QFont labelFont(u"Verdana"_s, 8, QFont::Bold);
     const QFontMetrics labelMetrics(labelFont);
-    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
     const GradientLook sectionLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
     const int leftWidth = 632;
     const struct

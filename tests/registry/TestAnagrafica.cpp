@@ -13,6 +13,7 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/Dialog.h"
 #include "widgets/Help.h"
+#include "widgets/ListBox.h"
 #include "widgets/TMisc.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ const QString AccessFailure = u"Attenzione: il sistema non permette di accedere 
 const QString EmptyArchive = u"L'archivio non contiene nessuna scheda."_s;
 const QString Inserted = u"La scheda corrente è stata inserita in archivio."_s;
 const QString Saved = u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s;
+const QString Unsaved = u"Le modifiche alla scheda corrente non sono state salvate. Continuare senza salvarle?"_s;
 
 QString fieldName(int i)
 {
@@ -214,6 +216,42 @@ private:
     }
 
     static void click(const QString &name) { ClickControl(ana(), name); }
+
+    // Three cards on file; only the third is due on 07/03/2026.
+    QList<TSchedaAnagrafica> questionCards() const
+    {
+        QList<TSchedaAnagrafica> cards = { sampleCard(1), sampleCard(2), sampleCard(3) };
+        cards[2].Scadenza = u"05/03/2026"_s;
+        cards[2].Rata = u"100,00"_s;
+        QFile file(registry());
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            for (const TSchedaAnagrafica &card : cards)
+                file.write(card.toBytes());
+        }
+        return cards;
+    }
+
+    // Leaves the card on screen as the operator does; the search (for the first card's surname)
+    // and the instalments due have their first line double-clicked.
+    static void leaveBy(const QString &way)
+    {
+        if (way == u"close"_s) {
+            ana()->close();
+            return;
+        }
+        if (way == u"cmdTrova"_s || way == u"cmdScaduti"_s) {
+            WhenModalShown([way](QDialog *dlg) {
+                if (way == u"cmdTrova"_s) {
+                    QTest::keyClicks(dlg->findChild<QLineEdit *>(u"txtCognome"_s), u"Rossi1"_s);
+                    dlg->findChild<QPushButton *>(u"btnCerca"_s)->click();
+                }
+                auto *list = dlg->findChild<ListBox *>(u"lstRecords"_s);
+                list->selectRow(0);
+                Q_EMIT list->lineDoubleClicked();
+            });
+        }
+        click(way);
+    }
 
     static void focusInto(QWidget *widget)
     {
@@ -675,6 +713,111 @@ private Q_SLOTS:
             QCOMPARE(m_messages->count(), 0);
         }
         QCOMPARE(fileBytes().size(), 4043 * cards); // moves never write; a missing file is created empty
+    }
+
+    // Every way of replacing or leaving a changed card asks first: No keeps everything as it was,
+    // Yes goes on as without the question. An attachment changed is a change of the card.
+    void unsavedCardAsked_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("after"); // the position after Yes; "menu": the start menu is shown
+        QTest::addColumn<bool>("attachment"); // the change is made in the attachment dialog
+        const QList<std::pair<QString, QString>> ways
+            = { { u"cmdEsci"_s, u"menu"_s }, { u"close"_s, u"menu"_s }, { u"cmdNuovo"_s, QString() },
+                  { u"cmdPrimo"_s, u"1"_s }, { u"cmdIndietro"_s, u"1"_s }, { u"cmdAvanti"_s, u"3"_s },
+                  { u"cmdUltimo"_s, u"3"_s }, { u"cmdTrova"_s, u"1"_s }, { u"cmdScaduti"_s, u"3"_s } };
+        for (const auto &[way, after] : ways) {
+            QTest::newRow(qPrintable(way + u": No"_s)) << way << false << after << false;
+            QTest::newRow(qPrintable(way + u": Sì"_s)) << way << true << after << false;
+        }
+        QTest::newRow("attachment, cmdNuovo: No") << u"cmdNuovo"_s << false << QString() << true;
+        QTest::newRow("attachment, cmdAvanti: Sì") << u"cmdAvanti"_s << true << u"3"_s << true;
+    }
+    void unsavedCardAsked()
+    {
+        QFETCH(QString, way);
+        QFETCH(bool, yes);
+        QFETCH(QString, after);
+        QFETCH(bool, attachment);
+        const QList<TSchedaAnagrafica> cards = questionCards();
+        ana()->loadCard(cards.at(1), 2);
+        if (attachment) {
+            WhenModalShown([](QDialog *dialog) {
+                dialog->findChild<QLineEdit *>(u"txtDesc02"_s)->setText(u"Nuova descrizione"_s);
+                dialog->findChild<QPushButton *>(u"btnApplica"_s)->click();
+            });
+            click(u"cmdFile"_s);
+        } else {
+            edit(u"txtNote"_s)->end(false);
+            QTest::keyClicks(edit(u"txtNote"_s), u" e altro"_s);
+        }
+        const TSchedaAnagrafica changed = ana()->currentCard();
+        QVERIFY(changed != cards.at(1));
+        QCOMPARE(m_messages->count(), 0);
+
+        m_messages->answers = { yes };
+        leaveBy(way);
+        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_messages->lastText(), Unsaved);
+        if (!yes) {
+            QVERIFY(ana()->isVisible());
+            QCOMPARE(ana()->currentCard(), changed);
+            QCOMPARE(position(), u"2"_s);
+        } else if (after == u"menu"_s) {
+            QTRY_VERIFY(Windows().avvio->isVisible());
+            QVERIFY(!ana()->isVisible());
+        } else {
+            QCOMPARE(position(), after);
+            QCOMPARE(ana()->currentCard().Cognome, after.isEmpty() ? QString() : cards.at(after.toInt() - 1).Cognome);
+        }
+    }
+
+    // A card just loaded, saved or started asks nothing when it is left.
+    void noQuestionForAnUnchangedCard_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("messages"); // what the state itself showed
+        QTest::newRow("loaded") << u"loaded"_s << 0;
+        QTest::newRow("new") << u"new"_s << 0;
+        QTest::newRow("changed, then saved") << u"saved"_s << 1;
+        QTest::newRow("new card saved") << u"new saved"_s << 1;
+        QTest::newRow("changed, then the change undone") << u"undone"_s << 0;
+    }
+    void noQuestionForAnUnchangedCard()
+    {
+        QFETCH(QString, state);
+        QFETCH(int, messages);
+        const QList<TSchedaAnagrafica> cards = questionCards();
+        ana()->loadCard(cards.at(1), 2);
+        if (state == u"new"_s || state == u"new saved"_s)
+            click(u"cmdNuovo"_s);
+        if (state != u"loaded"_s && state != u"new"_s)
+            QTest::keyClicks(edit(u"txtCognome"_s), u"x"_s);
+        if (state == u"new saved"_s)
+            QTest::keyClicks(edit(u"txtNome"_s), u"Anna"_s);
+        if (state == u"saved"_s || state == u"new saved"_s)
+            click(u"cmdSalva"_s);
+        if (state == u"undone"_s)
+            QTest::keyClick(edit(u"txtCognome"_s), Qt::Key_Backspace);
+        QCOMPARE(m_messages->count(), messages);
+        for (const QString &way : { u"cmdUltimo"_s, u"cmdEsci"_s })
+            click(way);
+        QCOMPARE(m_messages->count(), messages);
+        QTRY_VERIFY(Windows().avvio->isVisible());
+    }
+
+    void ctrlSSaves()
+    {
+        setCard(sampleCard(1));
+        ana()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ana()));
+        focusInto(edit(u"txtNote"_s));
+        QTest::keyClick(edit(u"txtNote"_s), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(position(), u"1"_s);
+        QCOMPARE(TSchedaAnagrafica::fromBytes(fileBytes()), sampleCard(1));
     }
 
     // Loading replaces every field and hidden label, each trimmed.

@@ -232,6 +232,10 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), shown);
         if (yes)
             QCOMPARE(edit->cursorPosition(), 0); // the transcription is read from its start
+        // After Sì the card is not saved yet, and the hint line says so.
+        QCOMPARE(editor(visits)->findChild<QLabel *>(u"panInfo"_s)->text()
+                == u"Trascrizione inserita: controllare la scheda e premere Salva."_s,
+            yes);
         if (!laterBox.isEmpty()) {
             QCOMPARE(editor(visits)->findChild<QLineEdit *>(laterBox)->text(), laterShown);
         }
