@@ -6,12 +6,14 @@
 #include "base/Clock.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
+#include "base/ProgramFolder.h"
 #include "storage/ArchiveBackup.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +111,13 @@ void TfrmPassword::txtPasswordKeyDown()
 
 void TfrmPassword::cmdOKClick()
 {
+    // Without its store the program would refuse every password, the right one too.
+    if (!QFileInfo::exists(PasswordStore::path())) {
+        Messages::notice(
+            u"Attenzione: il file delle password unins000.dll non si trova nella cartella degli archivi."_s, this);
+        m_txtPassword->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QString stored;
     try {
         stored = PasswordStore::readPassword();
@@ -121,8 +130,16 @@ void TfrmPassword::cmdOKClick()
     if (stored == PasswordText(m_txtPassword->text())) {
         // The login screen never comes back after this; keep no typed password in it.
         clearPassword();
-        backUpArchives();
-        switchTo(Windows().avvio);
+        if (IsWritableFolder(ProgramFolder())) {
+            backUpArchives();
+            switchTo(Windows().avvio);
+        } else {
+            // Archives that cannot be written are still read; the operator must know saves will fail.
+            switchTo(Windows().avvio);
+            Messages::warning(u"Attenzione: la cartella degli archivi non consente la scrittura: le schede si possono"
+                              " consultare ma non salvare."_s,
+                Windows().avvio);
+        }
         return;
     }
     Messages::notice(u"Attenzione: password errata."_s, this);

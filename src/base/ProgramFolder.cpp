@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -35,12 +37,29 @@ QString ownFolder()
 }
 } // namespace
 
+bool IsArchiveName(const QString &fileName)
+{
+    static const QRegularExpression year(u"^[0-9]{4}\\.vis$"_s);
+    return fileName == u"Visitatori.pro"_s || fileName == u"unins000.dll"_s || year.match(fileName).hasMatch();
+}
+
+bool HoldsArchives(const QString &folder)
+{
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    return std::any_of(names.cbegin(), names.cend(), IsArchiveName);
+}
+
+bool IsWritableFolder(const QString &folder)
+{
+    // Permissions, read-only mounts and the administrator's rights all have their say.
+    QTemporaryFile probe(withSeparator(folder) + u".portavel-XXXXXX"_s);
+    return probe.open();
+}
+
 QString ChooseProgramFolder(const QString &ownFolder, const QString &dataFolder)
 {
-    // Trying is the only sure test: permissions, read-only mounts and the administrator's rights
-    // all have their say.
-    QTemporaryFile probe(withSeparator(ownFolder) + u".portavel-XXXXXX"_s);
-    return withSeparator(probe.open() ? ownFolder : QDir::fromNativeSeparators(dataFolder));
+    const bool own = IsWritableFolder(ownFolder) || HoldsArchives(ownFolder);
+    return withSeparator(own ? ownFolder : QDir::fromNativeSeparators(dataFolder));
 }
 
 QString ProgramFolder()
@@ -48,8 +67,8 @@ QString ProgramFolder()
     if (!overrideFolder().isEmpty())
         return withSeparator(overrideFolder());
     if (!chosenFolder())
-        chosenFolder() = ChooseProgramFolder(
-            ownFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        chosenFolder()
+            = ChooseProgramFolder(ownFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     return *chosenFolder();
 }
 
@@ -65,9 +84,9 @@ bool PrepareProgramFolder(const QByteArray &initialStore)
         return true;
     if (!QDir().mkpath(folder))
         return false;
-    const QString store = folder + u"unins000.dll"_s;
-    if (QFileInfo::exists(store))
+    if (HoldsArchives(folder))
         return true;
+    const QString store = folder + u"unins000.dll"_s;
     QSaveFile file(store);
     return file.open(QIODevice::WriteOnly) && file.write(initialStore) == initialStore.size() && file.commit();
 }

@@ -371,18 +371,18 @@ bool TfrmRegistro::mayLeaveCard()
     return MayLeaveCard(this, VisitCardAsStored(currentCard()) != m_lastCard);
 }
 
-void TfrmRegistro::withVisitFile(const std::function<void(VisitFile &file)> &action)
+void TfrmRegistro::withVisitFile(VisitFile::Access access, const std::function<void(VisitFile &file)> &action)
 {
     RunFileAction(this, [&] {
         VisitFile file;
-        file.OpenVisitFile(yearFile());
+        file.OpenVisitFile(yearFile(), access);
         action(file);
     });
 }
 
 void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
 {
-    withVisitFile([&](VisitFile &file) {
+    withVisitFile(VisitFile::Access::Read, [&](VisitFile &file) {
         ShowRecordStep(
             this, m_lblPosizione, step(file.VisitCount()),
             [&](int position) {
@@ -422,7 +422,7 @@ void TfrmRegistro::btnSalvaClick()
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
         return;
-    withVisitFile([&](VisitFile &file) {
+    withVisitFile(VisitFile::Access::ReadWrite, [&](VisitFile &file) {
         if (*shown > 0) {
             file.WriteVisitAt(*shown, card);
             rememberCard();

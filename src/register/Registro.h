@@ -5,6 +5,7 @@
 #include "base/RecordBar.h"
 #include "register/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
+#include "storage/VisitFile.h"
 #include "widgets/Screen.h"
 
 #include <array>
@@ -17,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class PresenceList;
 class QPushButton;
-class VisitFile;
 
 class TfrmRegistro : public Screen
 {
@@ -83,7 +83,7 @@ private:
     // Opens a presence list on the open year file and loads the card chosen in it, if any.
     void showPresenceList(PresenceList &list);
     // Runs one file action on the year file; any access failure ends it with the one fixed message.
-    void withVisitFile(const std::function<void(VisitFile &file)> &action);
+    void withVisitFile(VisitFile::Access access, const std::function<void(VisitFile &file)> &action);
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
     void showStep(const std::function<RecordStep(int count)> &step);
 

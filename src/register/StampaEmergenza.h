@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,8 @@ class QWidget;
 // people it lists and which year files could not be read.
 void PrintEmergencyList(QWidget *owner);
 
-// The filled layout, A4 portrait: title, time of printing, count, then one row per person that
-// never splits across pages.
-ReportLayout BuildEmergencyReport(const QList<TSchedaVisita> &people, const QDateTime &printed);
+// The filled layout, A4 portrait: title, time of printing, count, a warning line for each year file
+// that could not be read, then one row per person, its name wrapped within the page, that never
+// splits across pages.
+ReportLayout BuildEmergencyReport(
+    const QList<TSchedaVisita> &people, const QStringList &unreadableFiles, const QDateTime &printed);

@@ -476,18 +476,18 @@ void TfrmAnagrafica::clearCard()
     control(F::Cognome)->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmAnagrafica::withClientFile(const std::function<void(ClientFile &file)> &action)
+void TfrmAnagrafica::withClientFile(ClientFile::Access access, const std::function<void(ClientFile &file)> &action)
 {
     RunFileAction(this, [&] {
         ClientFile file;
-        file.OpenClientFile();
+        file.OpenClientFile(access);
         action(file);
     });
 }
 
 void TfrmAnagrafica::showStep(const std::function<RecordStep(int count)> &step)
 {
-    withClientFile([&](ClientFile &file) {
+    withClientFile(ClientFile::Access::Read, [&](ClientFile &file) {
         ShowRecordStep(
             this, m_lblPosizione, step(file.ClientCount()),
             [&](int position) {
@@ -524,7 +524,7 @@ void TfrmAnagrafica::cmdSalvaClick()
     const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
     if (!shown)
         return;
-    withClientFile([&](ClientFile &file) {
+    withClientFile(ClientFile::Access::ReadWrite, [&](ClientFile &file) {
         if (*shown > 0 && *shown <= file.ClientCount()) {
             file.WriteClientAt(*shown, card);
             m_lastCard = card;

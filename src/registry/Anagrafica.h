@@ -5,6 +5,7 @@
 
 #include "base/RecordBar.h"
 #include "output/ReportLayout.h"
+#include "storage/ClientFile.h"
 #include "storage/TSchedaAnagrafica.h"
 #include "widgets/Screen.h"
 
@@ -13,7 +14,6 @@
 #include <optional>
 
 class ClickableImage;
-class ClientFile;
 class HintLine;
 class QComboBox;
 class QLabel;
@@ -74,7 +74,7 @@ private:
     // True when the card on screen may be replaced or left: unchanged, or the operator agrees.
     bool mayLeaveCard();
     // Runs one action on the registry file; any access failure ends it with the one fixed message.
-    void withClientFile(const std::function<void(ClientFile &file)> &action);
+    void withClientFile(ClientFile::Access access, const std::function<void(ClientFile &file)> &action);
     // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
     void showStep(const std::function<RecordStep(int count)> &step);
 

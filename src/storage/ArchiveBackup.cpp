@@ -18,16 +18,11 @@ namespace {
 
 constexpr qint64 chunkSize = 1 << 20;
 
-bool isArchiveName(const QString &name)
-{
-    static const QRegularExpression year(u"^[0-9]{4}\\.vis$"_s);
-    return name == u"Visitatori.pro"_s || name == u"unins000.dll"_s || year.match(name).hasMatch();
-}
-
+// Only folders named for a real day are the copies' own; "2025-13-45" is someone else's.
 bool isDayName(const QString &name)
 {
     static const QRegularExpression day(u"^[0-9]{4}-[0-9]{2}-[0-9]{2}$"_s);
-    return day.match(name).hasMatch();
+    return day.match(name).hasMatch() && QDate::fromString(name, u"yyyy-MM-dd"_s).isValid();
 }
 
 // The digest of a whole file read from its start; empty when it cannot be read.
@@ -111,7 +106,7 @@ QStringList ArchiveFileNames()
 {
     QStringList names;
     for (const QString &name : QDir(ProgramFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (isArchiveName(name))
+        if (IsArchiveName(name))
             names << name;
     return names;
 }

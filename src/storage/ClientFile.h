@@ -16,7 +16,8 @@ public:
     // ProgramFolder() + "Visitatori.pro".
     static QString path();
 
-    void OpenClientFile() { open(path()); }
+    using RecordFile::Access;
+    void OpenClientFile(Access access = Access::ReadWrite) { open(path(), access); }
     int ClientCount() const { return count(); }
     TSchedaAnagrafica ReadClientAt(int position) { return readAt(position); }
     TSchedaAnagrafica ReadNextClient() { return readNext(); }

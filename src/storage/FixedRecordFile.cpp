@@ -4,6 +4,8 @@
 #include "storage/StorageError.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <algorithm>
@@ -40,20 +42,37 @@ FixedRecordFile::~FixedRecordFile()
         m_file.close();
 }
 
-void FixedRecordFile::open(const QString &path)
+void FixedRecordFile::open(const QString &path, Access access)
 {
     if (m_file.isOpen())
         close();
     m_file.setFileName(path);
     m_position = 0;
     m_readAhead.clear();
-    // Unbuffered: no stale buffer between reads, and bytes reach the system at each write.
-    if (path.isEmpty() || !m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+    m_absent = false;
+    if (path.isEmpty())
+        fail(u"No file name"_s);
+    if (access == Access::Read && !QFileInfo::exists(path)) {
+        // A year's file comes into being at its first use; in a folder that exists but takes no new
+        // file, a file that is not there holds no records, and reading it is no failure.
+        QFile created(path);
+        if (created.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            created.close();
+        else if (const QFileInfo entry(path); !entry.exists() && !entry.isSymLink() && entry.dir().exists()) {
+            m_absent = true;
+            return;
+        }
+    }
+    // Unbuffered: no stale buffer between reads, and bytes reach the system at each write. A read
+    // asks for no more than reading, so a file the user may only read is still read.
+    const QIODevice::OpenMode mode = access == Access::Read ? QIODevice::ReadOnly : QIODevice::ReadWrite;
+    if (!m_file.open(mode | QIODevice::Unbuffered))
         fail(u"Cannot open or create: "_s + m_file.errorString());
 }
 
 void FixedRecordFile::close()
 {
+    m_absent = false;
     if (!m_file.isOpen())
         return;
     m_readAhead.clear();
@@ -65,6 +84,8 @@ void FixedRecordFile::close()
 
 int FixedRecordFile::count() const
 {
+    if (m_absent)
+        return 0;
     requireOpen();
     return int(std::min<qint64>(m_file.size() / m_recordSize, INT_MAX));
 }
@@ -150,7 +171,7 @@ void FixedRecordFile::scan(
     const QString &path, int recordSize, const std::function<bool(const char *record, int position)> &visit)
 {
     FixedRecordFile file(recordSize);
-    file.open(path);
+    file.open(path, Access::Read);
     const qint64 total = file.count();
     const qint64 blockRecords = std::max<qint64>(1, ScanBlockBytes / recordSize);
     QByteArray block;

@@ -17,8 +17,10 @@ public:
     ~FixedRecordFile();
     Q_DISABLE_COPY_MOVE(FixedRecordFile)
 
-    // Opens for reading and writing; a missing file is created empty, an existing one is never truncated.
-    void open(const QString &path);
+    enum class Access { Read, ReadWrite };
+    // A missing file is created empty, an existing one is never truncated. Opened for reading, a
+    // file the user may only read is read, and a missing file that cannot be created reads as empty.
+    void open(const QString &path, Access access = Access::ReadWrite);
     // Throws when the close fails; closing a closed file does nothing.
     void close();
 
@@ -38,7 +40,7 @@ public:
     int append(QByteArrayView record);
 
     // Reads the file in large blocks and calls `visit` with each record's bytes and position
-    // until it returns false. Opens (creating a missing file) and closes the file itself.
+    // until it returns false. Opens it for reading (as open does) and closes it itself.
     static void scan(
         const QString &path, int recordSize, const std::function<bool(const char *record, int position)> &visit);
 
@@ -53,6 +55,7 @@ private:
 
     const int m_recordSize;
     QFile m_file;
+    bool m_absent = false; // opened for reading, with no file and no way to create one
     qint64 m_position = 0; // records before the current position
     // Records read ahead by readNext, so sequential reads do not cost a system call each.
     QByteArray m_readAhead;

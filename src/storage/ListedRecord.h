@@ -34,7 +34,7 @@ std::optional<StoredRecord<Record>> FindListedRecord(
 {
     {
         RecordFile<Record> file;
-        file.open(path);
+        file.open(path, RecordFile<Record>::Access::Read);
         if (listedPosition >= 1 && listedPosition <= file.count()) {
             Record record = file.readAt(listedPosition);
             if (SameListLine(lineOf(record), chosenLine)) {

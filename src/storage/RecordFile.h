@@ -29,8 +29,10 @@ public:
         : m_file(Record::RecordSize)
     { }
 
-    // Creates a missing file empty; an existing file is never truncated.
-    void open(const QString &path) { m_file.open(path); }
+    using Access = FixedRecordFile::Access;
+
+    // Creates a missing file empty; an existing file is never truncated. Only a save asks for writing.
+    void open(const QString &path, Access access = Access::ReadWrite) { m_file.open(path, access); }
     // Whole records; trailing bytes of an incomplete record are ignored.
     int count() const { return m_file.count(); }
     // Afterwards the position is p. Throws when p is outside 1..count().
@@ -47,7 +49,7 @@ public:
     void close() { m_file.close(); }
 
     // Reads every record of the file at `path` in large blocks and calls `visit` with each one and its
-    // position, in file order, until `visit` returns false. Creates a missing file like open().
+    // position, in file order, until `visit` returns false. Opens the file for reading, like open().
     static void scan(const QString &path, const Visitor &visit)
     {
         FixedRecordFile::scan(path, Record::RecordSize,

@@ -18,7 +18,8 @@ bool IsVisitYear(const QString &typed);
 class VisitFile : private RecordFile<TSchedaVisita>
 {
 public:
-    void OpenVisitFile(const QString &path) { open(path); }
+    using RecordFile::Access;
+    void OpenVisitFile(const QString &path, Access access = Access::ReadWrite) { open(path, access); }
     int VisitCount() const { return count(); }
     TSchedaVisita ReadVisitAt(int position) { return readAt(position); }
     TSchedaVisita ReadNextVisit() { return readNext(); }

@@ -224,7 +224,9 @@ private Q_SLOTS:
         QTest::newRow("lower-case digits") << u"4647b7d0664108b0"_s << QString();
         QTest::newRow("not hexadecimal") << u"4647B7ZZ664108B0"_s << ReadError;
         QTest::newRow("folder in place of the store") << u"folder"_s << ReadError;
-        QTest::newRow("no store") << u"none"_s << WrongPassword;
+        QTest::newRow("no store")
+            << u"none"_s
+            << u"Attenzione: il file delle password unins000.dll non si trova nella cartella degli archivi."_s;
         QTest::newRow("empty value") << QString() << WrongPassword;
     }
     void storeProblemsAtLogin()
@@ -245,8 +247,8 @@ private Q_SLOTS:
         }
         expectOnlyNotice(message);
         QVERIFY(login()->isVisible());
-        // A reading error leaves the screen as it was; a wrong password empties the box.
-        QCOMPARE(in(login(), u"txtPassword"_s)->text(), message == ReadError ? u"portavel"_s : QString());
+        // A store that cannot be read leaves the screen as it was; a wrong password empties the box.
+        QCOMPARE(in(login(), u"txtPassword"_s)->text(), message == WrongPassword ? QString() : u"portavel"_s);
     }
 
     void storeReadAtEveryOK()

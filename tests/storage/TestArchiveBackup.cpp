@@ -113,13 +113,17 @@ private Q_SLOTS:
         }
         // Not day folders: left alone, however old they look.
         QVERIFY(QDir().mkpath(BackupFolder() + u"2020-1-1"_s));
+        // Shaped like days but no real day: neither removed nor counted among the fourteen.
+        QVERIFY(QDir().mkpath(BackupFolder() + u"2025-13-45"_s));
+        QVERIFY(QDir().mkpath(BackupFolder() + u"2099-02-30"_s));
         QVERIFY(QDir().mkpath(BackupFolder() + u"vecchi/2019-01-01"_s));
         writeFile(BackupFolder() + u"2019-01-01"_s, "a file named as a day");
         writeFile(BackupFolder() + u"2019-01-02.zip"_s, "zip");
         writeFile(BackupFolder() + u"leggimi.txt"_s, "note");
 
         QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
-        QStringList expected { u"2019-01-01"_s, u"2019-01-02.zip"_s, u"2020-1-1"_s, u"leggimi.txt"_s, u"vecchi"_s };
+        QStringList expected { u"2019-01-01"_s, u"2019-01-02.zip"_s, u"2020-1-1"_s, u"2025-13-45"_s, u"2099-02-30"_s,
+            u"leggimi.txt"_s, u"vecchi"_s };
         for (int i = 7; i < 20; ++i)
             expected << QDate(2026, 11, 1).addDays(i).toString(u"yyyy-MM-dd"_s);
         expected << u"2026-12-10"_s;
@@ -181,7 +185,8 @@ private Q_SLOTS:
         m_folder.reset();
         MessageRecorder messages;
         AppFixture app(QDateTime(today, QTime(8, 30)));
-        writeFile(app.file(u"unins000.dll"_s), "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n");
+        writeFile(
+            app.file(u"unins000.dll"_s), "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n");
         writeFile(app.file(u"2026.vis"_s), QByteArray(792, 'x'));
         if (backupBlocked)
             writeFile(app.file(u"Backup"_s), "a file where the folder goes");
