@@ -24,7 +24,12 @@ void moveTo(QWidget *next)
 class EnterMover : public QObject
 {
 public:
-    EnterMover(QWidget *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+    EnterMover(QWidget *box, QWidget *next)
+        : QObject(box)
+        , m_next(next)
+    {
+        box->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -44,10 +49,13 @@ class DigitFilter : public QObject
 public:
     DigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed)
         : QObject(box)
+        , m_box(box)
         , m_next(next)
         , m_alsoAllowed(alsoAllowed)
     {
         box->installEventFilter(this);
+        // Pasted or dropped text arrives as an edit, not as keys: it keeps what typing could enter.
+        connect(box, &QLineEdit::textEdited, this, [this] { dropUntypable(); });
     }
 
     bool eventFilter(QObject *, QEvent *event) override
@@ -70,23 +78,37 @@ public:
         default:
             break;
         }
-        // The editing shortcuts go through (pasted text is not filtered); AltGr characters do not.
+        // The editing shortcuts go through (pasted text is filtered as an edit); AltGr characters do not.
         for (QKeySequence::StandardKey shortcut : { QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
-                                                    QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
+                 QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
             if (key->matches(shortcut))
                 return false;
         }
         const QString typed = key->text();
-        if (typed.isEmpty())
-            return false;
-        for (QChar c : typed) {
-            if ((c < u'0' || c > u'9') && !m_alsoAllowed.contains(c))
-                return true;
-        }
-        return false;
+        return std::ranges::any_of(typed, [this](QChar c) { return !typable(c); });
     }
 
 private:
+    bool typable(QChar c) const { return (c >= u'0' && c <= u'9') || m_alsoAllowed.contains(c); }
+
+    void dropUntypable()
+    {
+        const QString text = m_box->text();
+        QString kept;
+        int caret = m_box->cursorPosition();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (typable(text.at(i)))
+                kept.append(text.at(i));
+            else if (i < m_box->cursorPosition())
+                --caret;
+        }
+        if (kept == text)
+            return;
+        m_box->setText(kept);
+        m_box->setCursorPosition(caret);
+    }
+
+    QLineEdit *m_box;
     QWidget *m_next;
     QString m_alsoAllowed;
 };
