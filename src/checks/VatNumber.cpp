@@ -57,12 +57,12 @@ VatNumberResult CheckVatNumber(const QString &text)
 {
     const QString number = UpperAZ(text);
     if (number.size() != VatNumberLength)
-        return { VatNumberOutcome::WrongLength, {} };
+        return { VatNumberOutcome::WrongLength, {}, {} };
     if (!IsAllDigits(number))
-        return { VatNumberOutcome::Invalid, {} };
+        return { VatNumberOutcome::Invalid, {}, {} };
     const int expected = LuhnCheckDigit(QStringView(number).first(VatNumberLength - 1));
     if (number.at(VatNumberLength - 1).unicode() - u'0' != expected)
-        return { VatNumberOutcome::Invalid, {} };
+        return { VatNumberOutcome::Invalid, {}, {} };
     const QString code = number.mid(7, 3);
     return { VatNumberOutcome::Valid, code, VatOfficeName(code) };
 }

@@ -2,6 +2,8 @@
 
 #include "base/TextFunctions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -78,6 +80,11 @@ public:
         default:
             break;
         }
+        // Filtered before the box's length limit cuts it, so a year pasted with blanks around fits.
+        if (key->matches(QKeySequence::Paste)) {
+            m_box->insert(typableOnly(QGuiApplication::clipboard()->text()));
+            return true;
+        }
         // The editing shortcuts go through (pasted text is filtered as an edit); AltGr characters do not.
         for (QKeySequence::StandardKey shortcut : { QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
                  QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
@@ -91,19 +98,23 @@ public:
 private:
     bool typable(QChar c) const { return (c >= u'0' && c <= u'9') || m_alsoAllowed.contains(c); }
 
+    QString typableOnly(const QString &text) const
+    {
+        QString kept;
+        for (QChar c : text) {
+            if (typable(c))
+                kept.append(c);
+        }
+        return kept;
+    }
+
     void dropUntypable()
     {
         const QString text = m_box->text();
-        QString kept;
-        int caret = m_box->cursorPosition();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (typable(text.at(i)))
-                kept.append(text.at(i));
-            else if (i < m_box->cursorPosition())
-                --caret;
-        }
+        const QString kept = typableOnly(text);
         if (kept == text)
             return;
+        const int caret = int(typableOnly(text.left(m_box->cursorPosition())).size());
         m_box->setText(kept);
         m_box->setCursorPosition(caret);
     }
