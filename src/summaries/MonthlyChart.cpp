@@ -245,6 +245,7 @@ bool MonthlyChart::print(QPrinter *printer, int copies) const
     MonthlyChart copy;
     copy.m_kind = m_kind;
     copy.m_counts = m_counts;
+    copy.m_chart->setTitle(m_chart->title());
     copy.rebuild();
     copy.m_chart->resize(size);
     copy.m_chart->layout()->activate();
