@@ -73,9 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     else
         FUZZ_CHECK(cardValue == digits.front().unicode() - u'0' - 2);
     if (!digits.isEmpty())
-        FUZZ_CHECK(luhnValid(digits.first(digits.size() - 1) + QChar(u'0' + LuhnCheckDigit(digits.first(digits.size() - 1)))));
+        FUZZ_CHECK(
+            luhnValid(digits.first(digits.size() - 1) + QChar(u'0' + LuhnCheckDigit(digits.first(digits.size() - 1)))));
     const CardNumberResult card = CheckCardNumber(text);
-    (void)CardNumberMessage(card);
+    FUZZ_CHECK(!CardNumberMessage(card).text.isEmpty());
 
     // IBAN: digits and capitals give the published remainder; anything else gives 0.
     const int ibanValue = IbanCheckValue(text);

@@ -12,6 +12,12 @@ int digitAt(const QString &digits, qsizetype i)
     return digits.at(i).unicode() - u'0';
 }
 
+bool PassesLuhn(const QString &digits)
+{
+    const qsizetype n = digits.size();
+    return n > 0 && digitAt(digits, n - 1) == LuhnCheckDigit(QStringView(digits).first(n - 1));
+}
+
 // Numbers starting with 3 take their network from the first two characters of the text.
 QString networkOfThree(const QString &number)
 {
@@ -40,11 +46,7 @@ QString CardNumberDigits(const QString &text)
 int CardCheckValue(const QString &text)
 {
     const QString digits = CardNumberDigits(text);
-    const qsizetype n = digits.size();
-    if (n == 0)
-        return 0;
-    const int expected = LuhnCheckDigit(QStringView(digits).first(n - 1));
-    return digitAt(digits, n - 1) == expected ? digitAt(digits, 0) - 2 : 0;
+    return PassesLuhn(digits) ? digitAt(digits, 0) - 2 : 0;
 }
 
 CardNumberResult CheckCardNumber(const QString &text)
@@ -52,6 +54,11 @@ CardNumberResult CheckCardNumber(const QString &text)
     const QString number = TrimText(text);
     if (number.isEmpty())
         return { CardNumberOutcome::Empty, number, {} };
+    // The MasterCard numbers given out since 2017 start with 2221 to 2720.
+    const QString digits = CardNumberDigits(number);
+    const int start = digits.left(4).toInt();
+    if (digits.size() >= 4 && start >= 2221 && start <= 2720 && PassesLuhn(digits))
+        return { CardNumberOutcome::Valid, number, u"MasterCard"_s };
     QString network;
     switch (CardCheckValue(number)) {
     case 1:
@@ -74,7 +81,7 @@ CardNumberResult CheckCardNumber(const QString &text)
     return { CardNumberOutcome::Valid, number, network };
 }
 
-std::optional<CheckMessage> CardNumberMessage(const CardNumberResult &result)
+CheckMessage CardNumberMessage(const CardNumberResult &result)
 {
     switch (result.outcome) {
     case CardNumberOutcome::Empty:
@@ -86,7 +93,9 @@ std::optional<CheckMessage> CardNumberMessage(const CardNumberResult &result)
             u"Il numero di carta di credito "_s + result.number
                 + u" risulta valido.\r\n\r\nLa carta di credito è del tipo "_s + result.network + u"."_s };
     case CardNumberOutcome::UnknownNetwork:
-        return std::nullopt;
+        return CheckMessage { CheckMessage::Kind::Information,
+            u"Il numero di carta di credito "_s + result.number
+                + u" risulta valido.\r\n\r\nIl circuito della carta di credito non è stato riconosciuto."_s };
     case CardNumberOutcome::Invalid:
         break;
     }

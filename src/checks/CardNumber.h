@@ -4,7 +4,6 @@
 #include "checks/CheckCommon.h"
 
 #include <QString>
-#include <optional>
 
 inline constexpr qsizetype CardNumberMaxLength = 30;
 // Only the digits among this many leading characters make up the number.
@@ -14,7 +13,7 @@ enum class CardNumberOutcome {
     Empty, // nothing to check: the dialog asks for the number and stays open
     Valid, // the number passes and its network is known
     Invalid,
-    UnknownNetwork, // passes, starts with 3, but with no known network: no message at all
+    UnknownNetwork, // passes, starts with 3, but with no known network
 };
 
 struct CardNumberResult
@@ -31,5 +30,4 @@ QString CardNumberDigits(const QString &text);
 int CardCheckValue(const QString &text);
 
 CardNumberResult CheckCardNumber(const QString &text);
-// Nothing for a number that passes without a known network.
-std::optional<CheckMessage> CardNumberMessage(const CardNumberResult &result);
+CheckMessage CardNumberMessage(const CardNumberResult &result);

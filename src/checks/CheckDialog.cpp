@@ -53,10 +53,9 @@ QSize clientSize(int shownCharacters)
 } // namespace
 
 CheckDialog::CheckDialog(const Design &design, QWidget *parent)
-    : Dialog(design.className, design.caption, clientSize(design.shownCharacters), parent,
-             Dialog::Placement::CentreOnScreen)
-    , m_upperCaseAsTyped(design.typing == Typing::UpperCaseAsTyped
-                         || design.typing == Typing::DigitsUpperCaseAsTyped)
+    : Dialog(
+        design.className, design.caption, clientSize(design.shownCharacters), parent, Dialog::Placement::CentreOnScreen)
+    , m_upperCaseAsTyped(design.typing == Typing::UpperCaseAsTyped || design.typing == Typing::DigitsUpperCaseAsTyped)
 {
     setBackground(Palette::DialogTop, Palette::DialogBottom);
     const int inner = width() - 2 * Margin;
@@ -126,12 +125,10 @@ void CheckDialog::showEvent(QShowEvent *event)
 void CheckDialog::btnControllaClick()
 {
     const Verdict verdict = check(m_box->text());
-    if (verdict.message) {
-        if (verdict.message->kind == CheckMessage::Kind::Information)
-            Messages::information(verdict.message->text, this);
-        else
-            Messages::warning(verdict.message->text, this);
-    }
+    if (verdict.message.kind == CheckMessage::Kind::Information)
+        Messages::information(verdict.message.text, this);
+    else
+        Messages::warning(verdict.message.text, this);
     if (verdict.staysOpen) {
         m_box->setFocus(Qt::OtherFocusReason);
         return;

@@ -5,8 +5,6 @@
 #include "checks/CheckCommon.h"
 #include "widgets/Dialog.h"
 
-#include <optional>
-
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,10 +34,10 @@ protected:
         Typing typing = Typing::AnyCharacter;
     };
 
-    // What Controlla does after a check: show the message if any, then close unless asked to stay.
+    // What Controlla does after a check: show the message, then close unless asked to stay.
     struct Verdict
     {
-        std::optional<CheckMessage> message;
+        CheckMessage message;
         bool staysOpen = false;
     };
 

@@ -57,13 +57,14 @@ VatNumberResult CheckVatNumber(const QString &text)
 {
     const QString number = UpperAZ(text);
     if (number.size() != VatNumberLength)
-        return { VatNumberOutcome::WrongLength, {} };
+        return { VatNumberOutcome::WrongLength, {}, {} };
     if (!IsAllDigits(number))
-        return { VatNumberOutcome::Invalid, {} };
+        return { VatNumberOutcome::Invalid, {}, {} };
     const int expected = LuhnCheckDigit(QStringView(number).first(VatNumberLength - 1));
     if (number.at(VatNumberLength - 1).unicode() - u'0' != expected)
-        return { VatNumberOutcome::Invalid, {} };
-    return { VatNumberOutcome::Valid, VatOfficeName(number.mid(7, 3)) };
+        return { VatNumberOutcome::Invalid, {}, {} };
+    const QString code = number.mid(7, 3);
+    return { VatNumberOutcome::Valid, code, VatOfficeName(code) };
 }
 
 CheckMessage VatNumberMessage(const VatNumberResult &result)
@@ -73,6 +74,10 @@ CheckMessage VatNumberMessage(const VatNumberResult &result)
         return { CheckMessage::Kind::Warning,
             u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_s };
     case VatNumberOutcome::Valid:
+        if (result.office.isEmpty())
+            return { CheckMessage::Kind::Information,
+                u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nIl codice dell'Ufficio IVA ("_s
+                    + result.officeCode + u") non è tra quelli conosciuti."_s };
         return { CheckMessage::Kind::Information,
             u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
             u"E' stato rilasciato dall'Ufficio IVA del Comune di "_s

@@ -13,6 +13,8 @@ enum class VatNumberOutcome { WrongLength, Valid, Invalid };
 struct VatNumberResult
 {
     VatNumberOutcome outcome = VatNumberOutcome::Invalid;
+    // The three digits before the check digit of a valid number.
+    QString officeCode;
     // The issuing office of a valid number; empty when its code has no office.
     QString office;
 };

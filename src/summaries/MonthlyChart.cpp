@@ -26,6 +26,12 @@ namespace {
 constexpr int LegendHeight = 30;
 constexpr int FootHeight = 26;
 constexpr int LegendTitleWidth = 70;
+
+QString titleText()
+{
+    return u"Statistiche visite mensili"_s;
+}
+
 // The width a printed chart is laid out at, in the units of the screen.
 constexpr qreal PrintWidth = 1100;
 
@@ -55,7 +61,7 @@ MonthlyChart::MonthlyChart(QWidget *parent)
     m_chart->setBackgroundRoundness(0);
     m_chart->setBackgroundBrush(Qt::white);
     m_chart->setAnimationOptions(QChart::NoAnimation);
-    m_chart->setTitle(u"Statistiche visite mensili"_s);
+    m_chart->setTitle(titleText());
     m_chart->setTitleFont(VerdanaFont(20, true));
     m_chart->setTitleBrush(Palette::ChartTitle);
 
@@ -91,15 +97,17 @@ void MonthlyChart::setKind(Kind kind)
     rebuild();
 }
 
-void MonthlyChart::setCounts(const MonthlyCounts &counts)
+void MonthlyChart::setCounts(const MonthlyCounts &counts, int year)
 {
     m_counts = counts;
+    m_chart->setTitle(titleText() + u" "_s + QString::number(year));
     rebuild();
 }
 
 void MonthlyChart::clear()
 {
     m_counts.reset();
+    m_chart->setTitle(titleText());
     rebuild();
 }
 
@@ -237,6 +245,7 @@ bool MonthlyChart::print(QPrinter *printer, int copies) const
     MonthlyChart copy;
     copy.m_kind = m_kind;
     copy.m_counts = m_counts;
+    copy.m_chart->setTitle(m_chart->title());
     copy.rebuild();
     copy.m_chart->resize(size);
     copy.m_chart->layout()->activate();

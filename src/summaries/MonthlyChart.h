@@ -28,8 +28,9 @@ public:
     // Draws the points as bars or as a pie; the points stay.
     void setKind(Kind kind);
 
-    // The twelve points, January first; nothing clears them.
-    void setCounts(const MonthlyCounts &counts);
+    // The twelve points of the year, January first; nothing clears them. The title names the year,
+    // so that a printed page tells which year it counts.
+    void setCounts(const MonthlyCounts &counts, int year);
     void clear();
     const std::optional<MonthlyCounts> &counts() const { return m_counts; }
 

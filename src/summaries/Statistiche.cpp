@@ -197,7 +197,7 @@ void TfrmStatistiche::btnApriClick()
     }
     for (std::size_t m = 0; m < 12; ++m)
         m_monthCounters[m]->setText(QString::number(counts[m]));
-    m_chart->setCounts(counts);
+    m_chart->setCounts(counts, year.toInt());
     showChartPanel(true);
 }
 

@@ -2,6 +2,8 @@
 
 #include "base/TextFunctions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -24,7 +26,12 @@ void moveTo(QWidget *next)
 class EnterMover : public QObject
 {
 public:
-    EnterMover(QWidget *box, QWidget *next) : QObject(box), m_next(next) { box->installEventFilter(this); }
+    EnterMover(QWidget *box, QWidget *next)
+        : QObject(box)
+        , m_next(next)
+    {
+        box->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -44,10 +51,13 @@ class DigitFilter : public QObject
 public:
     DigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed)
         : QObject(box)
+        , m_box(box)
         , m_next(next)
         , m_alsoAllowed(alsoAllowed)
     {
         box->installEventFilter(this);
+        // Pasted or dropped text arrives as an edit, not as keys: it keeps what typing could enter.
+        connect(box, &QLineEdit::textEdited, this, [this] { dropUntypable(); });
     }
 
     bool eventFilter(QObject *, QEvent *event) override
@@ -70,23 +80,46 @@ public:
         default:
             break;
         }
-        // The editing shortcuts go through (pasted text is not filtered); AltGr characters do not.
+        // Filtered before the box's length limit cuts it, so a year pasted with blanks around fits.
+        if (key->matches(QKeySequence::Paste)) {
+            m_box->insert(typableOnly(QGuiApplication::clipboard()->text()));
+            return true;
+        }
+        // The editing shortcuts go through (pasted text is filtered as an edit); AltGr characters do not.
         for (QKeySequence::StandardKey shortcut : { QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut,
-                                                    QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
+                 QKeySequence::Undo, QKeySequence::Redo, QKeySequence::SelectAll }) {
             if (key->matches(shortcut))
                 return false;
         }
         const QString typed = key->text();
-        if (typed.isEmpty())
-            return false;
-        for (QChar c : typed) {
-            if ((c < u'0' || c > u'9') && !m_alsoAllowed.contains(c))
-                return true;
-        }
-        return false;
+        return std::ranges::any_of(typed, [this](QChar c) { return !typable(c); });
     }
 
 private:
+    bool typable(QChar c) const { return (c >= u'0' && c <= u'9') || m_alsoAllowed.contains(c); }
+
+    QString typableOnly(const QString &text) const
+    {
+        QString kept;
+        for (QChar c : text) {
+            if (typable(c))
+                kept.append(c);
+        }
+        return kept;
+    }
+
+    void dropUntypable()
+    {
+        const QString text = m_box->text();
+        const QString kept = typableOnly(text);
+        if (kept == text)
+            return;
+        const int caret = int(typableOnly(text.left(m_box->cursorPosition())).size());
+        m_box->setText(kept);
+        m_box->setCursorPosition(caret);
+    }
+
+    QLineEdit *m_box;
     QWidget *m_next;
     QString m_alsoAllowed;
 };

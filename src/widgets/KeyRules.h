@@ -14,8 +14,8 @@ void InstallEnterCycle(const QList<QWidget *> &boxes);
 // Enter in the box moves the focus to the given control.
 void InstallEnterMovesTo(QWidget *box, QWidget *next);
 // Digits, Backspace, Delete, Left and Right pass; any other typed character is discarded, except
-// those listed in alsoAllowed (the "," of amounts); Enter moves the focus to next. Pasted text is
-// not filtered.
+// those listed in alsoAllowed (the "," of amounts); Enter moves the focus to next. Pasted or
+// dropped text keeps only the characters typing could enter.
 void InstallDigitFilter(QLineEdit *box, QWidget *next, const QString &alsoAllowed = QString());
 // The digit filter on a box of at most four characters.
 void InstallYearBoxFilter(QLineEdit *box, QWidget *next);

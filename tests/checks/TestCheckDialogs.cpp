@@ -38,8 +38,9 @@ QString boxName(const QString &className)
     return u"txtIban"_s;
 }
 
-const QString VatErrato = u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
-                          u"fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s;
+const QString VatErrato
+    = u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi possibile "
+      u"fornire informazioni relative all'Ufficio IVA che lo ha rilasciato."_s;
 const QString CardErrato = u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
                            u"informazioni relative al tipo di carta di credito."_s;
 
@@ -69,17 +70,21 @@ void TestCheckDialogs::lengthWarningKeepsDialogOpen_data()
 
     QTest::newRow("fiscal code of 15") << u"TfrmCodFisc"_s << u"BNCLRA80A41H501"_s
                                        << u"Attenzione: il codice fiscale deve essere composto da 16 caratteri "
-                                          u"alfanumerici."_s << false;
+                                          u"alfanumerici."_s
+                                       << false;
     QTest::newRow("VAT number of 10") << u"TfrmPartitaIva"_s << u"1234567058"_s
                                       << u"Attenzione: la partita IVA deve essere composta da 11 caratteri "
-                                         u"numerici."_s << false;
+                                         u"numerici."_s
+                                      << false;
     // Fifteen digits from a fiscal code box must not be cut to a valid-looking eleven.
     QTest::newRow("VAT number of 15 handed in") << u"TfrmPartitaIva"_s << u"123456705870000"_s
                                                 << u"Attenzione: la partita IVA deve essere composta da 11 caratteri "
-                                                   u"numerici."_s << true;
+                                                   u"numerici."_s
+                                                << true;
     QTest::newRow("card number empty") << u"TfrmCarta"_s << QString()
                                        << u"Attenzione: immettere il numero di carta di credito prima di premere il "
-                                          u"pulsante di controllo."_s << false;
+                                          u"pulsante di controllo."_s
+                                       << false;
     QTest::newRow("IBAN of 26") << u"TfrmIban"_s << u"IT60X054281110100000012345"_s
                                 << u"Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."_s << false;
 }
@@ -123,7 +128,6 @@ void TestCheckDialogs::outcomeShownThenClosed_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("value");
-    // Notice stands for "no message at all".
     QTest::addColumn<MessageKind>("kind");
     QTest::addColumn<QString>("text");
 
@@ -142,8 +146,14 @@ void TestCheckDialogs::outcomeShownThenClosed_data()
                                       << u"Il numero di carta di credito 4111 1111 1111 1111 risulta valido.\r\n\r\n"
                                          u"La carta di credito è del tipo Visa."_s;
     QTest::newRow("card wrong") << u"TfrmCarta"_s << u"4111111111111112"_s << warn << CardErrato;
-    QTest::newRow("card of no known network") << u"TfrmCarta"_s << u"3200000000000002"_s << MessageKind::Notice
-                                              << QString();
+    QTest::newRow("card of no known network")
+        << u"TfrmCarta"_s << u"3200000000000002"_s << info
+        << u"Il numero di carta di credito 3200000000000002 risulta valido.\r\n\r\nIl circuito della carta di "
+           u"credito non è stato riconosciuto."_s;
+    QTest::newRow("VAT of an unknown office")
+        << u"TfrmPartitaIva"_s << u"00000001198"_s << info
+        << u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nIl codice dell'Ufficio IVA (119) non è tra "
+           u"quelli conosciuti."_s;
     QTest::newRow("IBAN valid") << u"TfrmIban"_s << u"IT60X0542811101000000123456"_s << info
                                 << u"L'IBAN digitato è VALIDO."_s;
     QTest::newRow("IBAN wrong") << u"TfrmIban"_s << u"IT61X0542811101000000123456"_s << warn
@@ -173,10 +183,6 @@ void TestCheckDialogs::outcomeShownThenClosed()
 
     QVERIFY(!stayedOpen);
     QCOMPARE(result, int(QDialog::Accepted));
-    if (kind == MessageKind::Notice) {
-        QCOMPARE(recorder.count(), 0);
-        return;
-    }
     QCOMPARE(recorder.count(), 1);
     QCOMPARE(recorder.lastKind(), kind);
     QCOMPARE(recorder.lastText(), text);
@@ -185,7 +191,7 @@ void TestCheckDialogs::outcomeShownThenClosed()
 void TestCheckDialogs::chiudiClosesWithoutCheck_data()
 {
     QTest::addColumn<QString>("dialog");
-    for (const QString &name : {u"TfrmCodFisc"_s, u"TfrmPartitaIva"_s, u"TfrmCarta"_s, u"TfrmIban"_s})
+    for (const QString &name : { u"TfrmCodFisc"_s, u"TfrmPartitaIva"_s, u"TfrmCarta"_s, u"TfrmIban"_s })
         QTest::newRow(qPrintable(name)) << name;
 }
 

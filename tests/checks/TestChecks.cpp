@@ -169,26 +169,106 @@ private Q_SLOTS:
         QTest::addColumn<QString>("office");
         // Codes 001 to 100 in order.
         const QStringList offices = {
-            u"Torino"_s, u"Vercelli"_s, u"Novara"_s, u"Cuneo"_s, u"Asti"_s, u"Alessandria"_s, u"Aosta"_s,
-            u"Imperia"_s, u"Savona"_s, u"Genova 1"_s,
-            u"La Spezia"_s, u"Varese"_s, u"Como"_s, u"Sondrio"_s, u"Milano 1"_s, u"Bergamo"_s, u"Brescia 1"_s,
-            u"Pavia"_s, u"Cremona"_s, u"Mantova"_s,
-            u"Bolzano"_s, u"Trento"_s, u"Verona"_s, u"Vicenza"_s, u"Belluno"_s, u"Treviso"_s, u"Venezia"_s,
-            u"Padova"_s, u"Rovigo"_s, u"Udine"_s,
-            u"Gorizia"_s, u"Trieste"_s, u"Piacenza"_s, u"Parma"_s, u"Reggio Emilia"_s, u"Modena"_s,
-            u"Bologna 1"_s, u"Ferrara"_s, u"Ravenna"_s, u"Forlì"_s,
-            u"Pesaro"_s, u"Ancona"_s, u"Macerata"_s, u"Ascoli Piceno"_s, u"Massa Carrara"_s, u"Lucca"_s,
-            u"Pistoia"_s, u"Firenze 1"_s, u"Livorno"_s, u"Pisa"_s,
-            u"Arezzo"_s, u"Siena"_s, u"Grosseto"_s, u"Perugia"_s, u"Terni"_s, u"Viterbo"_s, u"Rieti"_s,
-            u"Roma 1"_s, u"Latina"_s, u"Frosinone"_s,
-            u"Caserta"_s, u"Benevento"_s, u"Napoli 1"_s, u"Avellino"_s, u"Salerno"_s, u"Aquila"_s, u"Teramo"_s,
-            u"Pescara"_s, u"Chieti"_s, u"Campobasso"_s,
-            u"Foggia"_s, u"Bari"_s, u"Taranto"_s, u"Brindisi"_s, u"Lecce"_s, u"Potenza"_s, u"Matera"_s,
-            u"Cosenza"_s, u"Catanzaro"_s, u"Reggio Calabria"_s,
-            u"Trapani"_s, u"Palermo"_s, u"Messina"_s, u"Agrigento"_s, u"Caltanissetta"_s, u"Enna"_s,
-            u"Catania"_s, u"Ragusa"_s, u"Siracusa"_s, u"Sassari"_s,
-            u"Nuoro"_s, u"Cagliari"_s, u"Pordenone"_s, u"Isernia"_s, u"Oristano"_s, u"Monza (Milano 2)"_s,
-            u"Prato (Firenze 2)"_s, u"Brescia 2"_s, u"Chiavari (Genova 2)"_s, u"Roma 2"_s,
+            u"Torino"_s,
+            u"Vercelli"_s,
+            u"Novara"_s,
+            u"Cuneo"_s,
+            u"Asti"_s,
+            u"Alessandria"_s,
+            u"Aosta"_s,
+            u"Imperia"_s,
+            u"Savona"_s,
+            u"Genova 1"_s,
+            u"La Spezia"_s,
+            u"Varese"_s,
+            u"Como"_s,
+            u"Sondrio"_s,
+            u"Milano 1"_s,
+            u"Bergamo"_s,
+            u"Brescia 1"_s,
+            u"Pavia"_s,
+            u"Cremona"_s,
+            u"Mantova"_s,
+            u"Bolzano"_s,
+            u"Trento"_s,
+            u"Verona"_s,
+            u"Vicenza"_s,
+            u"Belluno"_s,
+            u"Treviso"_s,
+            u"Venezia"_s,
+            u"Padova"_s,
+            u"Rovigo"_s,
+            u"Udine"_s,
+            u"Gorizia"_s,
+            u"Trieste"_s,
+            u"Piacenza"_s,
+            u"Parma"_s,
+            u"Reggio Emilia"_s,
+            u"Modena"_s,
+            u"Bologna 1"_s,
+            u"Ferrara"_s,
+            u"Ravenna"_s,
+            u"Forlì"_s,
+            u"Pesaro"_s,
+            u"Ancona"_s,
+            u"Macerata"_s,
+            u"Ascoli Piceno"_s,
+            u"Massa Carrara"_s,
+            u"Lucca"_s,
+            u"Pistoia"_s,
+            u"Firenze 1"_s,
+            u"Livorno"_s,
+            u"Pisa"_s,
+            u"Arezzo"_s,
+            u"Siena"_s,
+            u"Grosseto"_s,
+            u"Perugia"_s,
+            u"Terni"_s,
+            u"Viterbo"_s,
+            u"Rieti"_s,
+            u"Roma 1"_s,
+            u"Latina"_s,
+            u"Frosinone"_s,
+            u"Caserta"_s,
+            u"Benevento"_s,
+            u"Napoli 1"_s,
+            u"Avellino"_s,
+            u"Salerno"_s,
+            u"Aquila"_s,
+            u"Teramo"_s,
+            u"Pescara"_s,
+            u"Chieti"_s,
+            u"Campobasso"_s,
+            u"Foggia"_s,
+            u"Bari"_s,
+            u"Taranto"_s,
+            u"Brindisi"_s,
+            u"Lecce"_s,
+            u"Potenza"_s,
+            u"Matera"_s,
+            u"Cosenza"_s,
+            u"Catanzaro"_s,
+            u"Reggio Calabria"_s,
+            u"Trapani"_s,
+            u"Palermo"_s,
+            u"Messina"_s,
+            u"Agrigento"_s,
+            u"Caltanissetta"_s,
+            u"Enna"_s,
+            u"Catania"_s,
+            u"Ragusa"_s,
+            u"Siracusa"_s,
+            u"Sassari"_s,
+            u"Nuoro"_s,
+            u"Cagliari"_s,
+            u"Pordenone"_s,
+            u"Isernia"_s,
+            u"Oristano"_s,
+            u"Monza (Milano 2)"_s,
+            u"Prato (Firenze 2)"_s,
+            u"Brescia 2"_s,
+            u"Chiavari (Genova 2)"_s,
+            u"Roma 2"_s,
         };
         QCOMPARE(offices.size(), 100);
         for (int code = 1; code <= 100; ++code) {
@@ -235,7 +315,12 @@ private Q_SLOTS:
         QTest::newRow("Discover") << u"6011111111111117"_s << O::Valid << u"Discover"_s;
         QTest::newRow("starts 32") << u"3200000000000002"_s << O::UnknownNetwork << QString();
         QTest::newRow("starts 39") << u"3900000000000005"_s << O::UnknownNetwork << QString();
-        QTest::newRow("starts 2") << u"2223000048400011"_s << O::Invalid << QString();
+        QTest::newRow("MasterCard 2223") << u"2223000048400011"_s << O::Valid << u"MasterCard"_s;
+        QTest::newRow("MasterCard 2221") << u"2221000000000009"_s << O::Valid << u"MasterCard"_s;
+        QTest::newRow("MasterCard 2720") << u"2720 0000 0000 0005"_s << O::Valid << u"MasterCard"_s;
+        QTest::newRow("starts 2220") << u"2220000000000000"_s << O::Invalid << QString();
+        QTest::newRow("starts 2721") << u"2721000000000004"_s << O::Invalid << QString();
+        QTest::newRow("MasterCard 2221 Luhn fails") << u"2221000000000008"_s << O::Invalid << QString();
         QTest::newRow("starts 7") << u"7000000000000005"_s << O::Invalid << QString();
         QTest::newRow("starts 8") << u"8000000000000003"_s << O::Invalid << QString();
         QTest::newRow("starts 9") << u"9000000000000001"_s << O::Invalid << QString();
@@ -357,30 +442,41 @@ private Q_SLOTS:
         QTest::newRow("fiscal code wrong") << FiscalCodeMessage(FiscalCodeOutcome::Invalid)
                                            << warning(u"Attenzione: il codice fiscale digitato è ERRATO."_s);
 
-        QTest::newRow("VAT length") << VatNumberMessage({ VatNumberOutcome::WrongLength,
+        QTest::newRow("VAT length") << VatNumberMessage({ VatNumberOutcome::WrongLength, {},
             {} }) << warning(u"Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."_s);
         QTest::newRow("VAT Roma 1") << VatNumberMessage(CheckVatNumber(u"12345670587"_s))
                                     << information(u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' stato "
                                                    u"rilasciato dall'Ufficio IVA del Comune di Roma 1."_s);
         QTest::newRow("VAT no office") << VatNumberMessage(CheckVatNumber(u"00000000000"_s))
-                                       << information(u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nE' "
-                                                      u"stato rilasciato dall'Ufficio IVA del Comune di ."_s);
+                                       << information(u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nIl "
+                                                      u"codice dell'Ufficio IVA (000) non è tra quelli conosciuti."_s);
+        QTest::newRow("VAT office 119") << VatNumberMessage(CheckVatNumber(u"00000001198"_s))
+                                        << information(u"Il numero di partita IVA digitato risulta VALIDO.\r\n\r\nIl "
+                                                       u"codice dell'Ufficio IVA (119) non è tra quelli conosciuti."_s);
         QTest::newRow("VAT wrong") << VatNumberMessage(CheckVatNumber(u"12345670588"_s))
                                    << warning(
                                           u"Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon "
                                           u"è quindi possibile fornire informazioni relative all'Ufficio IVA che lo "
                                           u"ha rilasciato."_s);
 
-        QTest::newRow("card empty") << *CardNumberMessage(CheckCardNumber(u" "_s))
+        QTest::newRow("card empty") << CardNumberMessage(CheckCardNumber(u" "_s))
                                     << warning(u"Attenzione: immettere il numero di carta di credito prima di premere "
                                                u"il pulsante di controllo."_s);
-        QTest::newRow("card Visa") << *CardNumberMessage(CheckCardNumber(u" 4111 1111 1111 1111 "_s))
+        QTest::newRow("card Visa") << CardNumberMessage(CheckCardNumber(u" 4111 1111 1111 1111 "_s))
                                    << information(u"Il numero di carta di credito 4111 1111 1111 1111 risulta valido."
                                                   u"\r\n\r\nLa carta di credito è del tipo Visa."_s);
-        QTest::newRow("card wrong") << *CardNumberMessage(CheckCardNumber(u"7000000000000005"_s))
+        QTest::newRow("card wrong") << CardNumberMessage(CheckCardNumber(u"7000000000000005"_s))
                                     << warning(
                                            u"Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi "
                                            u"possibile fornire informazioni relative al tipo di carta di credito."_s);
+        QTest::newRow("card network unknown")
+            << CardNumberMessage(CheckCardNumber(u"3900000000000005"_s))
+            << information(u"Il numero di carta di credito 3900000000000005 risulta valido.\r\n\r\nIl circuito "
+                           u"della carta di credito non è stato riconosciuto."_s);
+        QTest::newRow("card MasterCard 2-series")
+            << CardNumberMessage(CheckCardNumber(u"2223000048400011"_s))
+            << information(u"Il numero di carta di credito 2223000048400011 risulta valido.\r\n\r\nLa carta di "
+                           u"credito è del tipo MasterCard."_s);
 
         QTest::newRow("IBAN length") << IbanMessage(IbanOutcome::WrongLength)
                                      << warning(
@@ -395,11 +491,6 @@ private Q_SLOTS:
         QFETCH(CheckMessage, expected);
         QCOMPARE(message.kind, expected.kind);
         QCOMPARE(message.text, expected.text);
-    }
-
-    void cardWithoutNetworkHasNoMessage()
-    {
-        QVERIFY(!CardNumberMessage(CheckCardNumber(u"3900000000000005"_s)).has_value());
     }
 };
 

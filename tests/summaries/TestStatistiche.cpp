@@ -156,7 +156,7 @@ private Q_SLOTS:
         QCOMPARE(screen()->findChild<QLabel *>(u"lblFile"_s)->text(), m_app->file(u"2028.vis"_s));
         QCOMPARE(counters(), Counts2028);
         compareChart(MonthlyChart::Kind::Bars, Counts2028);
-        QCOMPARE(chart()->chart()->title(), u"Statistiche visite mensili"_s);
+        QCOMPARE(chart()->chart()->title(), u"Statistiche visite mensili 2028"_s);
         QCOMPARE(chart()->chart()->legend()->alignment(), Qt::AlignBottom);
 
         // Another year's file: created empty, twelve zero points.
@@ -166,6 +166,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_app->file(u"2031.vis"_s)));
         QCOMPARE(counters(), QList<int>(12, 0));
         compareChart(MonthlyChart::Kind::Bars, QList<int>(12, 0));
+        QCOMPARE(chart()->chart()->title(), u"Statistiche visite mensili 2031"_s);
     }
 
     void apriRefused_data()
@@ -238,7 +239,7 @@ private Q_SLOTS:
         QTest::newRow("0") << true << u"0"_s << 0 << false;
     }
     // The question, the copies asked, the print dialog with them preset; then one landscape page
-    // per copy, each showing the chart's title, legend, foot text and values.
+    // per copy, each showing the chart's title with its year, legend, foot text and values.
     void printing()
     {
         QFETCH(bool, confirmed);
@@ -271,7 +272,7 @@ private Q_SLOTS:
         QCOMPARE(pages.size(), preset);
         for (const QString &page : pages) {
             const QString text = page.simplified();
-            for (const QString &word : QStringList { u"Statistiche visite mensili"_s, u"Visite:"_s,
+            for (const QString &word : QStringList { u"Statistiche visite mensili 2028"_s, u"Visite:"_s,
                      u"Le statistiche si basano sugli ingressi"_s, u"senza considerare l'identità dei visitatori."_s })
                 QVERIFY2(text.contains(word), qPrintable(word + u" in "_s + text));
             for (const QString &month : Months)
