@@ -11,6 +11,7 @@
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +47,10 @@ public:
                 m_next->setFocus(Qt::OtherFocusReason);
                 return true;
             }
-            return key != Qt::Key_Tab && key != Qt::Key_Backtab;
+            // The keys that open a drop-down or move in it; typing still chooses nothing.
+            static const QList<int> pickingKeys { Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Down,
+                Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_F4, Qt::Key_Space };
+            return !pickingKeys.contains(key);
         }
         case QEvent::Wheel:
             return true;
@@ -207,6 +211,8 @@ QComboBox *TfrmMenuRiepilogo::makeList(
     list->setCursor(Qt::PointingHandCursor);
     list->addItems(items);
     list->setMaxVisibleItems(12);
+    // The 31 days do not fit the open list: its scroll bar shows that more follow.
+    list->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     list->setCurrentIndex(-1);
     AttachFocusFrame(list);
     return list;

@@ -1,11 +1,16 @@
 #include "widgets/Dialog.h"
 
+#include "widgets/ClickableImage.h"
+
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+
+using namespace Qt::StringLiterals;
 
 Dialog::Dialog(
     const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent, Placement placement)
@@ -103,7 +108,21 @@ void Dialog::changeEvent(QEvent *event)
 void Dialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape) {
+        // Escape leaves as the dialog's own way out does, with whatever that button does first.
         event->accept();
+        for (const QString &name : { u"btnEsci"_s, u"cmdEsci"_s, u"btnChiudi"_s, u"btnAnnulla"_s }) {
+            for (QWidget *exit : findChildren<QWidget *>(name)) {
+                if (!exit->isVisible() || !exit->isEnabled())
+                    continue;
+                if (auto *button = qobject_cast<QAbstractButton *>(exit))
+                    button->click();
+                else if (auto *image = qobject_cast<ClickableLabel *>(exit))
+                    Q_EMIT image->clicked();
+                else
+                    continue;
+                return;
+            }
+        }
         return;
     }
     QDialog::keyPressEvent(event);

@@ -249,6 +249,8 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
     if (geometry.isValid())
         button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
+    // Enter on a focused button presses it, on screens as in dialogs.
+    button->setAutoDefault(true);
     if (!icon.isEmpty()) {
         button->setIcon(QIcon(SvgPixmap(icon, QSize(28, 28))));
         button->setIconSize(QSize(28, 28));
