@@ -8,12 +8,16 @@
 #include "summaries/MenuRiepilogo.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Dialog.h"
+#include "widgets/ListBox.h"
+#include "widgets/ListPanel.h"
 #include "widgets/Look.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <optional>
@@ -106,6 +110,26 @@ private Q_SLOTS:
         QTest::keyClick(esci, Qt::Key_Return);
         QTRY_VERIFY(Windows().avvio->isVisible());
         QVERIFY(!Windows().menuRiepilogo->isVisible());
+    }
+
+    // In a list dialog: Enter on the focused Trova finds the line, then Enter on the list loads it.
+    void enterOnTrovaThenOnTheList()
+    {
+        Dialog dialog(u"TfrmProva"_s, u" Prova"_s, QSize(995, 692), nullptr);
+        auto *panel = new ListPanel(u"ELENCO"_s, &dialog);
+        panel->lstRecords()->setLines({ u"BIANCHI LUCIA"_s, u"ROSSI MARIO"_s, u"VERDI ANNA"_s });
+        QSignalSpy chosen(panel, &ListPanel::lineChosen);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClicks(panel->txtTrova(), u"ROSSI"_s);
+        panel->btnTrova()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(panel->btnTrova(), Qt::Key_Return);
+        QCOMPARE(panel->lstRecords()->selectedText(), u"ROSSI MARIO"_s);
+        QCOMPARE(chosen.count(), 0);
+        panel->lstRecords()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(panel->lstRecords(), Qt::Key_Return);
+        QCOMPARE(chosen.count(), 1);
+        QVERIFY(dialog.isVisible());
     }
 
     void dropDownKeys_data()
