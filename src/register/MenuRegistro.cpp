@@ -33,8 +33,6 @@ LabelLook verdana(int points, bool bold)
 QPushButton *makeApri(QWidget *parent, const QString &name)
 {
     QPushButton *button = MakeButton(parent, name, u"Apri"_s, QRect(236, 160, 170, 44), ButtonStyle::Open);
-    // Enter on the focused button opens, as the year box's Enter leads here.
-    button->setAutoDefault(true);
     return button;
 }
 

@@ -96,8 +96,6 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
         = MakeButton(p, u"btnEsci"_s, u"Esci"_s, QRect(40, 620, 200, 44), ButtonStyle::Plain, u":/img/reg_esci.svg"_s);
     m_btnVisualizza = MakeButton(p, u"btnVisualizza"_s, u"Visualizza riepilogo"_s, QRect(715, 620, 240, 44),
         ButtonStyle::Plain, u":/img/reg_trova.svg"_s);
-    // Enter on the focused button shows the summary, as the last list's Enter leads here.
-    m_btnVisualizza->setAutoDefault(true);
 
     m_lblDataInizio = MakeHiddenLabel(p, u"lblDataInizio"_s);
     m_lblDataFine = MakeHiddenLabel(p, u"lblDataFine"_s);

@@ -78,7 +78,6 @@ void TfrmStatistiche::buildStartPanel()
     m_txtAnno->setStyleSheet(u"QLineEdit { color: #0F2847; background: white; border: 1px solid #7896BE;"
                              u" border-radius: 4px; }"_s);
     m_btnApri = MakeButton(card, u"btnApri"_s, u"Apri"_s, QRect(265, 170, 170, 44), ButtonStyle::Open);
-    m_btnApri->setAutoDefault(true);
     InstallYearBoxFilter(m_txtAnno, m_btnApri);
 
     connect(m_btnApri, &QPushButton::clicked, this, &TfrmStatistiche::btnApriClick);

@@ -3,6 +3,7 @@
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -126,7 +127,8 @@ QString EditBoxStyle()
 
 QString DropDownStyle()
 {
-    return u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: 0; }"
+    return u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: "
+           u"0; }"
            u"QComboBox::drop-down { width: 22px; border-left: 1px solid #7f9db9;"
            u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
            u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"
@@ -239,6 +241,26 @@ const QString OpenStyle
       u"QPushButton:pressed { background: #1B4478; }"
       u"QPushButton:focus { border: 2px solid #F2B632; }"_s;
 
+// Enter on a focused button presses it once, on screens as in dialogs, whether or not the button
+// may be its dialog's default; a held key does not press it again.
+class EnterPresses : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (!key->isAutoRepeat())
+            static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
 } // namespace
 
 QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, const QRect &geometry,
@@ -249,8 +271,7 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
     if (geometry.isValid())
         button->setGeometry(geometry);
     button->setCursor(Qt::PointingHandCursor);
-    // Enter on a focused button presses it, on screens as in dialogs.
-    button->setAutoDefault(true);
+    button->installEventFilter(new EnterPresses(button));
     if (!icon.isEmpty()) {
         button->setIcon(QIcon(SvgPixmap(icon, QSize(28, 28))));
         button->setIconSize(QSize(28, 28));

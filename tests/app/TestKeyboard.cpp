@@ -13,7 +13,9 @@
 #include "widgets/Look.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -110,6 +112,25 @@ private Q_SLOTS:
         QTest::keyClick(esci, Qt::Key_Return);
         QTRY_VERIFY(Windows().avvio->isVisible());
         QVERIFY(!Windows().menuRiepilogo->isVisible());
+    }
+
+    // In a dialog too, even on a button that must not be the dialog's default; once per press.
+    void enterPressesOnceInADialog()
+    {
+        Dialog dialog(u"TfrmProva"_s, u" Prova"_s, QSize(300, 200), nullptr);
+        QPushButton *stampa = MakeButton(&dialog, u"btnStampa"_s, u"Stampa"_s, QRect(10, 10, 120, 30));
+        stampa->setAutoDefault(false);
+        QSignalSpy clicked(stampa, &QPushButton::clicked);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        stampa->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(stampa, Qt::Key_Return);
+        QCOMPARE(clicked.count(), 1);
+        QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(stampa, &held);
+        QCOMPARE(clicked.count(), 1);
+        QTest::keyClick(stampa, Qt::Key_Enter);
+        QCOMPARE(clicked.count(), 2);
     }
 
     // In a list dialog: Enter on the focused Trova finds the line, then Enter on the list loads it.
