@@ -2,7 +2,10 @@
 // the program itself: every window is created offscreen on a folder of sample cards, driven to the
 // screen the guide shows, and grabbed, so the guide always shows the program as it is.
 //
-//   make_guide <guida.html> <Guida.pdf>
+//   make_guide <guida.html> <Guida.pdf> [folder]
+//
+// With a folder, every picture is also saved there as <name>.png, to compare the screens of two
+// builds pixel by pixel.
 
 #include "app/AppWindows.h"
 #include "app/Guida.h"
@@ -443,8 +446,8 @@ QImage svgPicture(const QString &name, const QSize &size)
 
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make_guide <guida.html> <Guida.pdf>\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: make_guide <guida.html> <Guida.pdf> [folder]\n");
         return 2;
     }
     QTemporaryDir work;
@@ -458,6 +461,7 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     const QString sourcePath = QString::fromLocal8Bit(argv[1]);
     const QString pdfPath = QString::fromLocal8Bit(argv[2]);
+    const QString pictureFolder = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
 
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
@@ -503,6 +507,8 @@ int main(int argc, char **argv)
             if (picture.isNull())
                 fail(u"no picture of "_s + m.captured(2));
         }
+        if (!pictureFolder.isEmpty() && !picture.save(pictureFolder + u'/' + m.captured(2) + u".png"_s))
+            fail(u"cannot save the picture of "_s + m.captured(2));
         document.addResource(QTextDocument::ImageResource, url, picture);
     }
     DestroyAppWindows();
