@@ -6,7 +6,7 @@
 #include "BenchYearFile.h"
 
 #include "base/ProgramFolder.h"
-#include "register/ExpVisite.h"
+#include "visits/ExpVisite.h"
 #include "storage/TSchedaVisita.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Messages.h"

@@ -8,7 +8,7 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ListReport.h"
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
@@ -44,7 +44,7 @@ bool measure(const QString &title, const QString &yearFile, const QString &pdfPa
     timer.start();
     QStringList lines;
     try {
-        ScanVisits(yearFile, [&lines](const VisitRecordView &card, int) {
+        VisitFile::scan(yearFile, [&lines](const VisitRecordView &card, int) {
             lines.append(PresenceLine(PresenceKind::NonUsciti, card));
             return true;
         });

@@ -7,8 +7,8 @@
 #include "BenchYearFile.h"
 
 #include "base/ProgramFolder.h"
-#include "register/NonUsciti.h"
-#include "register/PresenceLines.h"
+#include "visits/NonUsciti.h"
+#include "visits/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
 #include "widgets/ListBox.h"
 

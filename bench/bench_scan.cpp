@@ -7,8 +7,8 @@
 
 #include "base/Clock.h"
 #include "base/SearchCriteria.h"
-#include "register/PresenceLines.h"
-#include "register/VisitSearch.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyCounts.h"
 #include "summaries/VisitSummary.h"
@@ -67,7 +67,7 @@ qint64 presence(PresenceKind kind, const QString &yearFile, const QString &today
 
 int printRows(const QString &yearFile)
 {
-    ScanVisits(yearFile, [](const VisitRecordView &card, int) {
+    VisitFile::scan(yearFile, [](const VisitRecordView &card, int) {
         QByteArray row;
         for (int f = 0; f < TSchedaVisita::FieldCount; ++f) {
             QString value = card.field(VisitField(f));

@@ -8,10 +8,10 @@
 
 #include "base/ProgramFolder.h"
 #include "base/SearchCriteria.h"
-#include "register/PresenceLines.h"
-#include "register/VisitSearch.h"
-#include "registry/ClientSearch.h"
-#include "registry/InstalmentsDue.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
+#include "clients/ClientSearch.h"
+#include "clients/InstalmentsDue.h"
 #include "storage/ClientFile.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ bool writeSampleRegistry(int cards)
 {
     const QStringList surnames { u"Rossi"_s, u"Bianchi"_s, u"Verdi"_s, u"Esposito"_s, u"Romano"_s, u"Colombo"_s,
         u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s };
-    QFile file(ClientFile::path());
+    QFile file(ClientFilePath());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     const QDate first(2024, 1, 1);
@@ -103,7 +103,7 @@ int main(int argc, char **argv)
 
         timer.restart();
         if (!writeSampleRegistry(SampleClients)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(ClientFile::path()));
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(ClientFilePath()));
             return 1;
         }
         std::printf("Made-up registry\n");

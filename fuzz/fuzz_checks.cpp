@@ -51,6 +51,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Fiscal code: any text is judged, and never read outside the conversion tables.
     const FiscalCodeOutcome fiscal = CheckFiscalCode(text);
     FUZZ_CHECK((fiscal == FiscalCodeOutcome::WrongLength) == (text.size() != FiscalCodeLength));
+    if (fiscal == FiscalCodeOutcome::Valid) {
+        for (const QChar c : text)
+            FUZZ_CHECK((c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'));
+    }
     (void)FiscalCodeMessage(fiscal);
     (void)FiscalCodeBoxOpensVatCheck(text);
 

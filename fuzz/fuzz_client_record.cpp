@@ -2,8 +2,8 @@
 
 #include "FuzzSupport.h"
 
-#include "registry/ClientSearch.h"
-#include "registry/InstalmentsDue.h"
+#include "clients/ClientSearch.h"
+#include "clients/InstalmentsDue.h"
 #include "storage/TSchedaAnagrafica.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -6,7 +6,7 @@
 #include "base/FindInList.h"
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "storage/LineStore.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "base/ProgramFolder.h"
 #include "base/SearchCriteria.h"
-#include "registry/ClientSearch.h"
-#include "registry/InstalmentsDue.h"
+#include "clients/ClientSearch.h"
+#include "clients/InstalmentsDue.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 
@@ -17,12 +17,12 @@ using namespace Qt::StringLiterals;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     SetProgramFolder(ScratchFolder().path());
-    const QString path = ClientFile::path();
+    const QString path = ClientFilePath();
     WriteScratchFile(path, reinterpret_cast<const char *>(data), size);
     const int whole = int(size / TSchedaAnagrafica::RecordSize);
 
     QList<TSchedaAnagrafica> cards;
-    ScanClients([&](const ClientRecordView &card, int position) {
+    ClientFile::scan(ClientFilePath(), [&](const ClientRecordView &card, int position) {
         FUZZ_CHECK(position == cards.size() + 1);
         cards.append(card.toRecord());
         return true;
@@ -45,13 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     ClientFile file;
-    file.OpenClientFile();
-    FUZZ_CHECK(file.ClientCount() == whole);
-    for (int i = 0; !file.AtEndOfClients(); ++i)
-        FUZZ_CHECK(file.ReadNextClient() == cards.at(i));
+    file.open(ClientFilePath());
+    FUZZ_CHECK(file.count() == whole);
+    for (int i = 1; i <= whole; ++i)
+        FUZZ_CHECK(file.readAt(i) == cards.at(i - 1));
     bool outside = false;
     try {
-        file.ReadClientAt(whole + 1);
+        file.readAt(whole + 1);
     } catch (const StorageError &) {
         outside = true;
     }
@@ -60,14 +60,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // A stored card saved again unchanged reads back the same; a new one lands after the last
     // whole record, over any torn tail.
     if (whole > 0) {
-        file.WriteClientAt(1, cards.first());
-        FUZZ_CHECK(file.ReadClientAt(1) == cards.first());
+        file.writeAt(1, cards.first());
+        FUZZ_CHECK(file.readAt(1) == cards.first());
     }
     TSchedaAnagrafica added;
     added.Cognome = u"Nuovo"_s;
-    FUZZ_CHECK(file.AppendClient(added) == whole + 1);
-    FUZZ_CHECK(file.ReadClientAt(whole + 1) == added);
-    file.CloseClientFile();
+    FUZZ_CHECK(file.append(added) == whole + 1);
+    FUZZ_CHECK(file.readAt(whole + 1) == added);
+    file.close();
     FUZZ_CHECK(QFileInfo(path).size() == qint64(whole + 1) * TSchedaAnagrafica::RecordSize);
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include "FuzzSupport.h"
 
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -5,8 +5,8 @@
 
 #include "base/ListText.h"
 #include "base/SearchCriteria.h"
-#include "register/PresenceLines.h"
-#include "register/VisitSearch.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Whole records only, in file order, each as the scan and the sequential reads give it.
     QList<TSchedaVisita> cards;
-    ScanVisits(path, [&](const VisitRecordView &card, int position) {
+    VisitFile::scan(path, [&](const VisitRecordView &card, int position) {
         FUZZ_CHECK(position == cards.size() + 1);
         cards.append(card.toRecord());
         return true;
@@ -30,27 +30,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(cards.size() == whole);
     {
         VisitFile file;
-        file.OpenVisitFile(path);
-        FUZZ_CHECK(file.VisitCount() == whole);
-        for (int i = 0; !file.AtEndOfVisits(); ++i)
-            FUZZ_CHECK(file.ReadNextVisit() == cards.at(i));
+        file.open(path);
+        FUZZ_CHECK(file.count() == whole);
+        for (int i = 1; i <= whole; ++i)
+            FUZZ_CHECK(file.readAt(i) == cards.at(i - 1));
         bool pastTheEnd = false;
         try {
-            file.ReadNextVisit();
+            file.readAt(whole + 1);
         } catch (const StorageError &) {
             pastTheEnd = true;
         }
         FUZZ_CHECK(pastTheEnd);
         if (whole > 0)
-            FUZZ_CHECK(file.ReadVisitAt(whole) == cards.last());
-        file.CloseVisitFile();
+            FUZZ_CHECK(file.readAt(whole) == cards.last());
+        file.close();
     }
 
     // Each list: every line found again, by its position and by its text alone.
     const QString today = cards.isEmpty() ? u"07/03/2026"_s : cards.first().DataEnt;
     for (PresenceKind kind : { PresenceKind::NonUsciti, PresenceKind::EntratiOggi, PresenceKind::UscitiOggi }) {
-        const PresenceLines read = ReadPresenceLines(kind, path, today);
-        FUZZ_CHECK(read.complete);
+        bool complete = false;
+        const ListedLines read = ListPresenceLines(kind, path, today, &complete).toListed();
+        FUZZ_CHECK(complete);
         FUZZ_CHECK(read.lines.size() == read.positions.size());
         for (qsizetype i = 0; i < read.lines.size() && i < 8; ++i) {
             const int position = read.positions.at(i);
@@ -82,10 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TSchedaVisita added;
     added.Cognome = u"Nuovo"_s;
     VisitFile file;
-    file.OpenVisitFile(path);
-    FUZZ_CHECK(file.AppendVisit(added) == whole + 1);
-    FUZZ_CHECK(file.ReadVisitAt(whole + 1) == added);
-    file.CloseVisitFile();
+    file.open(path);
+    FUZZ_CHECK(file.append(added) == whole + 1);
+    FUZZ_CHECK(file.readAt(whole + 1) == added);
+    file.close();
     FUZZ_CHECK(QFileInfo(path).size() == qint64(whole + 1) * TSchedaVisita::RecordSize);
     QFile check(path);
     FUZZ_CHECK(check.open(QIODevice::ReadOnly));

@@ -4,9 +4,9 @@
 #include "app/Info.h"
 #include "app/Maker.h"
 #include "app/Splash.h"
-#include "register/MenuRegistro.h"
-#include "register/StampaEmergenza.h"
-#include "registry/Anagrafica.h"
+#include "visits/MenuRegistro.h"
+#include "visits/StampaEmergenza.h"
+#include "clients/Anagrafica.h"
 #include "summaries/MenuRiepilogo.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Help.h"
@@ -86,7 +86,7 @@ void TfrmAvvio::imgEsciClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    TMisc::Open(MakerWebAddress());
+    TMisc::Open(QUrl(MakerWebAddress()));
 }
 
 void TfrmAvvio::imgInfoClick()

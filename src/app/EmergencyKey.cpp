@@ -1,6 +1,6 @@
 #include "app/EmergencyKey.h"
 
-#include "register/StampaEmergenza.h"
+#include "visits/StampaEmergenza.h"
 
 #include <QApplication>
 #include <QKeyEvent>

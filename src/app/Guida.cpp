@@ -74,5 +74,5 @@ void TfrmGuida::lnkWebClick()
         guide = QDir::fromNativeSeparators(QCoreApplication::applicationDirPath())
             + u"/../share/doc/portavel/Guida.pdf"_s;
     if (QFileInfo(guide).isFile())
-        TMisc::Open(u"\""_s + guide + u"\""_s);
+        TMisc::Open(QUrl::fromLocalFile(guide));
 }

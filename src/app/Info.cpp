@@ -32,6 +32,7 @@ TfrmInfo::TfrmInfo(QWidget *parent)
 void TfrmInfo::lnkWebClick()
 {
     // Subject and body as written: the mail program takes them from the address.
-    TMisc::Open(u"\"mailto:"_s + MakerEmailAddress() + u"?subject=Software Portavel&body="_s
-        + u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:\""_s);
+    TMisc::Open(QUrl(u"mailto:"_s + MakerEmailAddress() + u"?subject=Software Portavel&body="_s
+            + u"Salve, desidererei avere le seguenti informazioni sul software in oggetto:"_s,
+        QUrl::TolerantMode));
 }

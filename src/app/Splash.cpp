@@ -29,6 +29,6 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     QPushButton *btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(493, 410, 150, 40));
     btnChiudi->setDefault(true);
 
-    connect(lnkWeb, &ClickableLabel::clicked, this, [] { TMisc::Open(MakerWebAddress()); });
+    connect(lnkWeb, &ClickableLabel::clicked, this, [] { TMisc::Open(QUrl(MakerWebAddress())); });
     connect(btnChiudi, &QPushButton::clicked, this, [this] { closeDialog(); });
 }

@@ -194,24 +194,6 @@ QString LeftText(const QString &text, qsizetype n)
     return text.left(n);
 }
 
-QString RightText(const QString &text, qsizetype n)
-{
-    if (n <= 0)
-        return QString();
-    return text.right(n);
-}
-
-QString MidText(const QString &text, qsizetype start, qsizetype count)
-{
-    if (count <= 0)
-        return QString();
-    if (start < 1)
-        start = 1;
-    if (start > text.size())
-        return QString();
-    return text.mid(start - 1, count);
-}
-
 double RoundToDecimals(double x, int n)
 {
     long double f = 1.0L;

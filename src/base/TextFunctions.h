@@ -46,8 +46,6 @@ QString PrintedOnText(const QDate &date);
 QString PrintedAtText(const QDateTime &moment);
 
 QString LeftText(const QString &text, qsizetype n);
-QString RightText(const QString &text, qsizetype n);
-QString MidText(const QString &text, qsizetype start, qsizetype count);
 double RoundToDecimals(double x, int n);
 
 // A column of width n: the trimmed value padded with blanks, or cut, to exactly n characters.

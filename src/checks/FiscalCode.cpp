@@ -8,21 +8,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Values of "0" to "Z" in code order; the seven signs between "9" and "A" are worth 0.
+// Values of "0" to "9" and then "A" to "Z"; no other character has one.
 // clang-format off
 constexpr int OddValues[] = {
     1, 0, 5, 7, 9, 13, 15, 17, 19, 21, // 0-9
-    0, 0, 0, 0, 0, 0, 0, // : ; < = > ? @
     1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18, 20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23, // A-Z
 };
 constexpr int EvenValues[] = {
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, // 0-9
-    0, 0, 0, 0, 0, 0, 0, // : ; < = > ? @
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, // A-Z
 };
 // clang-format on
-static_assert(std::size(OddValues) == u'Z' - u'0' + 1);
-static_assert(std::size(EvenValues) == u'Z' - u'0' + 1);
+static_assert(std::size(OddValues) == 36);
+static_assert(std::size(EvenValues) == 36);
+
+// The place of a digit or capital letter in the tables; nothing for any other character.
+std::optional<int> TableIndex(QChar c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c.unicode() - u'0';
+    if (c >= u'A' && c <= u'Z')
+        return c.unicode() - u'A' + 10;
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -38,12 +46,11 @@ std::optional<QChar> FiscalCodeCheckCharacter(const QString &code)
         return std::nullopt;
     int sum = 0;
     for (qsizetype i = 0; i < FiscalCodeLength - 1; ++i) {
-        const QChar c = code.at(i);
-        if (c < u'0' || c > u'Z')
+        const std::optional<int> index = TableIndex(code.at(i));
+        if (!index)
             return std::nullopt;
-        const auto index = c.unicode() - u'0';
         // Positions are counted from 1, so even indexes are the odd positions.
-        sum += i % 2 == 0 ? OddValues[index] : EvenValues[index];
+        sum += i % 2 == 0 ? OddValues[*index] : EvenValues[*index];
     }
     return QChar(u'A' + sum % 26);
 }

@@ -259,7 +259,7 @@ void ExportScreen::cmdEsportaClick()
         return;
     }
     if (Messages::confirm(ExportDone, this))
-        TMisc::Open(QChar(u'"') + path + QChar(u'"'));
+        TMisc::Open(QUrl::fromLocalFile(path));
 }
 
 void ExportScreen::cmdGuidaClick()

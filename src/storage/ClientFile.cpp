@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString ClientFile::path()
+QString ClientFilePath()
 {
     return ProgramFolder() + u"Visitatori.pro"_s;
 }

@@ -21,7 +21,6 @@ namespace {
 
 // Small enough to stay in the processor's cache between the read and the look at its records.
 constexpr qint64 ScanBlockBytes = 256 * 1024;
-constexpr qint64 ReadAheadBytes = 64 * 1024;
 // An append holds the lock for one write and one flush. A lock left by a crashed copy on this
 // machine is taken over at once; one from another machine only once it is clearly older than
 // any append, even on a slow shared folder.
@@ -47,8 +46,6 @@ void FixedRecordFile::open(const QString &path, Access access)
     if (m_file.isOpen())
         close();
     m_file.setFileName(path);
-    m_position = 0;
-    m_readAhead.clear();
     m_absent = false;
     if (path.isEmpty())
         fail(u"No file name"_s);
@@ -75,7 +72,6 @@ void FixedRecordFile::close()
     m_absent = false;
     if (!m_file.isOpen())
         return;
-    m_readAhead.clear();
     m_file.unsetError();
     m_file.close();
     if (m_file.error() != QFileDevice::NoError)
@@ -95,29 +91,7 @@ QByteArray FixedRecordFile::readAt(int position)
     if (position < 1 || position > count())
         fail(u"No record at position %1 of %2"_s.arg(position).arg(count()));
     const QByteArray record = readRecords(position - 1, 1);
-    m_position = position;
     return record;
-}
-
-QByteArray FixedRecordFile::readNext()
-{
-    const qint64 total = count();
-    const qint64 index = m_position;
-    if (index >= total)
-        fail(u"Read past the last record (%1)"_s.arg(total));
-    const qint64 cached = m_readAhead.size() / m_recordSize;
-    if (index < m_readAheadFirst || index >= m_readAheadFirst + cached) {
-        const qint64 ahead = std::max<qint64>(1, ReadAheadBytes / m_recordSize);
-        m_readAhead = readRecords(index, std::min(ahead, total - index));
-        m_readAheadFirst = index;
-    }
-    m_position = index + 1;
-    return m_readAhead.mid((index - m_readAheadFirst) * m_recordSize, m_recordSize);
-}
-
-bool FixedRecordFile::atEnd() const
-{
-    return m_position >= count();
 }
 
 void FixedRecordFile::writeAt(int position, QByteArrayView record)
@@ -133,7 +107,6 @@ void FixedRecordFile::writeAt(int position, QByteArrayView record)
         restoreRecord(position - 1, before);
         throw;
     }
-    m_position = position;
 }
 
 int FixedRecordFile::append(QByteArrayView record)
@@ -163,7 +136,6 @@ int FixedRecordFile::append(QByteArrayView record)
         throw;
     }
     lock.unlock();
-    m_position = index + 1;
     return int(index + 1);
 }
 
@@ -223,7 +195,6 @@ void FixedRecordFile::writeRecord(qint64 index, QByteArrayView record)
     requireOpen();
     if (record.size() != m_recordSize)
         fail(u"Record of %1 bytes, %2 expected"_s.arg(record.size()).arg(m_recordSize));
-    m_readAhead.clear();
     seekToIndex(index);
     if (m_file.write(record.data(), record.size()) != record.size())
         fail(u"Cannot write record %1: "_s.arg(index + 1) + m_file.errorString());

@@ -26,16 +26,13 @@ public:
 
     // Whole records only: trailing bytes of an incomplete record are never read.
     int count() const;
-    // The record at position p (1 <= p <= count); afterwards the position is p.
+    // The record at position p (1 <= p <= count).
     QByteArray readAt(int position);
-    // The record after the current position, which then advances by one.
-    QByteArray readNext();
-    bool atEnd() const;
-    // Overwrites the record at position p (1 <= p <= count); afterwards the position is p. When the
-    // write fails the former record is put back.
+    // Overwrites the record at position p (1 <= p <= count). When the write fails the former record
+    // is put back.
     void writeAt(int position, QByteArrayView record);
     // Writes after the last whole record under an exclusive lock beside the file, so two copies of
-    // the program never take the same position; returns the new record's position, now current.
+    // the program never take the same position; returns the new record's position.
     // When the write fails the file is cut back to its whole records before it.
     int append(QByteArrayView record);
 
@@ -56,8 +53,4 @@ private:
     const int m_recordSize;
     QFile m_file;
     bool m_absent = false; // opened for reading, with no file and no way to create one
-    qint64 m_position = 0; // records before the current position
-    // Records read ahead by readNext, so sequential reads do not cost a system call each.
-    QByteArray m_readAhead;
-    qint64 m_readAheadFirst = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// A file of one record type on FixedRecordFile: the eight operations every record file offers and
-// its scan. VisitFile and ClientFile give them their own names.
+// A file of one record type on FixedRecordFile: the operations every record file offers and its
+// scan. VisitFile and ClientFile are its two kinds.
 // Each user action opens the file, does its work and closes it; every failure throws StorageError.
 // Positions are 1-based and a record keeps its position for the life of the file.
 
@@ -35,12 +35,9 @@ public:
     void open(const QString &path, Access access = Access::ReadWrite) { m_file.open(path, access); }
     // Whole records; trailing bytes of an incomplete record are ignored.
     int count() const { return m_file.count(); }
-    // Afterwards the position is p. Throws when p is outside 1..count().
+    // Throws when p is outside 1..count().
     Record readAt(int position) { return Record::fromBytes(m_file.readAt(position)); }
-    // The record at the current position, which then advances by one; throws past the last record.
-    Record readNext() { return Record::fromBytes(m_file.readNext()); }
-    bool atEnd() const { return m_file.atEnd(); }
-    // Overwrites the record at p (1..count()), flushed to the disk; afterwards the position is p.
+    // Overwrites the record at p (1..count()), flushed to the disk.
     void writeAt(int position, const Record &record) { m_file.writeAt(position, record.toBytes()); }
     // Adds the record after the last one, flushed to the disk, and returns its position. Another copy of
     // the program appending at the same moment gets the next position, never the same one.

@@ -10,7 +10,7 @@ MonthlyCounts CountVisitsPerMonth(const QString &yearFile, int year)
     // Cards of one day follow each other: the date read last is read once for all of them.
     QByteArray lastText;
     int lastMonth = 0; // 0: not counted
-    ScanVisits(yearFile, [&](const VisitRecordView &card, int) {
+    VisitFile::scan(yearFile, [&](const VisitRecordView &card, int) {
         const QByteArrayView text = card.bytes(VisitField::DataEnt);
         if (text != lastText) {
             lastText = text.toByteArray();

@@ -1,7 +1,7 @@
 #include "summaries/VisitSummary.h"
 
 #include "base/TextFunctions.h"
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "storage/StoredText.h"
 #include "storage/VisitFile.h"
@@ -17,7 +17,7 @@ VisitSummary ReadVisitSummary(const SummaryRequest &request)
     const FoldedKey reason(LowerAZ(request.reason));
     LineBytes line;
     try {
-        ScanVisits(request.yearFile, [&](const VisitRecordView &card, int) {
+        VisitFile::scan(request.yearFile, [&](const VisitRecordView &card, int) {
             if (!anyReason && !reason.foundIn(card.bytes(VisitField::Motivo)))
                 return true;
             // A card whose entry date is no date (typed by hand elsewhere, a damaged record) lies in

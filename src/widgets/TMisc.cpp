@@ -1,7 +1,5 @@
 #include "widgets/TMisc.h"
 
-#include "base/ShellTarget.h"
-
 #include <QDesktopServices>
 
 namespace {
@@ -12,13 +10,12 @@ TMisc::Opener &currentOpener()
 }
 } // namespace
 
-void TMisc::Open(const QString &sCommand)
+void TMisc::Open(const QUrl &url)
 {
     if (currentOpener()) {
-        currentOpener()(sCommand);
+        currentOpener()(url);
         return;
     }
-    const QUrl url = ShellTargetUrl(sCommand);
     if (url.isValid() && !url.isEmpty())
         QDesktopServices::openUrl(url);
 }

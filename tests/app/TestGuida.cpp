@@ -88,14 +88,14 @@ class TestGuida : public QObject
     Q_OBJECT
 
     std::optional<AppFixture> m_app;
-    QStringList m_opened;
+    QList<QUrl> m_opened;
 
 private Q_SLOTS:
     void init()
     {
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(10, 15)));
         m_opened.clear();
-        TMisc::setOpener([this](const QString &target) { m_opened.append(target); });
+        TMisc::setOpener([this](const QUrl &url) { m_opened.append(url); });
     }
 
     void cleanup()
@@ -208,9 +208,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("target"); // %1: the program folder
 
-        const QString pdf = u"\"%1Guida.pdf\""_s;
-        const QString mail = u"\"mailto:info@portavel.it?subject=Software Portavel&body=Salve, desidererei avere le "
-                             u"seguenti informazioni sul software in oggetto:\""_s;
+        const QString pdf = u"%1Guida.pdf"_s;
+        const QString mail = u"mailto:info@portavel.it?subject=Software Portavel&body=Salve, desidererei avere le "
+                             u"seguenti informazioni sul software in oggetto:"_s;
         const QString site = u"https://www.portavel.it"_s;
         QTest::newRow("help, link") << LinkWindow::Guida << u"lnkWeb"_s << pdf;
         QTest::newRow("help, PDF icon") << LinkWindow::Guida << u"imgPDF"_s << pdf;
@@ -242,7 +242,9 @@ private Q_SLOTS:
         QVERIFY(m_opened.isEmpty());
         QTest::mouseRelease(link, Qt::LeftButton, {}, link->rect().center());
 
-        QCOMPARE(m_opened, QStringList { target.contains(u"%1"_s) ? target.arg(m_app->path()) : target });
+        const QUrl expected = target.contains(u"%1"_s) ? QUrl::fromLocalFile(target.arg(m_app->path()))
+                                                       : QUrl(target, QUrl::TolerantMode);
+        QCOMPARE(m_opened, QList<QUrl> { expected });
         QCOMPARE(linkColour(dialog.get()), darkBlue);
         QVERIFY(dialog->isVisible()); // the window stays open
         QCOMPARE(messages.count(), 0);

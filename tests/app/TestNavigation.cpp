@@ -216,8 +216,8 @@ private Q_SLOTS:
     void decorationsDoNothing()
     {
         Windows().avvio->showScreen();
-        QStringList opened;
-        TMisc::setOpener([&opened](const QString &target) { opened.append(target); });
+        QList<QUrl> opened;
+        TMisc::setOpener([&opened](const QUrl &url) { opened.append(url); });
         for (const char *name : { "imgLogo", "imgTitolo", "imgSottotitolo" }) {
             auto *picture = Windows().avvio->findChild<QWidget *>(QString::fromLatin1(name));
             QVERIFY2(picture, name);
@@ -266,11 +266,11 @@ private Q_SLOTS:
 
     void siteBannerOpensTheMakersSite()
     {
-        QStringList opened;
-        TMisc::setOpener([&opened](const QString &target) { opened.append(target); });
+        QList<QUrl> opened;
+        TMisc::setOpener([&opened](const QUrl &url) { opened.append(url); });
         Windows().avvio->showScreen();
         clickControl(u"imgSito"_s);
-        QCOMPARE(opened, QStringList { u"https://www.portavel.it"_s });
+        QCOMPARE(opened, QList<QUrl> { QUrl(u"https://www.portavel.it"_s) });
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
     }
 

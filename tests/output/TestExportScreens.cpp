@@ -6,9 +6,9 @@
 
 #include "app/AppWindows.h"
 #include "base/TextFunctions.h"
-#include "register/ExpVisite.h"
-#include "register/Registro.h"
-#include "registry/ExpClienti.h"
+#include "visits/ExpVisite.h"
+#include "visits/Registro.h"
+#include "clients/ExpClienti.h"
 #include "storage/ClientFile.h"
 #include "storage/VisitFile.h"
 #include "widgets/Help.h"
@@ -209,7 +209,7 @@ class TestExportScreens : public QObject
 
 private:
     std::optional<AppFixture> m_app;
-    QStringList m_opened;
+    QList<QUrl> m_opened;
 
     QString yearFile() const { return m_app->file(u"2026.vis"_s); }
 
@@ -230,19 +230,19 @@ private:
     void store(const QList<TSchedaVisita> &cards)
     {
         VisitFile file;
-        file.OpenVisitFile(yearFile());
+        file.open(yearFile());
         for (const TSchedaVisita &card : cards)
-            file.AppendVisit(card);
-        file.CloseVisitFile();
+            file.append(card);
+        file.close();
     }
 
     void store(const QList<TSchedaAnagrafica> &cards)
     {
         ClientFile file;
-        file.OpenClientFile();
+        file.open(ClientFilePath());
         for (const TSchedaAnagrafica &card : cards)
-            file.AppendClient(card);
-        file.CloseClientFile();
+            file.append(card);
+        file.close();
     }
 
     static QTableView *grid(QWidget *screen) { return screen->findChild<QTableView *>(u"grdRecords"_s); }
@@ -293,7 +293,7 @@ private Q_SLOTS:
     {
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(10, 15)));
         m_opened.clear();
-        TMisc::setOpener([this](const QString &target) { m_opened.append(target); });
+        TMisc::setOpener([this](const QUrl &url) { m_opened.append(url); });
     }
     void cleanup()
     {
@@ -374,13 +374,13 @@ private Q_SLOTS:
         storeTrickyCards();
         auto visits = open(Export::Visits);
         VisitFile file;
-        file.OpenVisitFile(yearFile());
+        file.open(yearFile());
         for (int p = 1; p <= 2; ++p) {
-            const TSchedaVisita card = file.ReadVisitAt(p);
+            const TSchedaVisita card = file.readAt(p);
             for (int f = 0; f < TSchedaVisita::FieldCount; ++f)
                 QCOMPARE(cellText(visits.get(), p - 1, f + 1), card.field(f));
         }
-        file.CloseVisitFile();
+        file.close();
 
         auto clients = open(Export::Clients);
         QCOMPARE(cellText(clients.get(), 0, 1), u"Rossi "_s); // no first name: surname and one blank
@@ -462,7 +462,7 @@ private Q_SLOTS:
         QCOMPARE(messages.messages[1].kind, MessageKind::Confirmation);
         QCOMPARE(messages.messages[1].text,
             u"Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"_s);
-        QCOMPARE(m_opened, QStringList { QChar(u'"') + path + QChar(u'"') });
+        QCOMPARE(m_opened, QList<QUrl> { QUrl::fromLocalFile(path) });
         QCOMPARE(QDir(m_app->path()).entryList(QDir::Files | QDir::Hidden).filter(u".xls"_s),
             QStringList { QFileInfo(path).fileName() });
 
@@ -496,7 +496,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QByteArray, exported);
         storeTrickyCards();
-        const QString archive = which == Export::Visits ? yearFile() : ClientFile::path();
+        const QString archive = which == Export::Visits ? yearFile() : ClientFilePath();
         const QByteArray stored = fileBytes(archive);
         MessageRecorder messages;
         messages.answers = { true, false };

@@ -13,8 +13,8 @@
 #include "app/Password.h"
 #include "base/PasswordStore.h"
 #include "base/ProgramFolder.h"
-#include "register/PresenceLines.h"
-#include "register/Registro.h"
+#include "visits/PresenceLines.h"
+#include "visits/Registro.h"
 #include "storage/ArchiveBackup.h"
 #include "storage/LineStore.h"
 

@@ -12,12 +12,12 @@
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
 #include "base/RecordBar.h"
-#include "register/ExpVisite.h"
-#include "register/Registro.h"
-#include "register/VisitCardRules.h"
-#include "registry/AllegaCartella.h"
-#include "registry/Anagrafica.h"
-#include "registry/ClientFolders.h"
+#include "visits/ExpVisite.h"
+#include "visits/Registro.h"
+#include "visits/VisitCardRules.h"
+#include "clients/AllegaCartella.h"
+#include "clients/Anagrafica.h"
+#include "clients/ClientFolders.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 
@@ -251,7 +251,7 @@ private Q_SLOTS:
         auto *position = editor->findChild<QLabel *>(u"lblPosizione"_s);
 
         const auto prepare = [&] {
-            writeBytes(ClientFile::path(), before);
+            writeBytes(ClientFilePath(), before);
             m_messages->messages.clear();
             editor->loadCard(edited, storedCard ? 2 : 0);
         };
@@ -260,7 +260,7 @@ private Q_SLOTS:
         prepare();
         attempt();
         QCOMPARE(m_messages->lastText(), success);
-        const QByteArray saved = bytesOf(ClientFile::path());
+        const QByteArray saved = bytesOf(ClientFilePath());
         QCOMPARE(saved.size(), before.size() + (storedCard ? 0 : TSchedaAnagrafica::RecordSize));
         QVERIFY(saved.startsWith(before.left(TSchedaAnagrafica::RecordSize)));
 
@@ -269,7 +269,7 @@ private Q_SLOTS:
             const QString at = where(run);
             QVERIFY2(m_messages->count() == 1,
                 qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
-            const QByteArray after = bytesOf(ClientFile::path());
+            const QByteArray after = bytesOf(ClientFilePath());
             QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
             if (m_messages->lastText() == success) {
                 QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
@@ -289,7 +289,7 @@ private Q_SLOTS:
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(bytesOf(ClientFile::path()), saved);
+        QCOMPARE(bytesOf(ClientFilePath()), saved);
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }

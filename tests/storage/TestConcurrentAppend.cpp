@@ -30,7 +30,7 @@ TSchedaVisita card(const QString &surname)
 QStringList surnamesInFile(const QString &path)
 {
     QStringList surnames;
-    ScanVisits(path, [&](const VisitRecordView &record, int) {
+    VisitFile::scan(path, [&](const VisitRecordView &record, int) {
         surnames << record.field(VisitField::Cognome);
         return true;
     });
@@ -51,9 +51,9 @@ int appendAsChild(const QString &path, const QString &desk)
             card.Cognome = desk;
             card.Nome = QString::number(i);
             VisitFile visits;
-            visits.OpenVisitFile(path);
-            visits.AppendVisit(card);
-            visits.CloseVisitFile();
+            visits.open(path);
+            visits.append(card);
+            visits.close();
             // Saves are separate user actions; the pause lets the other copy take its turn.
             QThread::msleep(3);
         }
@@ -103,7 +103,7 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(path).size(), qint64(desks.size()) * CardsPerChild * TSchedaVisita::RecordSize);
         QSet<QString> cards;
         int count = 0;
-        ScanVisits(path, [&](const VisitRecordView &card, int) {
+        VisitFile::scan(path, [&](const VisitRecordView &card, int) {
             ++count;
             cards.insert(card.field(VisitField::Cognome) + u'/' + card.field(VisitField::Nome));
             return true;
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"2026.vis"_s);
         VisitFile visits;
-        visits.OpenVisitFile(path);
+        visits.open(path);
 
         QLockFile other(path + u".lock"_s);
         QVERIFY(other.tryLock(0));
@@ -130,7 +130,7 @@ private Q_SLOTS:
         bool failed = false;
         std::thread saver([&] {
             try {
-                position = visits.AppendVisit(card(u"Saver"_s));
+                position = visits.append(card(u"Saver"_s));
             } catch (const StorageError &) {
                 failed = true;
             }
@@ -143,7 +143,7 @@ private Q_SLOTS:
         otherCopy.close();
         other.unlock();
         saver.join();
-        visits.CloseVisitFile();
+        visits.close();
 
         QVERIFY(otherWrote);
         QCOMPARE(sizeWhileLocked, 0);
@@ -163,9 +163,9 @@ private Q_SLOTS:
         stale.close();
 
         VisitFile visits;
-        visits.OpenVisitFile(path);
-        QCOMPARE(visits.AppendVisit(card(u"Rossi"_s)), 1);
-        visits.CloseVisitFile();
+        visits.open(path);
+        QCOMPARE(visits.append(card(u"Rossi"_s)), 1);
+        visits.close();
         QVERIFY(!QFileInfo::exists(path + u".lock"_s));
     }
 
@@ -177,12 +177,12 @@ private Q_SLOTS:
         QVERIFY(other.tryLock(0));
 
         VisitFile visits;
-        visits.OpenVisitFile(path);
+        visits.open(path);
         QElapsedTimer waited;
         waited.start();
-        QVERIFY_THROWS_EXCEPTION(StorageError, visits.AppendVisit(card(u"Rossi"_s)));
+        QVERIFY_THROWS_EXCEPTION(StorageError, visits.append(card(u"Rossi"_s)));
         QVERIFY(waited.elapsed() < 30000);
-        visits.CloseVisitFile();
+        visits.close();
         QCOMPARE(QFileInfo(path).size(), 0);
     }
 };

@@ -50,18 +50,18 @@ int saveUntilKilled(const QString &path, int firstSerial, quint32 seed)
     try {
         for (int serial = firstSerial;; ++serial) {
             VisitFile file;
-            file.OpenVisitFile(path);
-            const int count = file.VisitCount();
+            file.open(path);
+            const int count = file.count();
             if (count > 0 && random.bounded(3) == 0) {
                 const int position = int(random.bounded(count)) + 1;
                 say("begin W %d %d\n", position, serial);
-                file.WriteVisitAt(position, crashCard(serial));
-                file.CloseVisitFile();
+                file.writeAt(position, crashCard(serial));
+                file.close();
                 say("W %d %d\n", position, serial);
             } else {
                 say("begin A %d\n", serial);
-                const int position = file.AppendVisit(crashCard(serial));
-                file.CloseVisitFile();
+                const int position = file.append(crashCard(serial));
+                file.close();
                 say("A %d %d\n", position, serial);
             }
         }
@@ -175,9 +175,9 @@ private Q_SLOTS:
             }
             // The program counts whole records only, whatever trails them.
             VisitFile visits;
-            visits.OpenVisitFile(path);
-            QCOMPARE(visits.VisitCount(), whole);
-            visits.CloseVisitFile();
+            visits.open(path);
+            QCOMPARE(visits.count(), whole);
+            visits.close();
 
             if (appended)
                 tornLeft = false;

@@ -72,7 +72,7 @@ std::pair<qsizetype, qsizetype> changedRange(const QByteArray &before, const QBy
     return { first, last };
 }
 
-enum class BadCall { ReadAtZero, ReadAfterLast, ReadNextAtEnd, WriteAtZero, WriteAfterLast };
+enum class BadCall { ReadAtZero, ReadAfterLast, WriteAtZero, WriteAfterLast };
 
 } // namespace
 
@@ -112,42 +112,41 @@ private Q_SLOTS:
     void openCreatesMissingFileAndKeepsExistingOne()
     {
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
+        visits.open(visitPath());
         QCOMPARE(QFileInfo(visitPath()).size(), 0);
-        QCOMPARE(visits.VisitCount(), 0);
-        QVERIFY(visits.AtEndOfVisits());
-        QCOMPARE(visits.AppendVisit(visitCard(1)), 1);
-        visits.CloseVisitFile();
-        visits.OpenVisitFile(visitPath());
-        QCOMPARE(visits.VisitCount(), 1);
-        QCOMPARE(visits.ReadNextVisit(), visitCard(1));
-        visits.CloseVisitFile();
+        QCOMPARE(visits.count(), 0);
+        QCOMPARE(visits.append(visitCard(1)), 1);
+        visits.close();
+        visits.open(visitPath());
+        QCOMPARE(visits.count(), 1);
+        QCOMPARE(visits.readAt(1), visitCard(1));
+        visits.close();
 
         ClientFile clients;
-        clients.OpenClientFile();
+        clients.open(ClientFilePath());
         QCOMPARE(QFileInfo(m_dir->filePath(u"Visitatori.pro"_s)).size(), 0);
-        QCOMPARE(clients.ClientCount(), 0);
-        clients.CloseClientFile();
+        QCOMPARE(clients.count(), 0);
+        clients.close();
     }
 
     void clientAppendWritesOnlyTheNextRecord()
     {
         ClientFile clients;
-        clients.OpenClientFile();
+        clients.open(ClientFilePath());
         for (int i = 1; i <= 7; ++i)
-            QCOMPARE(clients.AppendClient(clientCard(i)), i);
-        clients.CloseClientFile();
-        const QByteArray before = fileBytes(ClientFile::path());
+            QCOMPARE(clients.append(clientCard(i)), i);
+        clients.close();
+        const QByteArray before = fileBytes(ClientFilePath());
         QCOMPARE(before.size(), 7 * 4043);
 
         TSchedaAnagrafica added = clientCard(8);
         added.Desc03 = QString(250, u'd'); // makes the record's last byte visible
-        clients.OpenClientFile();
-        QCOMPARE(clients.AppendClient(added), 8);
-        QVERIFY(clients.AtEndOfClients());
-        clients.CloseClientFile();
+        clients.open(ClientFilePath());
+        QCOMPARE(clients.append(added), 8);
+        QCOMPARE(clients.count(), 8);
+        clients.close();
 
-        const QByteArray after = fileBytes(ClientFile::path());
+        const QByteArray after = fileBytes(ClientFilePath());
         QCOMPARE(after.size(), 32344);
         QCOMPARE(after.left(28301), before);
         QCOMPARE(after.mid(28301), added.toBytes());
@@ -157,23 +156,23 @@ private Q_SLOTS:
     void clientOverwriteChangesOnlyItsBytes()
     {
         ClientFile clients;
-        clients.OpenClientFile();
+        clients.open(ClientFilePath());
         for (int i = 1; i <= 7; ++i)
-            clients.AppendClient(clientCard(i));
-        clients.CloseClientFile();
-        const QByteArray before = fileBytes(ClientFile::path());
+            clients.append(clientCard(i));
+        clients.close();
+        const QByteArray before = fileBytes(ClientFilePath());
 
         TSchedaAnagrafica changed = clientCard(3);
         changed.Cognome = u"Verdi"_s; // another length byte at the record's first byte
         changed.Desc03 = QString(250, u'd');
-        clients.OpenClientFile();
-        clients.WriteClientAt(3, changed);
-        QCOMPARE(clients.ClientCount(), 7);
-        QCOMPARE(clients.ReadNextClient(), clientCard(4)); // the position after the write is 3
-        QCOMPARE(clients.ReadClientAt(3), changed);
-        clients.CloseClientFile();
+        clients.open(ClientFilePath());
+        clients.writeAt(3, changed);
+        QCOMPARE(clients.count(), 7);
+        QCOMPARE(clients.readAt(4), clientCard(4));
+        QCOMPARE(clients.readAt(3), changed);
+        clients.close();
 
-        const QByteArray after = fileBytes(ClientFile::path());
+        const QByteArray after = fileBytes(ClientFilePath());
         QCOMPARE(after.size(), before.size());
         const auto [first, last] = changedRange(before, after);
         QCOMPARE(first, 8086);
@@ -184,38 +183,34 @@ private Q_SLOTS:
     {
         QByteArray bytes = clientCard(1).toBytes() + clientCard(2).toBytes() + QByteArray(1, 'Z');
         QCOMPARE(bytes.size(), 8087);
-        writeBytes(ClientFile::path(), bytes);
+        writeBytes(ClientFilePath(), bytes);
 
         ClientFile clients;
-        clients.OpenClientFile();
-        QCOMPARE(clients.ClientCount(), 2);
-        QCOMPARE(clients.ReadNextClient(), clientCard(1));
-        QCOMPARE(clients.ReadNextClient(), clientCard(2));
-        QVERIFY(clients.AtEndOfClients());
-        QVERIFY_THROWS_EXCEPTION(StorageError, clients.ReadNextClient());
+        clients.open(ClientFilePath());
+        QCOMPARE(clients.count(), 2);
+        QCOMPARE(clients.readAt(1), clientCard(1));
+        QCOMPARE(clients.readAt(2), clientCard(2));
+        QVERIFY_THROWS_EXCEPTION(StorageError, clients.readAt(3));
         // The stray byte is where the next record goes.
-        QCOMPARE(clients.AppendClient(clientCard(3)), 3);
-        clients.CloseClientFile();
-        QCOMPARE(QFileInfo(ClientFile::path()).size(), 3 * 4043);
+        QCOMPARE(clients.append(clientCard(3)), 3);
+        clients.close();
+        QCOMPARE(QFileInfo(ClientFilePath()).size(), 3 * 4043);
     }
 
-    void positionsFollowEachOperation()
+    void positionsStayWithTheirRecords()
     {
         makeVisitFile(5);
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        QCOMPARE(visits.VisitCount(), 5);
-        QCOMPARE(visits.ReadVisitAt(2), visitCard(2));
-        QCOMPARE(visits.ReadNextVisit(), visitCard(3));
-        visits.WriteVisitAt(4, visitCard(40));
-        QVERIFY(!visits.AtEndOfVisits());
-        QCOMPARE(visits.ReadNextVisit(), visitCard(5));
-        QVERIFY(visits.AtEndOfVisits());
-        QCOMPARE(visits.AppendVisit(visitCard(6)), 6);
-        QVERIFY(visits.AtEndOfVisits());
-        QCOMPARE(visits.ReadVisitAt(4), visitCard(40));
-        QCOMPARE(visits.ReadVisitAt(6), visitCard(6));
-        visits.CloseVisitFile();
+        visits.open(visitPath());
+        QCOMPARE(visits.count(), 5);
+        QCOMPARE(visits.readAt(2), visitCard(2));
+        visits.writeAt(4, visitCard(40));
+        QCOMPARE(visits.readAt(5), visitCard(5));
+        QCOMPARE(visits.append(visitCard(6)), 6);
+        QCOMPARE(visits.count(), 6);
+        QCOMPARE(visits.readAt(4), visitCard(40));
+        QCOMPARE(visits.readAt(6), visitCard(6));
+        visits.close();
         QCOMPARE(QFileInfo(visitPath()).size(), 6 * 792);
     }
 
@@ -224,7 +219,6 @@ private Q_SLOTS:
         QTest::addColumn<BadCall>("call");
         QTest::newRow("read at 0") << BadCall::ReadAtZero;
         QTest::newRow("read after the last") << BadCall::ReadAfterLast;
-        QTest::newRow("read next at the end") << BadCall::ReadNextAtEnd;
         QTest::newRow("write at 0") << BadCall::WriteAtZero;
         QTest::newRow("write after the last") << BadCall::WriteAfterLast;
     }
@@ -234,29 +228,26 @@ private Q_SLOTS:
         makeVisitFile(2);
         const QByteArray before = fileBytes(visitPath());
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        visits.ReadVisitAt(2);
+        visits.open(visitPath());
+        visits.readAt(2);
         try {
             switch (call) {
             case BadCall::ReadAtZero:
-                visits.ReadVisitAt(0);
+                visits.readAt(0);
                 break;
             case BadCall::ReadAfterLast:
-                visits.ReadVisitAt(3);
-                break;
-            case BadCall::ReadNextAtEnd:
-                visits.ReadNextVisit();
+                visits.readAt(3);
                 break;
             case BadCall::WriteAtZero:
-                visits.WriteVisitAt(0, visitCard(9));
+                visits.writeAt(0, visitCard(9));
                 break;
             case BadCall::WriteAfterLast:
-                visits.WriteVisitAt(3, visitCard(9));
+                visits.writeAt(3, visitCard(9));
                 break;
             }
             QFAIL("no StorageError");
         } catch (const StorageError &) { }
-        visits.CloseVisitFile();
+        visits.close();
         QCOMPARE(fileBytes(visitPath()), before);
     }
 
@@ -282,17 +273,17 @@ private Q_SLOTS:
         const QString path = relativePath.isEmpty() ? QString() : m_dir->filePath(relativePath);
 
         VisitFile visits;
-        QVERIFY_THROWS_EXCEPTION(StorageError, visits.OpenVisitFile(path));
-        QVERIFY_THROWS_EXCEPTION(StorageError, visits.VisitCount());
-        QVERIFY_THROWS_EXCEPTION(StorageError, ScanVisits(path, [](const VisitRecordView &, int) { return true; }));
+        QVERIFY_THROWS_EXCEPTION(StorageError, visits.open(path));
+        QVERIFY_THROWS_EXCEPTION(StorageError, visits.count());
+        QVERIFY_THROWS_EXCEPTION(StorageError, VisitFile::scan(path, [](const VisitRecordView &, int) { return true; }));
     }
 
     void missingProgramFolderThrows()
     {
         SetProgramFolder(m_dir->filePath(u"nessuna"_s));
         ClientFile clients;
-        QVERIFY_THROWS_EXCEPTION(StorageError, clients.OpenClientFile());
-        QVERIFY_THROWS_EXCEPTION(StorageError, ScanClients([](const ClientRecordView &, int) { return true; }));
+        QVERIFY_THROWS_EXCEPTION(StorageError, clients.open(ClientFilePath()));
+        QVERIFY_THROWS_EXCEPTION(StorageError, ClientFile::scan(ClientFilePath(), [](const ClientRecordView &, int) { return true; }));
     }
 
     void textSurvivesTheFile_data()
@@ -310,12 +301,12 @@ private Q_SLOTS:
         TSchedaVisita card;
         card.Cognome = text;
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        const int position = visits.AppendVisit(card);
-        visits.CloseVisitFile();
-        visits.OpenVisitFile(visitPath());
-        QCOMPARE(visits.ReadVisitAt(position).Cognome, expected);
-        visits.CloseVisitFile();
+        visits.open(visitPath());
+        const int position = visits.append(card);
+        visits.close();
+        visits.open(visitPath());
+        QCOMPARE(visits.readAt(position).Cognome, expected);
+        visits.close();
     }
 
     // Foreign or damaged records: a length byte above the capacity, a field of blanks only.
@@ -329,16 +320,16 @@ private Q_SLOTS:
         writeBytes(visitPath(), record);
 
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        const TSchedaVisita card = visits.ReadVisitAt(1);
-        visits.CloseVisitFile();
+        visits.open(visitPath());
+        const TSchedaVisita card = visits.readAt(1);
+        visits.close();
         QCOMPARE(card.Cognome, QString(50, u'A'));
         QCOMPARE(card.Nome, visitCard(1).Nome);
         QCOMPARE(card.DataUsc, QString());
         QCOMPARE(card.OperatoreUsc, QString(50, u'O'));
 
         int seen = 0;
-        ScanVisits(visitPath(), [&](const VisitRecordView &view, int) {
+        VisitFile::scan(visitPath(), [&](const VisitRecordView &view, int) {
             ++seen;
             [&] {
                 QVERIFY(view.isEmpty(VisitField::DataUsc));
@@ -352,11 +343,11 @@ private Q_SLOTS:
 
         QByteArray client = clientCard(1).toBytes();
         client[3792] = char(255); // Desc03, the record's last field
-        writeBytes(ClientFile::path(), client);
+        writeBytes(ClientFilePath(), client);
         ClientFile clients;
-        clients.OpenClientFile();
-        QCOMPARE(clients.ReadNextClient().Desc03, QString());
-        clients.CloseClientFile();
+        clients.open(ClientFilePath());
+        QCOMPARE(clients.readAt(1).Desc03, QString());
+        clients.close();
     }
 
     void scanMatchesSequentialReads_data()
@@ -380,15 +371,15 @@ private Q_SLOTS:
 
         QList<TSchedaVisita> sequential;
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        while (!visits.AtEndOfVisits())
-            sequential.append(visits.ReadNextVisit());
-        visits.CloseVisitFile();
+        visits.open(visitPath());
+        for (int position = 1; position <= visits.count(); ++position)
+            sequential.append(visits.readAt(position));
+        visits.close();
         QCOMPARE(sequential.size(), records);
 
         QList<TSchedaVisita> scanned;
         bool consistent = true;
-        ScanVisits(visitPath(), [&](const VisitRecordView &view, int position) {
+        VisitFile::scan(visitPath(), [&](const VisitRecordView &view, int position) {
             consistent = consistent && position == scanned.size() + 1
                 && view.field(VisitField::DataUsc) == sequential.at(position - 1).DataUsc
                 && view.isEmpty(VisitField::DataUsc) == sequential.at(position - 1).DataUsc.isEmpty();
@@ -403,22 +394,22 @@ private Q_SLOTS:
     void scanCreatesMissingFile()
     {
         int calls = 0;
-        ScanVisits(visitPath(), [&](const VisitRecordView &, int) { return ++calls, true; });
-        ScanClients([&](const ClientRecordView &, int) { return ++calls, true; });
+        VisitFile::scan(visitPath(), [&](const VisitRecordView &, int) { return ++calls, true; });
+        ClientFile::scan(ClientFilePath(), [&](const ClientRecordView &, int) { return ++calls, true; });
         QCOMPARE(calls, 0);
         QVERIFY(QFileInfo(visitPath()).isFile());
-        QVERIFY(QFileInfo(ClientFile::path()).isFile());
+        QVERIFY(QFileInfo(ClientFilePath()).isFile());
     }
 
     void scanClientsInFileOrder()
     {
         ClientFile clients;
-        clients.OpenClientFile();
+        clients.open(ClientFilePath());
         for (int i = 1; i <= 3; ++i)
-            clients.AppendClient(clientCard(i));
-        clients.CloseClientFile();
+            clients.append(clientCard(i));
+        clients.close();
         QStringList surnames;
-        ScanClients([&](const ClientRecordView &view, int position) {
+        ClientFile::scan(ClientFilePath(), [&](const ClientRecordView &view, int position) {
             surnames << view.field(ClientField::Cognome) + u'@' + QString::number(position);
             return true;
         });
@@ -437,19 +428,19 @@ private Q_SLOTS:
             FileSizeLimit limit(2 * 792 + 100);
             try {
                 VisitFile visits;
-                visits.OpenVisitFile(visitPath());
-                visits.WriteVisitAt(2, visitCard(20)); // inside the limit
-                visits.AppendVisit(visitCard(3));
+                visits.open(visitPath());
+                visits.writeAt(2, visitCard(20)); // inside the limit
+                visits.append(visitCard(3));
             } catch (const StorageError &) {
                 threw = true;
             }
         }
         QVERIFY(threw);
         VisitFile visits;
-        visits.OpenVisitFile(visitPath());
-        QCOMPARE(visits.VisitCount(), 2); // the cut-off record is not counted
-        QCOMPARE(visits.ReadVisitAt(2), visitCard(20));
-        visits.CloseVisitFile();
+        visits.open(visitPath());
+        QCOMPARE(visits.count(), 2); // the cut-off record is not counted
+        QCOMPARE(visits.readAt(2), visitCard(20));
+        visits.close();
 #endif
     }
 };

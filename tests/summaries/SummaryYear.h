@@ -37,10 +37,10 @@ inline QList<TSchedaVisita> SummaryYearCards()
 inline void WriteSummaryYear(const QString &path)
 {
     VisitFile file;
-    file.OpenVisitFile(path);
+    file.open(path);
     for (const TSchedaVisita &card : SummaryYearCards())
-        file.AppendVisit(card);
-    file.CloseVisitFile();
+        file.append(card);
+    file.close();
 }
 
 // The cards named by their notes, in file order.

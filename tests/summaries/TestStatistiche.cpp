@@ -8,7 +8,7 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
 #include "output/ReportPrinting.h"
-#include "register/MenuRegistro.h"
+#include "visits/MenuRegistro.h"
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyChart.h"
 #include "summaries/Statistiche.h"
@@ -129,12 +129,12 @@ private Q_SLOTS:
     {
         m_app.emplace(QDateTime(QDate(2028, 5, 2), QTime(9, 0)));
         VisitFile file;
-        file.OpenVisitFile(m_app->file(u"2028.vis"_s));
+        file.open(m_app->file(u"2028.vis"_s));
         for (const QString &date : { u"03/01/2028"_s, u"5/3/2028"_s, u"15/01/2028"_s, u"28/02/2028"_s, u""_s,
                  u"12/3/2028"_s, u"01/03/2027"_s, u"1/12/2028"_s, u"31/04/2028"_s, u"31/03/2028"_s }) {
-            file.AppendVisit(VisitCard({ { VisitField::DataEnt, date }, { VisitField::Cognome, u"Neri"_s } }));
+            file.append(VisitCard({ { VisitField::DataEnt, date }, { VisitField::Cognome, u"Neri"_s } }));
         }
-        file.CloseVisitFile();
+        file.close();
     }
     void cleanup() { m_app.reset(); }
 

@@ -2,7 +2,7 @@
 #include "TestHelpers.h"
 
 #include "base/Clock.h"
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "summaries/MonthlyCounts.h"
 #include "summaries/SummaryCriteria.h"
@@ -22,10 +22,10 @@ namespace {
 void writeCards(const QString &path, const QStringList &entryDates)
 {
     VisitFile file;
-    file.OpenVisitFile(path);
+    file.open(path);
     for (const QString &date : entryDates)
-        file.AppendVisit(VisitCard({ { VisitField::DataEnt, date }, { VisitField::Cognome, u"Bianchi"_s } }));
-    file.CloseVisitFile();
+        file.append(VisitCard({ { VisitField::DataEnt, date }, { VisitField::Cognome, u"Bianchi"_s } }));
+    file.close();
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
-#include "register/PresenceLines.h"
+#include "visits/PresenceLines.h"
 #include "summaries/MenuRiepilogo.h"
 #include "summaries/Riepilogo.h"
 #include "widgets/ListBox.h"

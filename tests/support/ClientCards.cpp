@@ -15,10 +15,10 @@ TSchedaAnagrafica ClientRecord(std::initializer_list<std::pair<ClientField, QStr
 void AppendClients(const QList<TSchedaAnagrafica> &cards)
 {
     ClientFile file;
-    file.OpenClientFile();
+    file.open(ClientFilePath());
     for (const TSchedaAnagrafica &card : cards)
-        file.AppendClient(card);
-    file.CloseClientFile();
+        file.append(card);
+    file.close();
 }
 
 QString HandedOverMismatch(const std::optional<ClientCard> &chosen, int position, const QString &email)

@@ -60,9 +60,9 @@ int appendCards(const QString &path, const QString &desk, int count)
     try {
         for (int n = 1; n <= count; ++n) {
             VisitFile file;
-            file.OpenVisitFile(path);
-            file.AppendVisit(card(desk, n));
-            file.CloseVisitFile();
+            file.open(path);
+            file.append(card(desk, n));
+            file.close();
         }
     } catch (const StorageError &error) {
         std::fprintf(stderr, "%s\n", error.what());
@@ -79,15 +79,15 @@ int writeExits(const QString &path, const QString &stopFile)
     try {
         while (!QFileInfo::exists(stopFile)) {
             VisitFile file;
-            file.OpenVisitFile(path);
-            const int count = file.VisitCount();
+            file.open(path);
+            const int count = file.count();
             if (count > 0) {
                 const int position = int(random.bounded(count)) + 1;
-                file.WriteVisitAt(position, withExit(file.ReadVisitAt(position)));
-                file.CloseVisitFile();
+                file.writeAt(position, withExit(file.readAt(position)));
+                file.close();
                 std::printf("%d\n", position);
             } else {
-                file.CloseVisitFile();
+                file.close();
             }
         }
     } catch (const StorageError &error) {

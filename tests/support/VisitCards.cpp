@@ -1,7 +1,7 @@
 #include "VisitCards.h"
 
 #include "app/AppWindows.h"
-#include "register/Registro.h"
+#include "visits/Registro.h"
 #include "storage/VisitFile.h"
 
 #include <QLabel>
@@ -19,10 +19,10 @@ QStringList VisitBoxNames()
 void WriteVisits(const QString &path, const QList<TSchedaVisita> &cards)
 {
     VisitFile file;
-    file.OpenVisitFile(path);
+    file.open(path);
     for (const TSchedaVisita &card : cards)
-        file.AppendVisit(card);
-    file.CloseVisitFile();
+        file.append(card);
+    file.close();
 }
 
 TSchedaVisita VisitCard(std::initializer_list<std::pair<VisitField, QString>> fields)

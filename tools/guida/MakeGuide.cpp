@@ -17,17 +17,17 @@
 #include "checks/CodFisc.h"
 #include "checks/Iban.h"
 #include "checks/PartitaIva.h"
-#include "register/EntratiOggi.h"
-#include "register/ExpVisite.h"
-#include "register/NonUsciti.h"
-#include "register/StampaVisita.h"
-#include "register/TrovaVisite.h"
-#include "register/UscitiOggi.h"
-#include "registry/AllegaCartella.h"
-#include "registry/Cartella.h"
-#include "registry/DaRinnovare.h"
-#include "registry/ExpClienti.h"
-#include "registry/TrovaClienti.h"
+#include "visits/EntratiOggi.h"
+#include "visits/ExpVisite.h"
+#include "visits/NonUsciti.h"
+#include "visits/StampaVisita.h"
+#include "visits/TrovaVisite.h"
+#include "visits/UscitiOggi.h"
+#include "clients/AllegaCartella.h"
+#include "clients/Cartella.h"
+#include "clients/DaRinnovare.h"
+#include "clients/ExpClienti.h"
+#include "clients/TrovaClienti.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
@@ -170,7 +170,7 @@ TSchedaAnagrafica client(const QString &surname, const QString &name, const QStr
 void writeSampleCards()
 {
     VisitFile visits;
-    visits.OpenVisitFile(VisitFilePath(u"2026"_s));
+    visits.open(VisitFilePath(u"2026"_s));
     // Earlier months, for the statistics and the summary.
     const QStringList surnames { u"Colombo"_s, u"Ricci"_s, u"Marino"_s, u"Greco"_s, u"Bruno"_s, u"Gallo"_s, u"Conti"_s,
         u"De Luca"_s, u"Mancini"_s, u"Costa"_s, u"Giordano"_s, u"Rizzo"_s, u"Lombardi"_s, u"Moretti"_s };
@@ -181,15 +181,15 @@ void writeSampleCards()
         for (int i = 0; i < count; ++i, ++n) {
             const QString day
                 = u"%1/%2/2026"_s.arg(1 + (i * 3) % 27, 2, 10, QChar(u'0')).arg(month, 2, 10, QChar(u'0'));
-            visits.AppendVisit(
+            visits.append(
                 visit(day, u"%1:%2"_s.arg(8 + i % 9, 2, 10, QChar(u'0')).arg((i * 7) % 60, 2, 10, QChar(u'0')),
                     surnames[n % surnames.size()], i % 2 ? u"Marco"_s : u"Elena"_s, reasons[n % reasons.size()], day,
                     u"%1:%2"_s.arg(10 + i % 8, 2, 10, QChar(u'0')).arg((i * 11) % 60, 2, 10, QChar(u'0'))));
         }
     }
-    visits.AppendVisit(
+    visits.append(
         visit(u"05/03/2026"_s, u"10:00"_s, u"Russo"_s, u"Paolo"_s, u"Visita guidata"_s, u"05/03/2026"_s, u"11:15"_s));
-    visits.AppendVisit(visit(
+    visits.append(visit(
         u"06/03/2026"_s, u"14:20"_s, u"Esposito"_s, u"Luca"_s, u"Colloquio di lavoro"_s, u"06/03/2026"_s, u"16:00"_s));
     TSchedaVisita rossi = visit(
         u"07/03/2026"_s, u"08:45"_s, u"Rossi"_s, u"Mario"_s, u"Riunione commerciale"_s, u"07/03/2026"_s, u"10:05"_s);
@@ -198,18 +198,18 @@ void writeSampleCards()
     rossi.NumDoc = u"CA12345AB"_s;
     rossi.TelCel = u"333 1234567"_s;
     rossi.Note = u"Accompagnato in sala riunioni"_s;
-    visits.AppendVisit(rossi);
+    visits.append(rossi);
     TSchedaVisita bianchi = visit(u"07/03/2026"_s, u"09:10"_s, u"Bianchi"_s, u"Laura"_s, u"Consegna merci"_s);
     bianchi.CodFisc = u"BNCLRA80A41H501D"_s;
     bianchi.TelCel = u"347 7654321"_s;
     bianchi.Tessera = u"14"_s;
-    visits.AppendVisit(bianchi);
-    visits.AppendVisit(visit(u"07/03/2026"_s, u"09:30"_s, u"Ferrari"_s, u"Giulia"_s, u"Manutenzione impianti"_s));
-    visits.AppendVisit(visit(u"07/03/2026"_s, u"09:55"_s, u"Romano"_s, u"Andrea"_s, u"Riunione commerciale"_s));
-    visits.CloseVisitFile();
+    visits.append(bianchi);
+    visits.append(visit(u"07/03/2026"_s, u"09:30"_s, u"Ferrari"_s, u"Giulia"_s, u"Manutenzione impianti"_s));
+    visits.append(visit(u"07/03/2026"_s, u"09:55"_s, u"Romano"_s, u"Andrea"_s, u"Riunione commerciale"_s));
+    visits.close();
 
     ClientFile clients;
-    clients.OpenClientFile();
+    clients.open(ClientFilePath());
     TSchedaAnagrafica mario = client(u"Rossi"_s, u"Mario"_s, u"Milano nord"_s, u"333 1234567"_s);
     mario.CodFisc = u"RSSMRA80A01F205X"_s;
     mario.Sesso = u"M"_s;
@@ -237,11 +237,11 @@ void writeSampleCards()
     mario.Totale = u"1440,00"_s;
     mario.Frazionamento = u"Mensile"_s;
     mario.Rata = u"120,00"_s;
-    clients.AppendClient(mario);
-    clients.AppendClient(client(u"Bianchi"_s, u"Laura"_s, u"Monza"_s, u"347 7654321"_s));
-    clients.AppendClient(client(u"Verdi"_s, u"Franco"_s, u"Reception"_s, u"interno 21"_s));
-    clients.AppendClient(client(u"Neri"_s, u"Giovanna"_s, u"Reception"_s, u"interno 22"_s));
-    clients.CloseClientFile();
+    clients.append(mario);
+    clients.append(client(u"Bianchi"_s, u"Laura"_s, u"Monza"_s, u"347 7654321"_s));
+    clients.append(client(u"Verdi"_s, u"Franco"_s, u"Reception"_s, u"interno 21"_s));
+    clients.append(client(u"Neri"_s, u"Giovanna"_s, u"Reception"_s, u"interno 22"_s));
+    clients.close();
 }
 
 void settle()

@@ -1,0 +1,660 @@
+#include "clients/Anagrafica.h"
+
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
+#include "checks/Carta.h"
+#include "checks/CodFisc.h"
+#include "checks/Iban.h"
+#include "checks/PartitaIva.h"
+#include "output/ReportPrinting.h"
+#include "clients/AllegaCartella.h"
+#include "clients/Cartella.h"
+#include "clients/ClientCardRules.h"
+#include "clients/ClientFolders.h"
+#include "clients/DaRinnovare.h"
+#include "clients/ExpClienti.h"
+#include "clients/RepScheda.h"
+#include "clients/TrovaClienti.h"
+#include "storage/ClientFile.h"
+#include "storage/StorableText.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/Help.h"
+#include "widgets/HintLine.h"
+#include "widgets/KeyRules.h"
+#include "widgets/Look.h"
+#include "widgets/Messages.h"
+#include "widgets/RecordBarActions.h"
+#include "widgets/StorableBoxes.h"
+#include "widgets/TMisc.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShortcut>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int HintHeight = 28;
+constexpr int ToolTop = 6;
+constexpr int ToolHeight = 56;
+constexpr int ImageSize = 40;
+constexpr int CardTop = 68;
+constexpr int CardHeight = 606;
+constexpr int SectionPadding = 12;
+constexpr int RowPitch = 49;
+constexpr int LabelHeight = 14;
+constexpr int BoxTop = 17; // below the row's top, under the label
+constexpr int BoxHeight = 26;
+constexpr int BoxGap = 8;
+constexpr int ButtonGap = 6;
+constexpr int ButtonSize = 28;
+constexpr int SeparatorHeight = 12;
+constexpr int HeaderHeight = 26;
+constexpr int AmountLength = 15;
+// The designed widths of a municipality box and of the province box beside it.
+constexpr int MunicipalityWidth = 188;
+constexpr int ProvinceWidth = 64;
+
+QString text(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+using F = ClientField;
+using A = TfrmAnagrafica;
+
+// One box of the card, with its label above it and the check button beside it, if any.
+struct BoxSpec
+{
+    F field;
+    const char16_t *label;
+    int width; // 0: the rest of the row
+    const char16_t *button = nullptr;
+    const char16_t *icon = nullptr;
+    const char16_t *hint = nullptr;
+    void (A::*slot)() = nullptr;
+};
+
+struct RowSpec
+{
+    QList<BoxSpec> boxes;
+    bool separatorBefore = false;
+};
+
+bool isProvince(F field)
+{
+    return field == F::ProvNasc || field == F::ProvRes;
+}
+
+} // namespace
+
+TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
+    : Screen(
+        u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
+    , m_repScheda(MakeRepScheda())
+{
+    setBackground(Palette::RegistryTop, Qt::white);
+    m_panInfo = new HintLine(
+        this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per salvare una nuova scheda..."_s);
+    m_panInfo->addBackground(this);
+    m_panInfo->addBackground(panel());
+
+    buildToolbar();
+    buildCard();
+    installTypingRules();
+
+    for (int i = 0; i < int(m_slots.size()); ++i)
+        m_slots[std::size_t(i)] = MakeHiddenLabel(panel(), ClientBoxName(F(int(BoxCount) + i)));
+    m_panInfo->raise();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+        &TfrmAnagrafica::cmdSalvaClick);
+}
+
+void TfrmAnagrafica::buildToolbar()
+{
+    struct Tool
+    {
+        const char16_t *name; // nullptr: the position label stands here
+        const char16_t *icon;
+        const char16_t *hint;
+        void (A::*slot)();
+    };
+    const QList<QList<Tool>> groups = {
+        { { u"cmdNuovo", u":/img/reg_nuovo.svg", u"Prepara la schermata per la registrazione di una nuova scheda.",
+              &A::cmdNuovoClick },
+            { u"cmdSalva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.", &A::cmdSalvaClick },
+            { u"cmdTrova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", &A::cmdTrovaClick },
+            { u"cmdCartella", u":/img/ana_cartella.svg", u"Gestisci la cartella abbinata alla scheda corrente.",
+                &A::cmdCartellaClick } },
+        { { u"cmdFile", u":/img/ana_allega.svg", u"Allega file alla scheda corrente.", &A::cmdFileClick } },
+        { { u"cmdStampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.", &A::cmdStampaClick } },
+        { { u"cmdPrimo", u":/img/reg_primo.svg", u"Visualizza la prima scheda in archivio.", &A::cmdPrimoClick },
+            { u"cmdIndietro", u":/img/reg_indietro.svg", u"Visualizza la scheda precedente in archivio.",
+                &A::cmdIndietroClick },
+            { nullptr, nullptr, nullptr, nullptr },
+            { u"cmdAvanti", u":/img/reg_avanti.svg", u"Visualizza la scheda successiva in archivio.",
+                &A::cmdAvantiClick },
+            { u"cmdUltimo", u":/img/reg_ultimo.svg", u"Visualizza l'ultima scheda in archivio.", &A::cmdUltimoClick } },
+        { { u"cmdEsporta", u":/img/reg_excel.svg", u"Esporta le schede in archivio in un file di Microsoft Excel.",
+              &A::cmdEsportaClick },
+            { u"cmdScaduti", u":/img/ana_scaduti.svg", u"Visualizza il riepilogo delle rate in scadenza o scadute.",
+                &A::cmdScadutiClick } },
+        { { u"cmdGuida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", &A::cmdGuidaClick },
+            { u"cmdEsci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.", &A::cmdEsciClick } },
+    };
+    const GradientLook toolLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
+    constexpr int PositionWidth = 72;
+    int left = 8;
+    int index = 0;
+    for (const QList<Tool> &group : groups) {
+        int width = 8;
+        for (const Tool &tool : group)
+            width += (tool.name ? ImageSize : PositionWidth) + 6;
+        width += 2;
+        GradientPanel *box
+            = MakeCard(panel(), u"shpStrumenti%1"_s.arg(++index), QRect(left, ToolTop, width, ToolHeight), toolLook);
+        m_panInfo->addBackground(box);
+        int x = 8;
+        for (const Tool &tool : group) {
+            if (!tool.name) {
+                m_lblPosizione = new QLabel(box);
+                m_lblPosizione->setObjectName(u"lblPosizione"_s);
+                m_lblPosizione->setGeometry(x, (ToolHeight - 34) / 2, PositionWidth, 34);
+                m_lblPosizione->setAlignment(Qt::AlignCenter);
+                m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+                m_lblPosizione->setStyleSheet(
+                    u"QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }"_s.arg(
+                        Palette::Navy.name(), Palette::SteelBlue.name()));
+                x += PositionWidth + 6;
+                continue;
+            }
+            auto *image = new ClickableImage(
+                text(tool.name), text(tool.icon), QRect(x, (ToolHeight - ImageSize) / 2, ImageSize, ImageSize), box);
+            image->setAttribute(Qt::WA_TranslucentBackground);
+            m_panInfo->addHint(image, text(tool.hint));
+            connect(image, &ClickableImage::clicked, this, tool.slot);
+            x += ImageSize + 6;
+        }
+        left += width + 8;
+    }
+
+    // The rest of the strip names the screen.
+    GradientPanel *title
+        = MakeCard(panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
+    m_panInfo->addBackground(title);
+    MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(6, 13, 40, 30));
+    MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s, QRect(50, 4, title->width() - 54, ToolHeight - 8),
+        { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
+}
+
+void TfrmAnagrafica::buildCard()
+{
+    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    // A province box is as wide as its widest code needs beside the arrow, at the font it is shown
+    // in; the municipality box before it gives up the room.
+    QComboBox probe;
+    probe.setFont(boxFont);
+    probe.setEditable(true);
+    probe.addItems(ProvinceCodes());
+    probe.setStyleSheet(DropDownStyle());
+    const int provinceWidth = std::max(ProvinceWidth, probe.sizeHint().width());
+    const int municipalityWidth = MunicipalityWidth + ProvinceWidth - provinceWidth;
+
+    const QList<RowSpec> leftRows = {
+        { { { F::Cognome, u"Cognome:", 182 }, { F::Nome, u"Nome:", 160 },
+            { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg",
+                u"Controlla il codice fiscale.", &A::btnCodFiscClick } } },
+        { { { F::Sesso, u"Sesso:", 34 }, { F::DataNasc, u"Data di nascita:", 120 },
+            { F::ComuneNasc, u"Comune di nascita:", municipalityWidth }, { F::ProvNasc, u"Prov.", provinceWidth },
+            { F::Iva, u"Partita IVA:", 0, u"btnIva", u":/img/ana_iva.svg", u"Controlla il numero di partita IVA.",
+                &A::btnIvaClick } } },
+        { { { F::Indirizzo, u"Via e numero civico:", 262 }, { F::Cap, u"CAP:", 70 },
+            { F::ComuneRes, u"Comune di residenza:", municipalityWidth }, { F::ProvRes, u"Prov.", 0 } } },
+        { { { F::Stato, u"Stato civile:", 200 }, { F::Familiari, u"Familiari a carico:", 0 } } },
+        { { { F::Recapito, u"Recapito preferenziale:", 200 }, { F::TelCasa, u"Tel. casa:", 200 },
+              { F::TelCel, u"Tel. cellulare:", 0 } },
+            true },
+        { { { F::TelUff, u"Tel. ufficio:", 170 }, { F::Fax, u"Fax:", 170 },
+            { F::Email, u"E-mail:", 0, u"btnEmail", u":/img/ana_email.svg", u"Invia una e-mail all'indirizzo indicato.",
+                &A::btnEmailClick } } },
+        { { { F::Qualifiche, u"Titolo di studio:", 300 }, { F::Professione, u"Professione:", 0 } } },
+        { { { F::Iban, u"IBAN:", 322, u"btnIban", u":/img/ana_iban.svg", u"Controlla l'IBAN.", &A::btnIbanClick },
+              { F::Intestatario, u"Intestatario C/C:", 0 } },
+            true },
+        { { { F::Banca, u"Banca:", 202 },
+            { F::Carta, u"Carta di credito n.", 236, u"btnCarta", u":/img/ana_carta.svg",
+                u"Controlla il numero di carta di credito.", &A::btnCartaClick },
+            { F::ScadeCarta, u"Scadenza:", 0 } } },
+        { { { F::Prodotti, u"Prodotti e servizi di interesse:", 0 } } },
+        { { { F::Pagamento, u"Modalità di pagamento:", 300 }, { F::Note, u"Note:", 0 } } },
+    };
+
+    const QList<RowSpec> rightRows = {
+        { { { F::TipoDoc, u"Tipo di documento:", 0 } } },
+        { { { F::NumDoc, u"Numero:", 0 } } },
+        { { { F::EnteRil, u"Ente di rilascio:", 0 } } },
+        { { { F::DataRil, u"Data di rilascio:", 120 }, { F::DataSca, u"Data di scadenza:", 120 } } },
+        { { { F::Codice, u"Codice Cliente:", 0 } }, true },
+        { { { F::Categoria, u"Categoria:", 0 } } },
+        { { { F::Zona, u"Zona di appartenenza:", 0 } } },
+        { { { F::Acquisto, u"Acquisto rateale effettuato:", 0 } }, true },
+        { { { F::Decorrenza, u"Data decorrenza:", 120 }, { F::Scadenza, u"Prossima scadenza:", 120 } } },
+        { { { F::Preavviso, u"Giorni di preavviso:", 140 }, { F::Totale, u"Importo totale: €", 0 } } },
+        { { { F::Frazionamento, u"Frazionamento:", 140 }, { F::Rata, u"Importo rata: €", 0 } } },
+    };
+
+    const int cardWidth = panel()->width() - 16;
+    auto *panRecord = new QWidget(panel());
+    panRecord->setObjectName(u"panRecord"_s);
+    panRecord->setGeometry(8, CardTop, cardWidth, CardHeight);
+    m_panInfo->addBackground(panRecord);
+
+    const QFont labelFont(u"Verdana"_s, 8, QFont::Bold);
+    const QFontMetrics labelMetrics(labelFont);
+    const GradientLook sectionLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
+    const int leftWidth = 632;
+    const struct
+    {
+        const char16_t *name;
+        const char16_t *title;
+        QRect geometry;
+        const QList<RowSpec> &rows;
+    } sections[] = {
+        { u"shpAnagrafica", u"DATI PERSONALI E RECAPITI", QRect(0, 0, leftWidth, CardHeight), leftRows },
+        { u"shpCliente", u"DOCUMENTO, CLIENTE E RATE", QRect(leftWidth + 8, 0, cardWidth - leftWidth - 8, CardHeight),
+            rightRows },
+    };
+
+    int separators = 0;
+    for (const auto &section : sections) {
+        GradientPanel *shape = MakeCard(panRecord, text(section.name), section.geometry, sectionLook);
+        m_panInfo->addBackground(shape);
+        m_panInfo->addBackground(MakeSectionHeader(shape, text(section.title), HeaderHeight));
+        const int inner = shape->width() - 2 * SectionPadding;
+        int y = HeaderHeight + 6;
+        for (const RowSpec &row : section.rows) {
+            if (row.separatorBefore) {
+                GradientPanel *line = MakeCard(shape, u"shpSepara%1"_s.arg(++separators),
+                    QRect(SectionPadding, y + 2, inner, 2), { Palette::LightSteelBlue, Palette::LightSteelBlue });
+                m_panInfo->addBackground(line);
+                y += SeparatorHeight;
+            }
+            int x = SectionPadding;
+            for (const BoxSpec &spec : row.boxes) {
+                const int room = spec.button ? ButtonGap + ButtonSize : 0;
+                const int width = spec.width > 0 ? spec.width : SectionPadding + inner - x - room;
+                // A short box's label may reach past the box's right edge.
+                const int labelWidth = std::max(width, labelMetrics.horizontalAdvance(text(spec.label)) + 2);
+                MakeLabel(shape, QString(), text(spec.label), QRect(x, y, labelWidth, LabelHeight),
+                    { labelFont, Palette::Navy, Qt::AlignLeft | Qt::AlignBottom });
+
+                const std::size_t i = std::size_t(spec.field);
+                m_captions[i] = CaptionOfLabel(text(spec.label));
+                const QRect geometry(x, y + BoxTop, width, BoxHeight);
+                if (isProvince(spec.field)) {
+                    auto *combo = new QComboBox(shape);
+                    combo->setObjectName(ClientBoxName(spec.field));
+                    combo->setGeometry(geometry);
+                    combo->setFont(boxFont);
+                    combo->setEditable(true);
+                    combo->setInsertPolicy(QComboBox::NoInsert);
+                    combo->setCompleter(nullptr);
+                    combo->addItems(ProvinceCodes());
+                    combo->setMaxVisibleItems(14);
+                    combo->setStyleSheet(DropDownStyle());
+                    combo->installEventFilter(this);
+                    m_provinces[spec.field == F::ProvNasc ? 0 : 1] = combo;
+                    m_boxes[i] = combo->lineEdit();
+                    m_controls[i] = combo;
+                } else {
+                    auto *edit = new QLineEdit(shape);
+                    edit->setObjectName(ClientBoxName(spec.field));
+                    edit->setGeometry(geometry);
+                    edit->setFont(boxFont);
+                    edit->setStyleSheet(EditBoxStyle());
+                    m_boxes[i] = edit;
+                    m_controls[i] = edit;
+                }
+                m_boxes[i]->setMaxLength(ClientBoxMaxLength(spec.field));
+                AttachFocusFrame(m_controls[i]);
+                x += width;
+
+                if (spec.button) {
+                    QPushButton *button = MakeButton(shape, text(spec.button), QString(),
+                        QRect(x + ButtonGap, y + BoxTop - 1, ButtonSize, ButtonSize), ButtonStyle::Plain,
+                        text(spec.icon));
+                    button->setIconSize(QSize(22, 22));
+                    button->setFocusPolicy(Qt::NoFocus);
+                    m_panInfo->addHint(button, text(spec.hint));
+                    connect(button, &QPushButton::clicked, this, spec.slot);
+                    x += room;
+                }
+                x += BoxGap;
+            }
+            y += RowPitch;
+        }
+    }
+}
+
+void TfrmAnagrafica::installTypingRules()
+{
+    QList<QWidget *> cycle;
+    for (QWidget *c : m_controls)
+        cycle.append(c);
+    InstallEnterCycle(cycle);
+    for (qsizetype i = 0; i + 1 < cycle.size(); ++i)
+        setTabOrder(cycle.at(i), cycle.at(i + 1));
+
+    auto next = [&](F field) { return control(F((int(field) + 1) % int(BoxCount))); };
+    for (F field : { F::CodFisc, F::Iban, F::Sesso, F::ProvNasc, F::ProvRes })
+        InstallUpperCaseAsTyped(box(field));
+    InstallTrimmedAsTyped(box(F::Email));
+    for (F field : { F::Iva, F::Carta, F::Preavviso })
+        InstallDigitFilter(box(field), next(field));
+    for (F field : { F::Totale, F::Rata }) {
+        InstallDigitFilter(box(field), next(field), u","_s);
+        box(field)->installEventFilter(this);
+        box(field)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    for (F field : { F::Decorrenza, F::Scadenza, F::Preavviso })
+        box(field)->setAlignment(Qt::AlignCenter);
+}
+
+bool TfrmAnagrafica::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        // The list of a province box opens with no code chosen; what the box holds stays.
+        for (QComboBox *combo : m_provinces) {
+            if (watched == combo) {
+                const QString held = combo->currentText();
+                combo->setCurrentIndex(-1);
+                combo->setEditText(held);
+            }
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Leaving an amount box for another control puts the amount in form; a message box or
+        // another window taking the focus for a moment is not leaving it.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (F field : { F::Totale, F::Rata }) {
+                if (watched == box(field))
+                    box(field)->setText(NormaliseAmount(box(field)->text()));
+            }
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void TfrmAnagrafica::resizeEvent(QResizeEvent *event)
+{
+    Screen::resizeEvent(event);
+    if (m_panInfo)
+        m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
+}
+
+QLabel *TfrmAnagrafica::slotLabel(ClientField field) const
+{
+    return m_slots[std::size_t(field) - BoxCount];
+}
+
+void TfrmAnagrafica::loadCard(const TSchedaAnagrafica &card, int position)
+{
+    for (int i = 0; i < TSchedaAnagrafica::FieldCount; ++i) {
+        const F field = F(i);
+        const QString value = TrimText(card.field(i));
+        if (IsAttachmentField(field)) {
+            slotLabel(field)->setText(value);
+            continue;
+        }
+        // A longer instalment amount from the file is shown whole, so a save does not cut it.
+        if (field == F::Rata)
+            box(field)->setMaxLength(std::max<int>(AmountLength, int(value.size())));
+        ShowBoxText(box(field), value);
+    }
+    m_lblPosizione->setText(QString::number(position));
+    m_lastCard = currentCard();
+}
+
+TSchedaAnagrafica TfrmAnagrafica::currentCard() const
+{
+    TSchedaAnagrafica card;
+    for (int i = 0; i < TSchedaAnagrafica::FieldCount; ++i) {
+        const F field = F(i);
+        card.field(i) = IsAttachmentField(field) ? TrimmedText(slotLabel(field)) : TrimText(box(field)->text());
+    }
+    return card;
+}
+
+void TfrmAnagrafica::onShow()
+{
+    clearCard();
+}
+
+bool TfrmAnagrafica::mayClose()
+{
+    return mayLeaveCard();
+}
+
+bool TfrmAnagrafica::mayLeaveCard()
+{
+    return MayLeaveCard(this, currentCard() != m_lastCard);
+}
+
+void TfrmAnagrafica::onClose()
+{
+    if (Screen *avvio = Screen::of(ScreenId::Avvio))
+        switchTo(avvio);
+}
+
+void TfrmAnagrafica::clearCard()
+{
+    for (QLineEdit *edit : m_boxes)
+        edit->clear();
+    box(F::Rata)->setMaxLength(AmountLength);
+    const QString today = DateText(Clock::today());
+    ShowBoxText(box(F::Decorrenza), today);
+    ShowBoxText(box(F::Scadenza), today);
+    ShowBoxText(box(F::Preavviso), u"0"_s);
+    ShowBoxText(box(F::Totale), u"0,00"_s);
+    ShowBoxText(box(F::Rata), u"0,00"_s);
+    for (QLabel *label : m_slots)
+        label->clear();
+    for (QComboBox *combo : m_provinces) {
+        combo->setCurrentIndex(-1);
+        combo->clearEditText();
+    }
+    m_lblPosizione->clear();
+    m_lastCard = currentCard();
+    control(F::Cognome)->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmAnagrafica::withClientFile(ClientFile::Access access, const std::function<void(ClientFile &file)> &action)
+{
+    RunFileAction(this, [&] {
+        ClientFile file;
+        file.open(ClientFilePath(), access);
+        action(file);
+    });
+}
+
+void TfrmAnagrafica::showStep(const std::function<RecordStep(int count)> &step)
+{
+    withClientFile(ClientFile::Access::Read, [&](ClientFile &file) {
+        ShowRecordStep(
+            this, m_lblPosizione, step(file.count()),
+            [&](int position) {
+                if (mayLeaveCard())
+                    loadCard(file.readAt(position), position);
+            },
+            [&] { file.close(); });
+    });
+}
+
+void TfrmAnagrafica::cmdNuovoClick()
+{
+    if (mayLeaveCard())
+        clearCard();
+}
+
+void TfrmAnagrafica::cmdSalvaClick()
+{
+    const TSchedaAnagrafica card = currentCard();
+    if (const std::optional<ClientSaveFailure> failure = CheckClientCardForSave(card)) {
+        if (failure->box == ClientSaveFailure::Box::Warning)
+            Messages::warning(failure->message, this);
+        else
+            Messages::notice(failure->message, this);
+        if (failure->focus)
+            control(*failure->focus)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QList<CaptionedBox> captioned;
+    for (std::size_t i = 0; i < BoxCount; ++i)
+        captioned.append({ m_boxes[i], m_controls[i], m_captions[i] });
+    if (!CheckStorableBoxes(this, captioned, m_panInfo))
+        return;
+    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
+    if (!shown)
+        return;
+    withClientFile(ClientFile::Access::ReadWrite, [&](ClientFile &file) {
+        if (*shown > 0 && *shown <= file.count()) {
+            file.writeAt(*shown, card);
+            m_lastCard = card;
+            file.close();
+            Messages::information(ArchiveTexts::changesSaved(), this);
+        } else {
+            // A new card, or one whose place another program took out of the file: it is added, so
+            // the operator's work is kept. Its position counts from the moment it is on the disk.
+            const int position = file.append(card);
+            m_lblPosizione->setText(QString::number(position));
+            m_lastCard = card;
+            file.close();
+            Messages::information(ArchiveTexts::inserted(), this);
+        }
+    });
+}
+
+void TfrmAnagrafica::cmdTrovaClick()
+{
+    TfrmTrovaClienti dlg(this);
+    dlg.setMode(u"clienti"_s);
+    dlg.exec();
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
+        loadCard(chosen->card, chosen->position);
+}
+
+void TfrmAnagrafica::cmdCartellaClick()
+{
+    const QString position = TrimmedText(m_lblPosizione);
+    if (position.isEmpty()) {
+        Messages::warning(ClientFolderTexts::storeCardFirst(), this);
+        return;
+    }
+    TfrmCartella dlg(this);
+    dlg.setPosition(position);
+    dlg.exec();
+}
+
+void TfrmAnagrafica::cmdFileClick()
+{
+    TfrmAllegaCartella dlg(this);
+    dlg.setMode(u"anagrafica"_s);
+    AttachmentSlots slots;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        slots[i] = { TrimmedText(slotLabel(F(int(F::File01) + int(i)))),
+            TrimmedText(slotLabel(F(int(F::Desc01) + int(i)))) };
+    }
+    dlg.setSlots(slots);
+    dlg.exec();
+    if (const std::optional<AttachmentSlots> &applied = dlg.appliedSlots()) {
+        for (std::size_t i = 0; i < applied->size(); ++i) {
+            slotLabel(F(int(F::File01) + int(i)))->setText((*applied)[i].file);
+            slotLabel(F(int(F::Desc01) + int(i)))->setText((*applied)[i].description);
+        }
+    }
+}
+
+void TfrmAnagrafica::cmdStampaClick()
+{
+    FillRepScheda(m_repScheda, currentCard(), Clock::now());
+    PrintReport(this, m_repScheda);
+}
+
+void TfrmAnagrafica::cmdPrimoClick()
+{
+    showStep(&FirstRecordStep);
+}
+
+void TfrmAnagrafica::cmdIndietroClick()
+{
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
+        showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
+}
+
+void TfrmAnagrafica::cmdAvantiClick()
+{
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
+        showStep([current = *shown](int count) { return NextRecordStep(current, count); });
+}
+
+void TfrmAnagrafica::cmdUltimoClick()
+{
+    showStep(&LastRecordStep);
+}
+
+void TfrmAnagrafica::cmdEsportaClick()
+{
+    TfrmExpClienti dlg(this);
+    dlg.exec();
+}
+
+void TfrmAnagrafica::cmdScadutiClick()
+{
+    TfrmDaRinnovare dlg(this);
+    dlg.exec();
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
+        loadCard(chosen->card, chosen->position);
+}
+
+void TfrmAnagrafica::cmdGuidaClick()
+{
+    ShowHelp(this, HelpTopic::Anagrafica);
+}
+
+void TfrmAnagrafica::cmdEsciClick()
+{
+    close();
+}
+
+void TfrmAnagrafica::btnCodFiscClick()
+{
+    ShowFiscalCodeBoxCheck(this, TrimText(box(F::CodFisc)->text()));
+}
+
+void TfrmAnagrafica::btnIvaClick()
+{
+    ShowCheck<TfrmPartitaIva>(this, TrimText(box(F::Iva)->text()));
+}
+
+void TfrmAnagrafica::btnEmailClick()
+{
+    TMisc::Open(QUrl(u"mailto:"_s + TrimText(box(F::Email)->text()), QUrl::TolerantMode));
+}
+
+void TfrmAnagrafica::btnIbanClick()
+{
+    ShowCheck<TfrmIban>(this, TrimText(box(F::Iban)->text()));
+}
+
+void TfrmAnagrafica::btnCartaClick()
+{
+    ShowCheck<TfrmCarta>(this, TrimText(box(F::Carta)->text()));
+}

@@ -1,5 +1,0 @@
-#include "register/EntratiOggi.h"
-
-TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent)
-    : PresenceList(PresenceKind::EntratiOggi, parent)
-{ }

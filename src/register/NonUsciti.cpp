@@ -1,5 +1,0 @@
-#include "register/NonUsciti.h"
-
-TfrmNonUsciti::TfrmNonUsciti(QWidget *parent)
-    : PresenceList(PresenceKind::NonUsciti, parent)
-{ }

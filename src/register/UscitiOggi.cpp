@@ -1,5 +1,0 @@
-#include "register/UscitiOggi.h"
-
-TfrmUscitiOggi::TfrmUscitiOggi(QWidget *parent)
-    : PresenceList(PresenceKind::UscitiOggi, parent)
-{ }

@@ -1,0 +1,5 @@
+#include "visits/EntratiOggi.h"
+
+TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent)
+    : PresenceList(PresenceKind::EntratiOggi, parent)
+{ }

@@ -1,0 +1,5 @@
+#include "visits/NonUsciti.h"
+
+TfrmNonUsciti::TfrmNonUsciti(QWidget *parent)
+    : PresenceList(PresenceKind::NonUsciti, parent)
+{ }

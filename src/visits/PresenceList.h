@@ -1,0 +1,41 @@
+#pragma once
+// The presence list screen of the visit register: lists the cards of the year file it is given
+// that one selection rule picks, finds a line by a word, prints the list and returns a
+// double-clicked card to its opener. TfrmNonUsciti, TfrmEntratiOggi and TfrmUscitiOggi are its
+// three uses.
+
+#include "visits/PresenceLines.h"
+#include "widgets/Dialog.h"
+
+#include <optional>
+
+class ListPanel;
+
+class PresenceList : public Dialog
+{
+    Q_OBJECT
+
+public:
+    PresenceList(PresenceKind kind, QWidget *parent);
+
+    PresenceKind kind() const { return m_kind; }
+    // The year file to list; set before the list is shown.
+    void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
+    // The card behind the double-clicked line, once the list has closed on it; nothing otherwise.
+    const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    void formShow();
+    void lstRecordsDblClick();
+    void btnStampaClick();
+    void btnChiudiClick();
+
+    const PresenceKind m_kind;
+    QString m_yearFile;
+    std::optional<PresenceCard> m_chosen;
+    ListPanel *m_panel;
+};

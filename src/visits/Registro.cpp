@@ -1,0 +1,574 @@
+#include "visits/Registro.h"
+
+#include "base/Clock.h"
+#include "base/RecordBar.h"
+#include "base/TextFunctions.h"
+#include "checks/CodFisc.h"
+#include "visits/EntratiOggi.h"
+#include "visits/ExpVisite.h"
+#include "visits/NonUsciti.h"
+#include "visits/StampaVisita.h"
+#include "visits/TrovaVisite.h"
+#include "visits/UscitiOggi.h"
+#include "visits/VisitCardRules.h"
+#include "clients/TrovaClienti.h"
+#include "clients/VisitImport.h"
+#include "storage/StorableText.h"
+#include "storage/VisitFile.h"
+#include "widgets/ClickableImage.h"
+#include "widgets/FocusFrame.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/Help.h"
+#include "widgets/HintLine.h"
+#include "widgets/KeyRules.h"
+#include "widgets/Look.h"
+#include "widgets/Messages.h"
+#include "widgets/RecordBarActions.h"
+#include "widgets/StorableBoxes.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShortcut>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int HintHeight = 28;
+constexpr int RowPitch = 34;
+constexpr int BoxHeight = 26;
+constexpr int HeaderHeight = 26;
+constexpr int LabelLeft = 12;
+constexpr int LabelWidth = 200;
+constexpr int BoxLeft = 222;
+constexpr int SectionLeft = 252;
+constexpr int SectionWidth = 735;
+
+QString today()
+{
+    return DateText(Clock::today());
+}
+
+QString captionFor(const QString &year)
+{
+    return u" Portavel - Archivio Visite anno "_s + year;
+}
+
+QString currentTime()
+{
+    return TimeText(Clock::now().time());
+}
+
+struct Row
+{
+    VisitField field;
+    const char16_t *label;
+    int width;
+    // The picture beside the box, if any.
+    const char16_t *image = nullptr;
+    const char16_t *icon = nullptr;
+    const char16_t *hint = nullptr;
+    void (TfrmRegistro::*slot)() = nullptr; // nullptr: the feature arrives later
+    // F2 in the box does what the image does.
+    bool byF2 = false;
+};
+
+struct Section
+{
+    const char16_t *title;
+    QList<Row> rows;
+};
+
+constexpr int Long = 465;
+constexpr int Medium = 300;
+
+const char16_t *const DateHint = u"Inserisci data corrente.";
+const char16_t *const TimeHint = u"Inserisci ora corrente.";
+const char16_t *const ImportHint = u"Importa dati da Archivio Anagrafico.";
+
+QString text(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+} // namespace
+
+TfrmRegistro::TfrmRegistro(QWidget *parent)
+    : Screen(u"TfrmRegistro"_s, captionFor(QString()), Screen::Kind::Maximized, QSize(995, 692), parent)
+{
+    m_panInfo = new HintLine(
+        this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per archiviare una nuova scheda..."_s);
+    m_panInfo->addBackground(this);
+    m_panInfo->addBackground(panel());
+
+    buildRecordBar();
+    buildButtons();
+    buildSections();
+
+    m_lblFile = MakeHiddenLabel(panel(), u"lblFile"_s);
+    m_panInfo->raise();
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
+        &TfrmRegistro::btnSalvaClick);
+}
+
+void TfrmRegistro::buildRecordBar()
+{
+    GradientPanel *bar = MakeCard(panel(), u"shpRecord"_s, QRect(8, 6, 232, 56),
+        { Qt::white, Palette::LightSteelBlue, Palette::SteelBlue, 1, 6 });
+    m_panInfo->addBackground(bar);
+
+    struct Arrow
+    {
+        const char16_t *name;
+        const char16_t *icon;
+        int left;
+        const char16_t *hint;
+        void (TfrmRegistro::*slot)();
+    };
+    const Arrow arrows[] = {
+        { u"cmdPrimo", u":/img/reg_primo.svg", 8, u"Visualizza la prima scheda in archivio.",
+            &TfrmRegistro::cmdPrimoClick },
+        { u"cmdIndietro", u":/img/reg_indietro.svg", 46, u"Visualizza la scheda precedente in archivio.",
+            &TfrmRegistro::cmdIndietroClick },
+        { u"cmdAvanti", u":/img/reg_avanti.svg", 154, u"Visualizza la scheda successiva in archivio.",
+            &TfrmRegistro::cmdAvantiClick },
+        { u"cmdUltimo", u":/img/reg_ultimo.svg", 192, u"Visualizza l'ultima scheda in archivio.",
+            &TfrmRegistro::cmdUltimoClick },
+    };
+    for (const Arrow &arrow : arrows) {
+        ClickableImage *image = makeImage(bar, text(arrow.name), text(arrow.icon), QRect(arrow.left, 12, 32, 32));
+        m_panInfo->addHint(image, text(arrow.hint));
+        connect(image, &ClickableImage::clicked, this, arrow.slot);
+    }
+
+    m_lblPosizione = new QLabel(bar);
+    m_lblPosizione->setObjectName(u"lblPosizione"_s);
+    m_lblPosizione->setGeometry(84, 12, 64, 32);
+    m_lblPosizione->setAlignment(Qt::AlignCenter);
+    m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    m_lblPosizione->setStyleSheet(
+        u"QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }"_s.arg(
+            Palette::Navy.name(), Palette::SteelBlue.name()));
+}
+
+ClickableImage *TfrmRegistro::makeImage(
+    QWidget *parent, const QString &name, const QString &icon, const QRect &geometry)
+{
+    auto *image = new ClickableImage(name, icon, geometry, parent);
+    image->setAttribute(Qt::WA_TranslucentBackground);
+    return image;
+}
+
+void TfrmRegistro::buildButtons()
+{
+    struct Button
+    {
+        const char16_t *name;
+        const char16_t *caption;
+        const char16_t *icon;
+        const char16_t *hint;
+        void (TfrmRegistro::*slot)(); // nullptr: the feature arrives later
+        bool groupStart;
+    };
+    const Button buttons[] = {
+        { u"btnNuovo", u"Nuovo", u":/img/reg_nuovo.svg",
+            u"Prepara la schermata per la registrazione di una nuova scheda.", &TfrmRegistro::btnNuovoClick, false },
+        { u"btnSalva", u"Salva", u":/img/reg_salva.svg", u"Salva la scheda corrente in archivio.",
+            &TfrmRegistro::btnSalvaClick, false },
+        { u"btnTrova", u"Trova", u":/img/reg_trova.svg", u"Trova una scheda in archivio.", &TfrmRegistro::btnTrovaClick,
+            false },
+        { u"btnNonUsciti", u"Visitatori non ancora usciti", u":/img/reg_nonusciti.svg",
+            u"Visualizza l'elenco dei Visitatori non ancora usciti.", &TfrmRegistro::btnNonUscitiClick, true },
+        { u"btnEntratiOggi", u"Visitatori entrati oggi", u":/img/reg_entrati.svg",
+            u"Visualizza l'elenco dei Visitatori entrati oggi.", &TfrmRegistro::btnEntratiOggiClick, false },
+        { u"btnUscitiOggi", u"Visitatori usciti oggi", u":/img/reg_usciti.svg",
+            u"Visualizza l'elenco dei Visitatori usciti oggi.", &TfrmRegistro::btnUscitiOggiClick, false },
+        { u"btnStampa", u"Stampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.",
+            &TfrmRegistro::btnStampaClick, true },
+        { u"btnExcel", u"Esporta archivio in Excel", u":/img/reg_excel.svg",
+            u"Esporta le schede in archivio in un file di Microsoft Excel.", &TfrmRegistro::btnExcelClick, false },
+        { u"btnGuida", u"Guida", u":/img/reg_guida.svg", u"Visualizza la guida in linea.", &TfrmRegistro::btnGuidaClick,
+            true },
+        { u"btnEsci", u"Esci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.",
+            &TfrmRegistro::btnEsciClick, false },
+    };
+    int top = 72;
+    for (const Button &b : buttons) {
+        if (b.groupStart)
+            top += 12;
+        QPushButton *button = MakeButton(
+            panel(), text(b.name), text(b.caption), QRect(8, top, 232, 48), ButtonStyle::Command, text(b.icon));
+        m_panInfo->addHint(button, text(b.hint));
+        if (b.slot)
+            connect(button, &QPushButton::clicked, this, b.slot);
+        top += 54;
+    }
+}
+
+void TfrmRegistro::buildSections()
+{
+    const QFont labelFont(u"Verdana"_s, 10, QFont::Bold);
+    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    QList<QWidget *> cycle;
+
+    using F = VisitField;
+    using R = TfrmRegistro;
+    const QList<Section> sections = {
+        { u"INGRESSO",
+            {
+                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick,
+                    true },
+                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick, true },
+                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint,
+                    &R::impOperatoreEntClick },
+            } },
+        { u"VISITATORE",
+            {
+                { F::Cognome, u"Cognome:", Long },
+                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint,
+                    &R::impVisitatoreClick },
+                { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
+                    u"Controlla codice fiscale.", &R::impCodFiscClick },
+                { F::Motivo, u"Motivo della visita:", Long },
+                { F::Tessera, u"Numero tessera:", Medium },
+                { F::TipoDoc, u"Tipo documento:", Long },
+                { F::NumDoc, u"Numero documento:", Medium },
+                { F::EnteRil, u"Ente di rilascio:", Long },
+                { F::TelCel, u"Cellulare:", Medium },
+                { F::Note, u"Note:", Long },
+            } },
+        { u"USCITA",
+            {
+                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick,
+                    true },
+                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick,
+                    true },
+                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint,
+                    &R::impOperatoreUscitaClick },
+            } },
+    };
+
+    int top = 6;
+    for (const Section &section : sections) {
+        const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
+        GradientPanel *shape
+            = MakeCard(panel(), u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)),
+                QRect(SectionLeft, top, SectionWidth, height),
+                { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
+        m_panInfo->addBackground(shape);
+
+        QLabel *header = MakeSectionHeader(shape, text(section.title), HeaderHeight);
+        m_panInfo->addBackground(header);
+
+        int y = HeaderHeight + 8;
+        for (const Row &row : section.rows) {
+            MakeLabel(shape, QString(), text(row.label), QRect(LabelLeft, y, LabelWidth, BoxHeight),
+                { labelFont, Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
+
+            auto *edit = new QLineEdit(shape);
+            edit->setObjectName(VisitBoxName(row.field));
+            edit->setGeometry(BoxLeft, y, row.width, BoxHeight);
+            edit->setFont(boxFont);
+            edit->setMaxLength(TSchedaVisita::layout().capacity(int(row.field)));
+            edit->setStyleSheet(EditBoxStyle());
+            m_boxes[std::size_t(row.field)] = edit;
+            m_captions[std::size_t(row.field)] = CaptionOfLabel(text(row.label));
+            AttachFocusFrame(edit);
+
+            if (row.image) {
+                ClickableImage *image
+                    = makeImage(shape, text(row.image), text(row.icon), QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
+                m_panInfo->addHint(image, text(row.hint));
+                if (row.slot)
+                    connect(image, &ClickableImage::clicked, this, row.slot);
+            }
+            if (row.byF2) {
+                auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), edit);
+                f2->setContext(Qt::WidgetShortcut);
+                connect(f2, &QShortcut::activated, this, row.slot);
+            }
+            y += RowPitch;
+        }
+        top += height + 8;
+    }
+
+    for (QLineEdit *edit : m_boxes)
+        cycle.append(edit);
+    InstallEnterCycle(cycle);
+    InstallUpperCaseAsTyped(box(VisitField::CodFisc));
+}
+
+void TfrmRegistro::resizeEvent(QResizeEvent *event)
+{
+    Screen::resizeEvent(event);
+    if (m_panInfo)
+        m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
+}
+
+void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
+{
+    for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+        ShowBoxText(m_boxes[std::size_t(i)], TrimText(card.field(i)));
+    m_lblPosizione->setText(QString::number(position));
+    rememberCard();
+}
+
+TSchedaVisita TfrmRegistro::currentCard() const
+{
+    QStringList texts;
+    for (const QLineEdit *edit : m_boxes)
+        texts.append(edit->text());
+    return VisitCardFromTexts(texts);
+}
+
+void TfrmRegistro::openYear(const QString &year)
+{
+    m_lblFile->setText(VisitFilePath(year));
+    setWindowTitle(captionFor(year));
+}
+
+QString TfrmRegistro::yearFile() const
+{
+    return TrimmedText(m_lblFile);
+}
+
+void TfrmRegistro::onShow()
+{
+    newCard();
+}
+
+bool TfrmRegistro::mayClose()
+{
+    return mayLeaveCard();
+}
+
+void TfrmRegistro::onClose()
+{
+    if (Screen *avvio = Screen::of(ScreenId::Avvio))
+        switchTo(avvio);
+}
+
+void TfrmRegistro::newCard()
+{
+    for (QLineEdit *edit : m_boxes)
+        edit->clear();
+    ShowBoxText(box(VisitField::DataEnt), today());
+    ShowBoxText(box(VisitField::OraEnt), currentTime());
+    m_lblPosizione->clear();
+    rememberCard();
+    box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmRegistro::rememberCard()
+{
+    m_lastCard = VisitCardAsStored(currentCard());
+}
+
+bool TfrmRegistro::mayLeaveCard()
+{
+    return MayLeaveCard(this, VisitCardAsStored(currentCard()) != m_lastCard);
+}
+
+void TfrmRegistro::withVisitFile(VisitFile::Access access, const std::function<void(VisitFile &file)> &action)
+{
+    RunFileAction(this, [&] {
+        VisitFile file;
+        file.open(yearFile(), access);
+        action(file);
+    });
+}
+
+void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
+{
+    withVisitFile(VisitFile::Access::Read, [&](VisitFile &file) {
+        ShowRecordStep(
+            this, m_lblPosizione, step(file.count()),
+            [&](int position) {
+                if (mayLeaveCard())
+                    loadCard(file.readAt(position), position);
+            },
+            [&] { file.close(); });
+    });
+}
+
+void TfrmRegistro::btnNuovoClick()
+{
+    if (mayLeaveCard())
+        newCard();
+}
+
+void TfrmRegistro::btnSalvaClick()
+{
+    TSchedaVisita card = currentCard();
+    if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
+        if (failure->box == VisitSaveFailure::Box::Warning)
+            Messages::warning(failure->message, this);
+        else
+            Messages::notice(failure->message, this);
+        box(failure->focus)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    QList<CaptionedBox> captioned;
+    for (std::size_t i = 0; i < m_boxes.size(); ++i)
+        captioned.append({ m_boxes[i], m_boxes[i], m_captions[i] });
+    if (!CheckStorableBoxes(this, captioned, m_panInfo))
+        return;
+    card = VisitCardAsStored(card);
+    for (VisitField field : { VisitField::DataEnt, VisitField::OraEnt, VisitField::DataUsc, VisitField::OraUsc })
+        ShowBoxText(box(field), card.field(int(field)));
+
+    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
+    if (!shown)
+        return;
+    withVisitFile(VisitFile::Access::ReadWrite, [&](VisitFile &file) {
+        if (*shown > 0) {
+            file.writeAt(*shown, card);
+            rememberCard();
+            file.close();
+            Messages::information(ArchiveTexts::changesSaved(), this);
+        } else {
+            // The card is on the disk once the append returns: it has its position even if closing
+            // then fails, so a second Salva overwrites it instead of appending it again.
+            const int position = file.append(card);
+            m_lblPosizione->setText(QString::number(position));
+            rememberCard();
+            file.close();
+            Messages::information(ArchiveTexts::inserted(), this);
+        }
+    });
+}
+
+void TfrmRegistro::cmdPrimoClick()
+{
+    showStep(&FirstRecordStep);
+}
+
+void TfrmRegistro::cmdIndietroClick()
+{
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
+        showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
+}
+
+void TfrmRegistro::cmdAvantiClick()
+{
+    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
+        showStep([current = *shown](int count) { return NextRecordStep(current, count); });
+}
+
+void TfrmRegistro::cmdUltimoClick()
+{
+    showStep(&LastRecordStep);
+}
+
+void TfrmRegistro::showPresenceList(PresenceList &list)
+{
+    list.setYearFile(yearFile());
+    list.exec();
+    if (const auto &chosen = list.chosenCard(); chosen && mayLeaveCard())
+        loadCard(chosen->card, chosen->position);
+}
+
+void TfrmRegistro::btnTrovaClick()
+{
+    TfrmTrovaVisite dlg(this);
+    dlg.setMode(u"registro"_s);
+    dlg.setYearFile(yearFile());
+    dlg.exec();
+    if (const auto &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
+        loadCard(chosen->card, chosen->position);
+}
+
+void TfrmRegistro::btnNonUscitiClick()
+{
+    TfrmNonUsciti dlg(this);
+    showPresenceList(dlg);
+}
+
+void TfrmRegistro::btnEntratiOggiClick()
+{
+    TfrmEntratiOggi dlg(this);
+    showPresenceList(dlg);
+}
+
+void TfrmRegistro::btnUscitiOggiClick()
+{
+    TfrmUscitiOggi dlg(this);
+    showPresenceList(dlg);
+}
+
+void TfrmRegistro::btnStampaClick()
+{
+    TfrmStampaVisita dlg(this);
+    dlg.setCard(currentCard());
+    dlg.exec();
+}
+
+void TfrmRegistro::btnExcelClick()
+{
+    TfrmExpVisite dlg(this);
+    dlg.setYearFile(yearFile());
+    dlg.exec();
+}
+
+void TfrmRegistro::btnGuidaClick()
+{
+    ShowHelp(this, HelpTopic::Registro);
+}
+
+void TfrmRegistro::btnEsciClick()
+{
+    close();
+}
+
+void TfrmRegistro::impDataEntClick()
+{
+    ShowBoxText(box(VisitField::DataEnt), today());
+}
+
+void TfrmRegistro::impOraEntClick()
+{
+    ShowBoxText(box(VisitField::OraEnt), currentTime());
+}
+
+void TfrmRegistro::impDataUscClick()
+{
+    ShowBoxText(box(VisitField::DataUsc), today());
+}
+
+void TfrmRegistro::impOraUscitaClick()
+{
+    ShowBoxText(box(VisitField::OraUsc), currentTime());
+}
+
+void TfrmRegistro::impCodFiscClick()
+{
+    ShowFiscalCodeBoxCheck(this, TrimmedText(box(VisitField::CodFisc)));
+}
+
+void TfrmRegistro::impVisitatoreClick()
+{
+    importFromRegistry(u"visitatore"_s);
+}
+
+void TfrmRegistro::impOperatoreEntClick()
+{
+    importFromRegistry(u"operatore_ent"_s);
+}
+
+void TfrmRegistro::impOperatoreUscitaClick()
+{
+    importFromRegistry(u"operatore_usc"_s);
+}
+
+void TfrmRegistro::importFromRegistry(const QString &mode)
+{
+    TfrmTrovaClienti dlg(this);
+    dlg.setMode(mode);
+    dlg.exec();
+    if (const std::optional<ClientCard> &chosen = dlg.chosenCard()) {
+        for (const VisitImportValue &value : VisitImportFor(mode, chosen->card))
+            ShowBoxText(box(value.field), value.text);
+    }
+}

@@ -1,0 +1,134 @@
+#include "visits/StampaEmergenza.h"
+
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
+#include "output/ReportPrinting.h"
+#include "visits/PeopleInside.h"
+#include "widgets/Messages.h"
+#include "widgets/Palette.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qreal mm(qreal millimetres)
+{
+    return millimetres * ReportLayout::UnitsPerMm;
+}
+
+ReportElement text(const QString &name, const QRectF &rect, const QString &value, qreal pointSize, bool bold)
+{
+    ReportElement e = ReportElement::textBox(name, rect, value);
+    e.fontFamily = u"Verdana"_s;
+    e.pointSize = pointSize;
+    e.bold = bold;
+    return e;
+}
+
+// "Cognome Nome", without a stray blank when either is missing.
+QString fullName(const TSchedaVisita &card)
+{
+    return TrimText(TrimText(card.Cognome) + u' ' + TrimText(card.Nome));
+}
+
+// The name in lines that each fit `width` layout units at the row's font, broken between words,
+// or inside a word longer than a line: a name is never cut at the page's edge.
+QStringList wrappedName(const QString &name, qreal width, const ReportElement &style)
+{
+    QFont font(style.fontFamily);
+    font.setPixelSize(qRound(style.pointSize * 96 / 72)); // layout units are 1/96 inch
+    font.setBold(style.bold);
+    const QFontMetricsF metrics(font);
+    const qreal room = width - 2 * style.padding - 4;
+    QStringList lines;
+    QString line;
+    for (const QString &word : name.split(u' ', Qt::SkipEmptyParts)) {
+        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+        if (metrics.horizontalAdvance(joined) <= room) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        line.clear();
+        for (QChar c : word) {
+            if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > room) {
+                lines << line;
+                line.clear();
+            }
+            line += c;
+        }
+    }
+    if (!line.isEmpty() || lines.isEmpty())
+        lines << line;
+    return lines;
+}
+
+} // namespace
+
+ReportLayout BuildEmergencyReport(
+    const QList<TSchedaVisita> &people, const QStringList &unreadableFiles, const QDateTime &printed)
+{
+    ReportLayout layout(u"Emergenza - persone presenti in sede"_s, QPageLayout::Portrait);
+    const qreal width = layout.printableSize().width();
+
+    ReportElement title
+        = text(u"txtTitolo"_s, QRectF(0, mm(1), width, mm(12)), u"EMERGENZA - PERSONE PRESENTI IN SEDE"_s, 16, true);
+    title.fill = Palette::Crimson;
+    title.textColor = Qt::white;
+    title.alignment = Qt::AlignCenter;
+    layout.addBand(u"Titolo"_s, mm(15)).elements.append(title);
+
+    ReportBand &head = layout.addBand(u"Intestazione"_s, mm(18 + 6 * unreadableFiles.size()));
+    head.elements.append(text(u"txtStampato"_s, QRectF(0, mm(1), width, mm(6)),
+        u"Stampa eseguita il "_s + DateText(printed.date()) + u" alle ore "_s + printed.time().toString(u"HH:mm:ss"_s),
+        10, false));
+    head.elements.append(text(
+        u"txtPresenti"_s, QRectF(0, mm(8), width, mm(8)), u"Presenti: "_s + QString::number(people.size()), 13, true));
+    // A list printed without one of its files must say so on the paper that is carried out.
+    for (qsizetype i = 0; i < unreadableFiles.size(); ++i) {
+        ReportElement missing = text(u"txtIncompleto"_s, QRectF(0, mm(17 + 6 * i), width, mm(6)),
+            u"ATTENZIONE: archivio "_s + unreadableFiles.at(i) + u" non leggibile - elenco incompleto"_s, 10, true);
+        missing.textColor = Palette::Crimson;
+        head.elements.append(missing);
+    }
+
+    // One band per person: a band that does not fit starts the next page, so a row is never cut.
+    for (const TSchedaVisita &card : people) {
+        ReportElement name = text(u"txtNome"_s, QRectF(), QString(), 18, true);
+        name.lines = wrappedName(fullName(card), width, name);
+        name.linePitch = mm(9);
+        const qreal nameHeight = name.linePitch * name.lines.size();
+        name.rect = QRectF(0, mm(1), width, nameHeight);
+        ReportBand &row = layout.addBand(u"Persona"_s, nameHeight + mm(16));
+        row.elements.append(name);
+        row.elements.append(text(u"txtMotivo"_s, QRectF(0, nameHeight + mm(2), width, mm(6)),
+            u"Motivo: "_s + TrimText(card.Motivo), 10, false));
+        row.elements.append(text(u"txtEntrata"_s, QRectF(0, nameHeight + mm(8), width, mm(6)),
+            u"Entrata: "_s + TrimText(card.DataEnt) + u" ore "_s + TrimText(card.OraEnt) + u"     Tessera: "_s
+                + TrimText(card.Tessera) + u"     Cel. "_s + TrimText(card.TelCel),
+            10, false));
+        const qreal ruleAt = nameHeight + mm(15);
+        ReportElement rule = ReportElement::line(u"linSeparatore"_s, QPointF(0, ruleAt), QPointF(width, ruleAt));
+        rule.frameColor = Palette::SlateGrey;
+        row.elements.append(rule);
+    }
+    return layout;
+}
+
+void PrintEmergencyList(QWidget *owner)
+{
+    const QDateTime now = Clock::now();
+    const PeopleInside inside = ReadPeopleInside(now.date());
+    if (PrintReportAtOnce(owner, BuildEmergencyReport(inside.people, inside.unreadableFiles, now))
+        != PrintOutcome::Printed)
+        return;
+    QString notice
+        = u"Elenco di emergenza stampato: "_s + QString::number(inside.people.size()) + u" persone presenti in sede."_s;
+    for (const QString &file : inside.unreadableFiles)
+        notice += u"\r\n\r\nAttenzione: l'archivio "_s + file + u" non è leggibile."_s;
+    Messages::notice(notice, owner);
+}

@@ -1,0 +1,152 @@
+#include "visits/StampaVisita.h"
+
+#include "base/Clock.h"
+#include "base/TextFunctions.h"
+#include "output/ReportPrinting.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/Look.h"
+
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The caption of each field's row, in stored order.
+const char16_t *const RowCaptions[TSchedaVisita::FieldCount] = {
+    u"Data ingresso:",
+    u"Ora ingresso:",
+    u"Registrato da:",
+    u"Cognome Visitatore:",
+    u"Nome Visitatore:",
+    u"Codice fiscale:",
+    u"Motivo della visita:",
+    u"Numero tessera:",
+    u"Tipo documento:",
+    u"Numero documento:",
+    u"Ente di rilascio:",
+    u"Cellulare:",
+    u"Note:",
+    u"Data uscita:",
+    u"Ora uscita:",
+    u"Registrato da:",
+};
+
+// The name of a field's caption ("lbl") or value ("txt") box in one copy of the card.
+QString rowBoxName(const QString &kind, int field, const QString &suffix)
+{
+    return kind + TSchedaVisita::layout().name(field) + suffix;
+}
+
+// Where one copy of the card stands on the sheet, in report units.
+struct CopyPlace
+{
+    QString suffix;
+    qreal titleTop;
+    qreal rowsTop;
+    qreal labelTop;
+    QString label;
+};
+
+constexpr qreal RowPitch = 18.9;
+
+ReportElement arial(ReportElement e, qreal pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    e.fontFamily = u"Arial"_s;
+    e.pointSize = pointSize;
+    e.alignment = alignment;
+    return e;
+}
+
+ReportElement strip(const QString &name, const QRectF &rect, const QColor &fill, qreal pointSize, const QString &text)
+{
+    ReportElement e = arial(ReportElement::textBox(name, rect, text), pointSize, Qt::AlignCenter);
+    e.fill = fill;
+    e.frame = true;
+    return e;
+}
+
+void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
+{
+    elements.append(strip(u"txtTitolo"_s + copy.suffix, QRectF(3.8, copy.titleTop, 710.6, 21.9),
+        Palette::LightSteelBlue, 9, u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s));
+    for (int i = 0; i < TSchedaVisita::FieldCount; ++i) {
+        const qreal top = copy.rowsTop + i * RowPitch;
+        ReportElement frame
+            = ReportElement::textBox(u"shpRiga%1"_s.arg(i + 1) + copy.suffix, QRectF(3.8, top, 710.6, 17.4));
+        frame.frame = true;
+        elements.append(frame);
+        elements.append(arial(ReportElement::textBox(rowBoxName(u"lbl"_s, i, copy.suffix),
+                                  QRectF(7.6, top + 1.9, 142.9, 13.2), QString::fromUtf16(RowCaptions[i])),
+            7));
+        elements.append(arial(
+            ReportElement::textBox(rowBoxName(u"txt"_s, i, copy.suffix), QRectF(166.3, top + 1.9, 544.3, 13.2)), 7));
+    }
+    elements.append(ReportElement::line(
+        u"linSeparatore"_s + copy.suffix, QPointF(158.7, copy.rowsTop), QPointF(158.7, copy.rowsTop + 300.9)));
+    elements.append(strip(u"txtCopia"_s + copy.suffix, QRectF(412.0, copy.labelTop, 302.4, 21.9),
+        Palette::LightSteelBlue, 9, copy.label));
+}
+
+ReportLayout buildRepDocumento()
+{
+    ReportLayout layout(u"Scheda Visitatore"_s, QPageLayout::Portrait);
+    ReportBand &page = layout.addBand(u"Pagina"_s, layout.printableSize().height());
+    addCopy(page.elements, { u"_A"_s, 3.8, 26.5, 336.4, u"COPIA PER VISITATORE"_s });
+    ReportElement cut = ReportElement::line(u"linTaglio"_s, QPointF(0, 385.5), QPointF(718.1, 385.5));
+    cut.arrowAtStart = true;
+    cut.arrowAtEnd = true;
+    page.elements.append(cut);
+    addCopy(page.elements, { u"_B"_s, 412.0, 434.6, 744.6, u"COPIA PER ENTE"_s });
+    page.elements.append(
+        strip(u"txtCalce"_s, QRectF(3.8, 1020.4731, 710.6, 21.9), Palette::Gold, 8, u"Data e ora stampa"_s));
+    return layout;
+}
+
+} // namespace
+
+TfrmStampaVisita::TfrmStampaVisita(QWidget *parent)
+    : Dialog(
+        u"TfrmStampaVisita"_s, u" Stampa scheda corrente"_s, QSize(364, 287), parent, Dialog::Placement::CentreOnOwner)
+    , m_repDocumento(buildRepDocumento())
+{
+    setBackground(Palette::DialogTop, Palette::DialogBottom);
+    GradientPanel *panel = MakeCard(this, u"panStampante"_s, QRect(14, 14, 336, 198), WhitePanel);
+    MakePicture(panel, u"imgStampante"_s, u":/img/stampante.svg"_s, QRect(88, 31, 160, 136));
+
+    m_btnAnnulla = MakeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(14, 228, 160, 40));
+    m_btnStampa = MakeButton(this, u"btnStampa"_s, u"Stampa"_s, QRect(190, 228, 160, 40));
+    m_btnStampa->setDefault(true);
+    setTabOrder(m_btnStampa, m_btnAnnulla);
+
+    connect(m_btnAnnulla, &QPushButton::clicked, this, &TfrmStampaVisita::btnAnnullaClick);
+    connect(m_btnStampa, &QPushButton::clicked, this, &TfrmStampaVisita::btnStampaClick);
+}
+
+void TfrmStampaVisita::setCard(const TSchedaVisita &card)
+{
+    m_card = card;
+}
+
+void TfrmStampaVisita::fillReport()
+{
+    for (const QString &suffix : { u"_A"_s, u"_B"_s }) {
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
+            m_repDocumento.setText(rowBoxName(u"txt"_s, i, suffix), m_card.field(i));
+    }
+    m_repDocumento.setText(u"txtCalce"_s, PrintedAtText(Clock::now()));
+}
+
+void TfrmStampaVisita::btnStampaClick()
+{
+    m_repDocumento.setOrientation(QPageLayout::Portrait);
+    fillReport();
+    // A failed print leaves the dialog open, with the error shown, so the operator can retry.
+    if (PrintReport(this, m_repDocumento) != PrintOutcome::Failed)
+        closeDialog();
+}
+
+void TfrmStampaVisita::btnAnnullaClick()
+{
+    closeDialog();
+}

@@ -1,0 +1,5 @@
+#include "visits/UscitiOggi.h"
+
+TfrmUscitiOggi::TfrmUscitiOggi(QWidget *parent)
+    : PresenceList(PresenceKind::UscitiOggi, parent)
+{ }
