@@ -1,132 +1,96 @@
 #include "app/AppWindows.h"
 
-#include "app/EmergencyKey.h"
-
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
+#include "app/EmergencyKey.h"
 #include "app/Guida.h"
-#include "app/Info.h"
 #include "app/Password.h"
-#include "app/Splash.h"
 #include "base/ScreenSettings.h"
-#include "checks/Carta.h"
-#include "checks/CodFisc.h"
-#include "checks/Iban.h"
-#include "checks/PartitaIva.h"
-#include "visits/EntratiOggi.h"
-#include "visits/ExpVisite.h"
-#include "visits/MenuRegistro.h"
-#include "visits/NonUsciti.h"
-#include "visits/Registro.h"
-#include "visits/StampaVisita.h"
-#include "visits/TrovaVisite.h"
-#include "visits/UscitiOggi.h"
-#include "clients/AllegaCartella.h"
 #include "clients/Anagrafica.h"
-#include "clients/Cartella.h"
-#include "clients/DaRinnovare.h"
-#include "clients/ExpClienti.h"
-#include "clients/TrovaClienti.h"
 #include "summaries/MenuRiepilogo.h"
-#include "summaries/Riepilogo.h"
 #include "summaries/Statistiche.h"
+#include "visits/MenuRegistro.h"
+#include "visits/Registro.h"
 #include "widgets/Help.h"
 
 #include <QCoreApplication>
-#include <QWidget>
+
+#include <memory>
 
 namespace {
-AppWindows windows;
-EmergencyKey *emergencyKey = nullptr;
-}
+std::unique_ptr<EmergencyKey> emergencyKey;
 
-AppWindows &CreateAppWindows()
+template<typename T> T *screenOf(ScreenId id)
+{
+    return static_cast<T *>(Screen::of(id));
+}
+} // namespace
+
+void CreateAppWindows()
 {
     DestroyAppWindows();
     ApplyScreenSettings();
-    AppWindows &w = windows;
-    w.password = new TfrmPassword;
-    w.avvio = new TfrmAvvio;
-    w.cambiaPassword = new TfrmCambiaPassword;
-    w.carta = new TfrmCarta;
-    w.codFisc = new TfrmCodFisc;
-    w.guida = new TfrmGuida;
-    w.iban = new TfrmIban;
-    w.info = new TfrmInfo;
-    w.partitaIva = new TfrmPartitaIva;
-    w.splash = new TfrmSplash;
-    w.anagrafica = new TfrmAnagrafica;
-    w.allegaCartella = new TfrmAllegaCartella;
-    w.cartella = new TfrmCartella;
-    w.trovaClienti = new TfrmTrovaClienti;
-    w.daRinnovare = new TfrmDaRinnovare;
-    w.expClienti = new TfrmExpClienti;
-    w.registro = new TfrmRegistro;
-    w.menuRegistro = new TfrmMenuRegistro;
-    w.nonUsciti = new TfrmNonUsciti;
-    w.entratiOggi = new TfrmEntratiOggi;
-    w.uscitiOggi = new TfrmUscitiOggi;
-    w.trovaVisite = new TfrmTrovaVisite;
-    w.expVisite = new TfrmExpVisite;
-    w.stampaVisita = new TfrmStampaVisita;
-    w.statistiche = new TfrmStatistiche;
-    w.menuRiepilogo = new TfrmMenuRiepilogo;
-    w.riepilogo = new TfrmRiepilogo;
-    Screen::registerAs(ScreenId::Password, w.password);
-    Screen::registerAs(ScreenId::CambiaPassword, w.cambiaPassword);
-    Screen::registerAs(ScreenId::Avvio, w.avvio);
-    Screen::registerAs(ScreenId::Anagrafica, w.anagrafica);
-    Screen::registerAs(ScreenId::MenuRegistro, w.menuRegistro);
-    Screen::registerAs(ScreenId::Registro, w.registro);
-    Screen::registerAs(ScreenId::Statistiche, w.statistiche);
-    Screen::registerAs(ScreenId::MenuRiepilogo, w.menuRiepilogo);
+    Screen::adopt(ScreenId::Password, std::make_unique<TfrmPassword>());
+    Screen::adopt(ScreenId::Avvio, std::make_unique<TfrmAvvio>());
+    Screen::adopt(ScreenId::CambiaPassword, std::make_unique<TfrmCambiaPassword>());
+    Screen::adopt(ScreenId::Anagrafica, std::make_unique<TfrmAnagrafica>());
+    Screen::adopt(ScreenId::Registro, std::make_unique<TfrmRegistro>());
+    Screen::adopt(ScreenId::MenuRegistro, std::make_unique<TfrmMenuRegistro>());
+    Screen::adopt(ScreenId::Statistiche, std::make_unique<TfrmStatistiche>());
+    Screen::adopt(ScreenId::MenuRiepilogo, std::make_unique<TfrmMenuRiepilogo>());
     SetHelpOpener(&TfrmGuida::open);
-    emergencyKey = new EmergencyKey;
-    QCoreApplication::instance()->installEventFilter(emergencyKey);
-    return w;
-}
-
-AppWindows &Windows()
-{
-    return windows;
+    emergencyKey = std::make_unique<EmergencyKey>();
+    QCoreApplication::instance()->installEventFilter(emergencyKey.get());
 }
 
 void DestroyAppWindows()
 {
-    // Reverse order, so no window outlives one created before it.
-    QWidget *all[] = {
-        windows.riepilogo,
-        windows.menuRiepilogo,
-        windows.statistiche,
-        windows.stampaVisita,
-        windows.expVisite,
-        windows.trovaVisite,
-        windows.uscitiOggi,
-        windows.entratiOggi,
-        windows.nonUsciti,
-        windows.menuRegistro,
-        windows.registro,
-        windows.expClienti,
-        windows.daRinnovare,
-        windows.trovaClienti,
-        windows.cartella,
-        windows.allegaCartella,
-        windows.anagrafica,
-        windows.splash,
-        windows.partitaIva,
-        windows.info,
-        windows.iban,
-        windows.guida,
-        windows.codFisc,
-        windows.carta,
-        windows.cambiaPassword,
-        windows.avvio,
-        windows.password,
-    };
     SetHelpOpener({});
-    delete emergencyKey; // removes itself from the application
-    emergencyKey = nullptr;
-    for (QWidget *window : all)
-        delete window;
-    windows = AppWindows();
+    emergencyKey.reset(); // removes itself from the application
+    Screen::destroyAll();
+}
+
+TfrmPassword *AppWindows::password() const
+{
+    return screenOf<TfrmPassword>(ScreenId::Password);
+}
+
+TfrmAvvio *AppWindows::avvio() const
+{
+    return screenOf<TfrmAvvio>(ScreenId::Avvio);
+}
+
+TfrmCambiaPassword *AppWindows::cambiaPassword() const
+{
+    return screenOf<TfrmCambiaPassword>(ScreenId::CambiaPassword);
+}
+
+TfrmAnagrafica *AppWindows::anagrafica() const
+{
+    return screenOf<TfrmAnagrafica>(ScreenId::Anagrafica);
+}
+
+TfrmRegistro *AppWindows::registro() const
+{
+    return screenOf<TfrmRegistro>(ScreenId::Registro);
+}
+
+TfrmMenuRegistro *AppWindows::menuRegistro() const
+{
+    return screenOf<TfrmMenuRegistro>(ScreenId::MenuRegistro);
+}
+
+TfrmStatistiche *AppWindows::statistiche() const
+{
+    return screenOf<TfrmStatistiche>(ScreenId::Statistiche);
+}
+
+TfrmMenuRiepilogo *AppWindows::menuRiepilogo() const
+{
+    return screenOf<TfrmMenuRiepilogo>(ScreenId::MenuRiepilogo);
+}
+
+AppWindows Windows()
+{
+    return {};
 }

@@ -34,10 +34,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     MakePicture(panel(), u"imgSottotitolo"_s, u":/img/avvio_sottotitolo.svg"_s, QRect(305, 80, 500, 26));
 
     const int left = (panel()->width() - 3 * tileWidth - 2 * tileGap) / 2;
-    addTile(u"Anagrafica"_s, left, [] { return static_cast<Screen *>(Windows().anagrafica); });
-    addTile(u"Registro"_s, left + tileWidth + tileGap, [] { return static_cast<Screen *>(Windows().menuRegistro); });
+    addTile(u"Anagrafica"_s, left, [] { return Screen::of(ScreenId::Anagrafica); });
+    addTile(u"Registro"_s, left + tileWidth + tileGap, [] { return Screen::of(ScreenId::MenuRegistro); });
     addTile(u"Riepilogo"_s, left + 2 * (tileWidth + tileGap),
-        [] { return static_cast<Screen *>(Windows().menuRiepilogo); });
+        [] { return Screen::of(ScreenId::MenuRiepilogo); });
 
     ClickableImage *info = addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56));
     info->setToolTip(u"Informazioni"_s);

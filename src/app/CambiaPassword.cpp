@@ -22,7 +22,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     QWidget *p = panel();
     MakeBanner(p, BannerStyle::Login, LoginBannerRect, u"Cambia password"_s, u":/img/chiave.svg"_s);
 
-    const LabelLook caption { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::ButtonInk };
+    const LabelLook caption { VerdanaFont(10, true), Palette::ButtonInk };
     MakeLabel(p, QString(), u"Vecchia password:"_s, QRect(40, 102, 360, 20), caption);
     m_txtPasswordOld = MakePasswordBox(p, u"txtPasswordOld"_s, QRect(40, 124, 360, 36));
     MakeLabel(p, QString(), u"Nuova password:"_s, QRect(40, 172, 360, 20), caption);
@@ -61,7 +61,7 @@ void TfrmCambiaPassword::onShow()
 
 void TfrmCambiaPassword::onClose()
 {
-    TfrmPassword *login = Windows().password;
+    TfrmPassword *login = Windows().password();
     login->clearPassword();
     switchTo(login);
 }

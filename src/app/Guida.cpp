@@ -35,11 +35,10 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     m_txtGuida->setGeometry(22, 134, 625, 350);
     m_txtGuida->setReadOnly(true);
     m_txtGuida->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont textFont(u"Verdana"_s, 12);
-    textFont.setBold(true);
-    m_txtGuida->setFont(textFont);
-    m_txtGuida->setStyleSheet(u"QPlainTextEdit { color: #10203C; background: white; border: 1px solid #8FA6C4;"
-                              u" border-radius: 4px; padding: 6px; }"_s);
+    m_txtGuida->setFont(VerdanaFont(12, true));
+    m_txtGuida->setStyleSheet(
+        u"QPlainTextEdit { color: %1; background: white; border: 1px solid %2; border-radius: 4px; padding: 6px; }"_s
+            .arg(Palette::HelpInk.name(), Palette::HelpBoxBorder.name()));
 
     auto *imgPDF = new ClickableImage(u"imgPDF"_s, u":/img/icona_pdf.svg"_s, QRect(22, 506, 40, 40), this);
     auto *lnkWeb = new LinkLabel(u"lnkWeb"_s, u"Visualizza guida in formato PDF"_s, QRect(70, 510, 330, 32), this);

@@ -37,9 +37,10 @@ QLineEdit *MakePasswordBox(QWidget *parent, const QString &name, const QRect &ge
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setEchoMode(QLineEdit::Password);
-    box->setFont(QFont(u"Verdana"_s, 14, QFont::Bold));
-    box->setStyleSheet(u"QLineEdit { background: white; color: #102a4c; border: 1px solid #5b7fa6;"
-                       " border-radius: 3px; padding: 0px 6px; }"_s);
+    box->setFont(VerdanaFont(14, true));
+    box->setStyleSheet(
+        u"QLineEdit { background: white; color: %1; border: 1px solid %2; border-radius: 3px; padding: 0px 6px; }"_s
+            .arg(Palette::BoxInk.name(), Palette::PasswordBorder.name()));
     AttachFocusFrame(box);
     return box;
 }
@@ -132,13 +133,13 @@ void TfrmPassword::cmdOKClick()
         clearPassword();
         if (IsWritableFolder(ProgramFolder())) {
             backUpArchives();
-            switchTo(Windows().avvio);
+            switchTo(Windows().avvio());
         } else {
             // Archives that cannot be written are still read; the operator must know saves will fail.
-            switchTo(Windows().avvio);
+            switchTo(Windows().avvio());
             Messages::warning(u"Attenzione: la cartella degli archivi non consente la scrittura: le schede si possono"
                               " consultare ma non salvare."_s,
-                Windows().avvio);
+                Windows().avvio());
         }
         return;
     }
@@ -164,5 +165,5 @@ void TfrmPassword::cmdEsciClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    switchTo(Windows().cambiaPassword);
+    switchTo(Windows().cambiaPassword());
 }

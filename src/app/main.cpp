@@ -30,8 +30,8 @@ int main(int argc, char **argv)
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    AppWindows &windows = CreateAppWindows();
-    windows.password->showScreen();
+    CreateAppWindows();
+    Windows().password()->showScreen();
     const int result = QApplication::exec();
     DestroyAppWindows();
     return result;

@@ -78,9 +78,10 @@ CheckDialog::CheckDialog(const Design &design, QWidget *parent)
     m_box->setFont(boxFont());
     m_box->setMaxLength(design.maxLength);
     m_box->setGeometry(textLeft, 68, boxWidth(design.shownCharacters), BoxHeight);
-    m_box->setStyleSheet(u"QLineEdit { color: #0d2240; background: white; border: 1px solid #7f9db9;"
+    m_box->setStyleSheet(u"QLineEdit { color: %1; background: white; border: 1px solid %2;"
                          " border-radius: 3px; padding: 0 6px; }"
-                         "QLineEdit:focus { border: 2px solid #e0a800; background: #fffdf0; }"_s);
+                         "QLineEdit:focus { border: 2px solid %3; background: %4; }"_s.arg(Palette::CheckBoxInk.name(),
+                             Palette::BoxBorder.name(), Palette::FocusGold.name(), Palette::CheckBoxFocusFill.name()));
 
     const int buttonTop = panelTop + panel->height() + 14;
     m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(Margin, buttonTop, ButtonWidth, ButtonHeight));

@@ -37,12 +37,12 @@ QLineEdit *makeBox(QWidget *parent, const QString &name, const QRect &geometry, 
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setFont(QFont(u"Verdana"_s, 10, fileName ? QFont::Bold : QFont::Normal));
+    box->setFont(VerdanaFont(10, fileName));
     if (fileName) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
-        box->setStyleSheet(u"QLineEdit { background: #e6ebf1; color: #5a6573; border: 1px solid #9aaabd; "
-                           u"padding: 0 4px; }"_s);
+        box->setStyleSheet(u"QLineEdit { background: %1; color: %2; border: 1px solid %3; padding: 0 4px; }"_s.arg(
+            Palette::ReadOnlyFill.name(), Palette::ReadOnlyInk.name(), Palette::ReadOnlyBorder.name()));
     } else {
         box->setMaxLength(250);
         box->setStyleSheet(EditBoxStyle());
@@ -67,7 +67,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
         u"Scegliere i file da allegare con i pulsanti \u00abSfoglia...\u00bb, poi fare clic su \u00abApplica e "
         u"chiudi\u00bb e infine sul pulsante di salvataggio della scheda. Il pulsante \u00abApri\u00bb apre il "
         u"file allegato."_s,
-        QRect(92, 8, Inner - 104, 68), { QFont(u"Verdana"_s, 9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter,
+        QRect(92, 8, Inner - 104, 68), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter,
                                            true });
 
     for (int i = 0; i < 3; ++i)
@@ -87,7 +87,7 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     GradientLook look = WhitePanel;
     look.bottom = Palette::PanelBottom;
     GradientPanel *card = MakeCard(this, slotName(u"shpAllegato"_s, index), QRect(Margin, top, Inner, SlotHeight), look);
-    const LabelLook labelLook { QFont(u"Verdana"_s, 8, QFont::Bold), Palette::Navy };
+    const LabelLook labelLook { VerdanaFont(8, true), Palette::Navy };
     const QString ordinal = QString::number(index + 1) + u"\u00b0"_s;
     const int boxWidth = Inner - 24 - (110 + 6 + 80 + 8 + 28 + 4);
 
@@ -117,9 +117,10 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     connect(row.eraser, &ClickableImage::clicked, this, [this, index] { imgCancellaClick(index); });
 }
 
-void TfrmAllegaCartella::setMode(const QString &word)
+void TfrmAllegaCartella::setOpenedByEditor()
 {
-    m_lblMemory->setText(word);
+    m_openedByEditor = true;
+    m_lblMemory->setText(u"anagrafica"_s);
 }
 
 void TfrmAllegaCartella::setSlots(const AttachmentSlots &slots)
@@ -173,7 +174,7 @@ void TfrmAllegaCartella::imgCancellaClick(int index)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (TrimmedText(m_lblMemory) != u"anagrafica"_s)
+    if (!m_openedByEditor)
         return;
     // The editor keeps the descriptions in hidden labels and stores them as they are, so what the
     // archive cannot hold is settled here, where the operator typed it. File names need no such

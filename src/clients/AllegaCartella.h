@@ -21,8 +21,9 @@ class TfrmAllegaCartella : public Dialog
 public:
     explicit TfrmAllegaCartella(QWidget *parent = nullptr);
 
-    // The mode word of the opener (the hidden lblMemory): "anagrafica" lets Applica hand back.
-    void setMode(const QString &word);
+    // Opened by the client card editor, which takes what Applica hands back (the hidden lblMemory
+    // then reads "anagrafica"); opened otherwise, Applica does nothing.
+    void setOpenedByEditor();
     // The card's slots, shown in the name and description boxes.
     void setSlots(const AttachmentSlots &slots);
     // The six values, trimmed, once "Applica e chiudi" has closed the dialog; nothing otherwise.
@@ -48,6 +49,7 @@ private:
 
     std::array<SlotRow, 3> m_rows {};
     QLabel *m_lblMemory;
+    bool m_openedByEditor = false;
     QPushButton *m_btnApplica = nullptr;
     QPushButton *m_btnAnnulla = nullptr;
     std::optional<AttachmentSlots> m_applied;

@@ -25,7 +25,6 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
-#include "widgets/RecordBarActions.h"
 #include "widgets/StorableBoxes.h"
 #include "widgets/TMisc.h"
 
@@ -35,14 +34,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int HintHeight = 28;
 constexpr int ToolTop = 6;
 constexpr int ToolHeight = 56;
 constexpr int ImageSize = 40;
@@ -97,32 +94,25 @@ bool isProvince(F field)
 } // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
-    : Screen(
-        u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s, Screen::Kind::Maximized, QSize(995, 692), parent)
+    : RecordEditor(u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s,
+        u"Pronto per salvare una nuova scheda..."_s, parent)
     , m_repScheda(MakeRepScheda())
 {
     setBackground(Palette::RegistryTop, Qt::white);
-    m_panInfo = new HintLine(
-        this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per salvare una nuova scheda..."_s);
-    m_panInfo->addBackground(this);
-    m_panInfo->addBackground(panel());
-
     buildToolbar();
     buildCard();
     installTypingRules();
 
     for (int i = 0; i < int(m_slots.size()); ++i)
         m_slots[std::size_t(i)] = MakeHiddenLabel(panel(), ClientBoxName(F(int(BoxCount) + i)));
-    m_panInfo->raise();
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
-        &TfrmAnagrafica::cmdSalvaClick);
+    hintLine()->raise();
 }
 
 void TfrmAnagrafica::buildToolbar()
 {
     struct Tool
     {
-        const char16_t *name; // nullptr: the position label stands here
+        const char16_t *name; // nullptr: the record bar stands here
         const char16_t *icon;
         const char16_t *hint;
         void (A::*slot)();
@@ -136,13 +126,7 @@ void TfrmAnagrafica::buildToolbar()
                 &A::cmdCartellaClick } },
         { { u"cmdFile", u":/img/ana_allega.svg", u"Allega file alla scheda corrente.", &A::cmdFileClick } },
         { { u"cmdStampa", u":/img/reg_stampa.svg", u"Stampa la scheda corrente.", &A::cmdStampaClick } },
-        { { u"cmdPrimo", u":/img/reg_primo.svg", u"Visualizza la prima scheda in archivio.", &A::cmdPrimoClick },
-            { u"cmdIndietro", u":/img/reg_indietro.svg", u"Visualizza la scheda precedente in archivio.",
-                &A::cmdIndietroClick },
-            { nullptr, nullptr, nullptr, nullptr },
-            { u"cmdAvanti", u":/img/reg_avanti.svg", u"Visualizza la scheda successiva in archivio.",
-                &A::cmdAvantiClick },
-            { u"cmdUltimo", u":/img/reg_ultimo.svg", u"Visualizza l'ultima scheda in archivio.", &A::cmdUltimoClick } },
+        { { nullptr, nullptr, nullptr, nullptr } },
         { { u"cmdEsporta", u":/img/reg_excel.svg", u"Esporta le schede in archivio in un file di Microsoft Excel.",
               &A::cmdEsportaClick },
             { u"cmdScaduti", u":/img/ana_scaduti.svg", u"Visualizza il riepilogo delle rate in scadenza o scadute.",
@@ -151,35 +135,30 @@ void TfrmAnagrafica::buildToolbar()
             { u"cmdEsci", u":/img/reg_esci.svg", u"Esci da questa schermata di lavoro.", &A::cmdEsciClick } },
     };
     const GradientLook toolLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
-    constexpr int PositionWidth = 72;
+    // The record bar: four arrows and the position between them.
+    constexpr RecordBar::Sizes BarSizes { ImageSize, 72, 34 };
+    constexpr int BarWidth = 4 * (ImageSize + 6) + BarSizes.positionWidth + 6;
     int left = 8;
     int index = 0;
     for (const QList<Tool> &group : groups) {
         int width = 8;
         for (const Tool &tool : group)
-            width += (tool.name ? ImageSize : PositionWidth) + 6;
+            width += tool.name ? ImageSize + 6 : BarWidth;
         width += 2;
         GradientPanel *box
             = MakeCard(panel(), u"shpStrumenti%1"_s.arg(++index), QRect(left, ToolTop, width, ToolHeight), toolLook);
-        m_panInfo->addBackground(box);
+        hintLine()->addBackground(box);
         int x = 8;
         for (const Tool &tool : group) {
             if (!tool.name) {
-                m_lblPosizione = new QLabel(box);
-                m_lblPosizione->setObjectName(u"lblPosizione"_s);
-                m_lblPosizione->setGeometry(x, (ToolHeight - 34) / 2, PositionWidth, 34);
-                m_lblPosizione->setAlignment(Qt::AlignCenter);
-                m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-                m_lblPosizione->setStyleSheet(
-                    u"QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }"_s.arg(
-                        Palette::Navy.name(), Palette::SteelBlue.name()));
-                x += PositionWidth + 6;
+                makeRecordBar(box, QPoint(x, 0), ToolHeight, BarSizes);
+                x += BarWidth;
                 continue;
             }
             auto *image = new ClickableImage(
                 text(tool.name), text(tool.icon), QRect(x, (ToolHeight - ImageSize) / 2, ImageSize, ImageSize), box);
             image->setAttribute(Qt::WA_TranslucentBackground);
-            m_panInfo->addHint(image, text(tool.hint));
+            hintLine()->addHint(image, text(tool.hint));
             connect(image, &ClickableImage::clicked, this, tool.slot);
             x += ImageSize + 6;
         }
@@ -189,15 +168,15 @@ void TfrmAnagrafica::buildToolbar()
     // The rest of the strip names the screen.
     GradientPanel *title
         = MakeCard(panel(), u"shpTitolo"_s, QRect(left, ToolTop, panel()->width() - 8 - left, ToolHeight), toolLook);
-    m_panInfo->addBackground(title);
+    hintLine()->addBackground(title);
     MakePicture(title, u"imgTitolo"_s, u":/img/tile_anagrafica.svg"_s, QRect(6, 13, 40, 30));
     MakeLabel(title, u"lblTitolo"_s, u"Archivio\nAnagrafico"_s, QRect(50, 4, title->width() - 54, ToolHeight - 8),
-        { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
+        { VerdanaFont(10, true), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter });
 }
 
 void TfrmAnagrafica::buildCard()
 {
-    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    const QFont boxFont = VerdanaFont(12, true);
     // A province box is as wide as its widest code needs beside the arrow, at the font it is shown
     // in; the municipality box before it gives up the room.
     QComboBox probe;
@@ -255,9 +234,9 @@ void TfrmAnagrafica::buildCard()
     auto *panRecord = new QWidget(panel());
     panRecord->setObjectName(u"panRecord"_s);
     panRecord->setGeometry(8, CardTop, cardWidth, CardHeight);
-    m_panInfo->addBackground(panRecord);
+    hintLine()->addBackground(panRecord);
 
-    const QFont labelFont(u"Verdana"_s, 8, QFont::Bold);
+    const QFont labelFont = VerdanaFont(8, true);
     const QFontMetrics labelMetrics(labelFont);
     const GradientLook sectionLook { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 };
     const int leftWidth = 632;
@@ -276,15 +255,15 @@ void TfrmAnagrafica::buildCard()
     int separators = 0;
     for (const auto &section : sections) {
         GradientPanel *shape = MakeCard(panRecord, text(section.name), section.geometry, sectionLook);
-        m_panInfo->addBackground(shape);
-        m_panInfo->addBackground(MakeSectionHeader(shape, text(section.title), HeaderHeight));
+        hintLine()->addBackground(shape);
+        hintLine()->addBackground(MakeSectionHeader(shape, text(section.title), HeaderHeight));
         const int inner = shape->width() - 2 * SectionPadding;
         int y = HeaderHeight + 6;
         for (const RowSpec &row : section.rows) {
             if (row.separatorBefore) {
                 GradientPanel *line = MakeCard(shape, u"shpSepara%1"_s.arg(++separators),
                     QRect(SectionPadding, y + 2, inner, 2), { Palette::LightSteelBlue, Palette::LightSteelBlue });
-                m_panInfo->addBackground(line);
+                hintLine()->addBackground(line);
                 y += SeparatorHeight;
             }
             int x = SectionPadding;
@@ -333,7 +312,7 @@ void TfrmAnagrafica::buildCard()
                         text(spec.icon));
                     button->setIconSize(QSize(22, 22));
                     button->setFocusPolicy(Qt::NoFocus);
-                    m_panInfo->addHint(button, text(spec.hint));
+                    hintLine()->addHint(button, text(spec.hint));
                     connect(button, &QPushButton::clicked, this, spec.slot);
                     x += room;
                 }
@@ -393,13 +372,6 @@ bool TfrmAnagrafica::eventFilter(QObject *watched, QEvent *event)
     return Screen::eventFilter(watched, event);
 }
 
-void TfrmAnagrafica::resizeEvent(QResizeEvent *event)
-{
-    Screen::resizeEvent(event);
-    if (m_panInfo)
-        m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
-}
-
 QLabel *TfrmAnagrafica::slotLabel(ClientField field) const
 {
     return m_slots[std::size_t(field) - BoxCount];
@@ -419,8 +391,8 @@ void TfrmAnagrafica::loadCard(const TSchedaAnagrafica &card, int position)
             box(field)->setMaxLength(std::max<int>(AmountLength, int(value.size())));
         ShowBoxText(box(field), value);
     }
-    m_lblPosizione->setText(QString::number(position));
-    m_lastCard = currentCard();
+    recordBar()->setPosition(position);
+    rememberCard();
 }
 
 TSchedaAnagrafica TfrmAnagrafica::currentCard() const
@@ -436,22 +408,6 @@ TSchedaAnagrafica TfrmAnagrafica::currentCard() const
 void TfrmAnagrafica::onShow()
 {
     clearCard();
-}
-
-bool TfrmAnagrafica::mayClose()
-{
-    return mayLeaveCard();
-}
-
-bool TfrmAnagrafica::mayLeaveCard()
-{
-    return MayLeaveCard(this, currentCard() != m_lastCard);
-}
-
-void TfrmAnagrafica::onClose()
-{
-    if (Screen *avvio = Screen::of(ScreenId::Avvio))
-        switchTo(avvio);
 }
 
 void TfrmAnagrafica::clearCard()
@@ -471,31 +427,9 @@ void TfrmAnagrafica::clearCard()
         combo->setCurrentIndex(-1);
         combo->clearEditText();
     }
-    m_lblPosizione->clear();
-    m_lastCard = currentCard();
+    recordBar()->setPosition(std::nullopt);
+    rememberCard();
     control(F::Cognome)->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmAnagrafica::withClientFile(ClientFile::Access access, const std::function<void(ClientFile &file)> &action)
-{
-    RunFileAction(this, [&] {
-        ClientFile file;
-        file.open(ClientFilePath(), access);
-        action(file);
-    });
-}
-
-void TfrmAnagrafica::showStep(const std::function<RecordStep(int count)> &step)
-{
-    withClientFile(ClientFile::Access::Read, [&](ClientFile &file) {
-        ShowRecordStep(
-            this, m_lblPosizione, step(file.count()),
-            [&](int position) {
-                if (mayLeaveCard())
-                    loadCard(file.readAt(position), position);
-            },
-            [&] { file.close(); });
-    });
 }
 
 void TfrmAnagrafica::cmdNuovoClick()
@@ -519,54 +453,36 @@ void TfrmAnagrafica::cmdSalvaClick()
     QList<CaptionedBox> captioned;
     for (std::size_t i = 0; i < BoxCount; ++i)
         captioned.append({ m_boxes[i], m_controls[i], m_captions[i] });
-    if (!CheckStorableBoxes(this, captioned, m_panInfo))
+    if (!CheckStorableBoxes(this, captioned, hintLine()))
         return;
-    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
-    if (!shown)
-        return;
-    withClientFile(ClientFile::Access::ReadWrite, [&](ClientFile &file) {
-        if (*shown > 0 && *shown <= file.count()) {
-            file.writeAt(*shown, card);
-            m_lastCard = card;
-            file.close();
-            Messages::information(ArchiveTexts::changesSaved(), this);
-        } else {
-            // A new card, or one whose place another program took out of the file: it is added, so
-            // the operator's work is kept. Its position counts from the moment it is on the disk.
-            const int position = file.append(card);
-            m_lblPosizione->setText(QString::number(position));
-            m_lastCard = card;
-            file.close();
-            Messages::information(ArchiveTexts::inserted(), this);
-        }
-    });
+    // A card whose place another program took out of the file is added, so the operator's work is
+    // kept.
+    storeCard(card, PastTheEnd::Added);
 }
 
 void TfrmAnagrafica::cmdTrovaClick()
 {
     TfrmTrovaClienti dlg(this);
-    dlg.setMode(u"clienti"_s);
+    dlg.setMode(SearchMode::Clienti);
     dlg.exec();
-    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
-        loadCard(chosen->card, chosen->position);
+    takeChosen(dlg.chosenCard());
 }
 
 void TfrmAnagrafica::cmdCartellaClick()
 {
-    const QString position = TrimmedText(m_lblPosizione);
-    if (position.isEmpty()) {
+    if (!position()) {
         Messages::warning(ClientFolderTexts::storeCardFirst(), this);
         return;
     }
     TfrmCartella dlg(this);
-    dlg.setPosition(position);
+    dlg.setPosition(QString::number(*position()));
     dlg.exec();
 }
 
 void TfrmAnagrafica::cmdFileClick()
 {
     TfrmAllegaCartella dlg(this);
-    dlg.setMode(u"anagrafica"_s);
+    dlg.setOpenedByEditor();
     AttachmentSlots slots;
     for (std::size_t i = 0; i < slots.size(); ++i) {
         slots[i] = { TrimmedText(slotLabel(F(int(F::File01) + int(i)))),
@@ -588,28 +504,6 @@ void TfrmAnagrafica::cmdStampaClick()
     PrintReport(this, m_repScheda);
 }
 
-void TfrmAnagrafica::cmdPrimoClick()
-{
-    showStep(&FirstRecordStep);
-}
-
-void TfrmAnagrafica::cmdIndietroClick()
-{
-    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
-        showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
-}
-
-void TfrmAnagrafica::cmdAvantiClick()
-{
-    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
-        showStep([current = *shown](int count) { return NextRecordStep(current, count); });
-}
-
-void TfrmAnagrafica::cmdUltimoClick()
-{
-    showStep(&LastRecordStep);
-}
-
 void TfrmAnagrafica::cmdEsportaClick()
 {
     TfrmExpClienti dlg(this);
@@ -620,8 +514,7 @@ void TfrmAnagrafica::cmdScadutiClick()
 {
     TfrmDaRinnovare dlg(this);
     dlg.exec();
-    if (const std::optional<ClientCard> &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
-        loadCard(chosen->card, chosen->position);
+    takeChosen(dlg.chosenCard());
 }
 
 void TfrmAnagrafica::cmdGuidaClick()

@@ -3,40 +3,33 @@
 // new card, save, browsing the file, the checks of its codes, printing, the card's folder and
 // attachments, and the registry's search, instalments-due list and export.
 
-#include "base/RecordBar.h"
 #include "output/ReportLayout.h"
 #include "storage/ClientFile.h"
 #include "storage/TSchedaAnagrafica.h"
-#include "widgets/Screen.h"
+#include "widgets/CardEditor.h"
 
 #include <array>
-#include <functional>
-#include <optional>
 
-class ClickableImage;
-class HintLine;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 
-class TfrmAnagrafica : public Screen
+class TfrmAnagrafica : public RecordEditor<TSchedaAnagrafica>
 {
     Q_OBJECT
 
 public:
     explicit TfrmAnagrafica(QWidget *parent = nullptr);
 
-    // Puts a stored card and its 1-based position on screen in one step: every field trimmed
-    // into its box or hidden label, nothing of the previous card left (moves and hand-overs).
-    void loadCard(const TSchedaAnagrafica &card, int position);
+    // Every field trimmed into its box or hidden label, nothing of the previous card left.
+    void loadCard(const TSchedaAnagrafica &card, int position) override;
     // The card the 45 boxes and six hidden labels describe, every field trimmed.
-    TSchedaAnagrafica currentCard() const;
+    TSchedaAnagrafica currentCard() const override;
 
 protected:
     void onShow() override;
-    bool mayClose() override;
-    void onClose() override;
-    void resizeEvent(QResizeEvent *event) override;
+    QString recordFilePath() const override { return ClientFilePath(); }
+    void saveCard() override { cmdSalvaClick(); }
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
@@ -46,10 +39,6 @@ private Q_SLOTS:
     void cmdCartellaClick();
     void cmdFileClick();
     void cmdStampaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdEsportaClick();
     void cmdScadutiClick();
     void cmdGuidaClick();
@@ -71,12 +60,6 @@ private:
     QLabel *slotLabel(ClientField field) const;
 
     void clearCard();
-    // True when the card on screen may be replaced or left: unchanged, or the operator agrees.
-    bool mayLeaveCard();
-    // Runs one action on the registry file; any access failure ends it with the one fixed message.
-    void withClientFile(ClientFile::Access access, const std::function<void(ClientFile &file)> &action);
-    // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
-    void showStep(const std::function<RecordStep(int count)> &step);
 
     static constexpr std::size_t BoxCount = std::size_t(ClientField::File01);
     std::array<QLineEdit *, BoxCount> m_boxes {};
@@ -85,9 +68,5 @@ private:
     std::array<QString, BoxCount> m_captions {};
     std::array<QLabel *, TSchedaAnagrafica::FieldCount - BoxCount> m_slots {};
     std::array<QComboBox *, 2> m_provinces {};
-    QLabel *m_lblPosizione = nullptr;
-    HintLine *m_panInfo = nullptr;
-    // The card as it was last loaded, saved or started; the attachment slots are part of it.
-    TSchedaAnagrafica m_lastCard;
     ReportLayout m_repScheda;
 };

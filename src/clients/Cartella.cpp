@@ -27,11 +27,11 @@ TfrmCartella::TfrmCartella(QWidget *parent)
     GradientPanel *panel = MakeCard(this, u"shpRiquadro"_s, QRect(14, 72, 492, 144), look);
     MakePicture(panel, u"imgCartella"_s, u":/img/cartella_grande.svg"_s, QRect(16, 32, 96, 80));
     MakeLabel(panel, u"lblTitolo"_s, u"Una cartella per ogni Visitatore"_s, QRect(128, 14, 350, 24),
-        { QFont(u"Verdana"_s, 11, QFont::Bold), Palette::TitleInk });
+        { VerdanaFont(11, true), Palette::TitleInk });
     MakeLabel(panel, u"lblSpiegazione"_s,
         u"La cartella è abbinata alla scheda corrente: vi si può conservare qualsiasi file che riguardi il "
         u"Visitatore. Fare clic sul pulsante qui sotto per aprirla."_s,
-        QRect(128, 42, 348, 88), { QFont(u"Verdana"_s, 9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignTop, true });
+        QRect(128, 42, 348, 88), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignTop, true });
 
     m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(14, 236, 160, 44));
     m_btnApriCartella = MakeButton(

@@ -57,8 +57,3 @@ std::optional<ClientCard> FindClientSearchCard(const QString &chosenLine, int li
         ClientFilePath(), chosenLine, listedPosition, 28, [](const auto &card) { return line(card); });
 }
 
-bool IsClientHandOverMode(const QString &word)
-{
-    const QString mode = TrimText(word);
-    return mode == u"visitatore"_s || mode == u"operatore_ent"_s || mode == u"operatore_usc"_s || mode == u"clienti"_s;
-}

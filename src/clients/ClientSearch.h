@@ -28,6 +28,3 @@ ListedLines SearchClients(const SearchCriteria &criteria);
 // The card behind a chosen result line, as FindListedRecord finds it. Throws StorageError.
 std::optional<ClientCard> FindClientSearchCard(const QString &chosenLine, int listedPosition);
 
-// True for the mode words whose opener takes a chosen card: "visitatore", "operatore_ent",
-// "operatore_usc", "clienti" (compared trimmed, letter case and all).
-bool IsClientHandOverMode(const QString &word);

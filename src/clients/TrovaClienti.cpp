@@ -30,7 +30,7 @@ LineStore TfrmTrovaClienti::search(const SearchCriteria &criteria)
 
 void TfrmTrovaClienti::takeLine(const QString &line, int listedPosition)
 {
-    if (IsClientHandOverMode(modeWord()))
+    if (mode() && *mode() != SearchMode::Registro)
         m_chosen = FindClientSearchCard(line, listedPosition);
 }
 

@@ -15,8 +15,8 @@ class TfrmTrovaClienti : public SearchDialog
 public:
     explicit TfrmTrovaClienti(QWidget *parent = nullptr);
 
-    // setMode() takes the opener's mode word: with "visitatore", "operatore_ent", "operatore_usc" or
-    // "clienti" a double-clicked line hands its card back, with any other word nothing.
+    // A double-clicked line hands its card back to the opener that set a mode other than the visit
+    // editor's own search.
 
     // The card behind the double-clicked line, once the search has closed on it; nothing otherwise.
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }

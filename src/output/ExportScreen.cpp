@@ -188,8 +188,8 @@ ExportScreen::ExportScreen(const ExportScreenSpec &spec, QWidget *parent)
     m_grid->setObjectName(u"grdRecords"_s);
     m_grid->setGeometry(8, 80, 821, 409);
     m_grid->setModel(m_model);
-    m_grid->setFont(QFont(u"Verdana"_s, 8));
-    m_grid->horizontalHeader()->setFont(QFont(u"Verdana"_s, 8, QFont::Bold));
+    m_grid->setFont(VerdanaFont(8));
+    m_grid->horizontalHeader()->setFont(VerdanaFont(8, true));
     m_grid->horizontalHeader()->setFixedHeight(23);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->verticalHeader()->hide();

@@ -14,3 +14,8 @@ bool IsVisitYear(const QString &typed)
 {
     return typed.size() == 4 && IsAllDigits(typed);
 }
+
+QString VisitYearWarning()
+{
+    return u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s;
+}

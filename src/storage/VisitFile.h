@@ -14,3 +14,5 @@ QString VisitFilePath(const QString &year);
 // A year as a year box must hold it to name a visit file: four digits and nothing else (pasted text
 // passes the boxes' digit filter).
 bool IsVisitYear(const QString &typed);
+// What the operator is told when a year box holds anything else.
+QString VisitYearWarning();

@@ -84,13 +84,13 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
         u"In questo ambiente è possibile visualizzare e stampare il riepilogo delle visite registrate in un "
         u"periodo dell'anno, per tutti i motivi o per uno solo."_s,
         QRect(150, 56, 760, 44),
-        { QFont(u"Verdana"_s, 11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
+        { VerdanaFont(11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     buildYearAndReason();
     buildPeriod();
 
     m_lblAttendere = MakeLabel(p, u"lblAttendere"_s, u"Caricamento riepilogo in corso. Attendere..."_s,
-        QRect(260, 620, 475, 44), { QFont(u"Verdana"_s, 12), Palette::DarkCyan, Qt::AlignCenter });
+        QRect(260, 620, 475, 44), { VerdanaFont(12), Palette::DarkCyan, Qt::AlignCenter });
     m_lblAttendere->hide();
     m_btnEsci
         = MakeButton(p, u"btnEsci"_s, u"Esci"_s, QRect(40, 620, 200, 44), ButtonStyle::Plain, u":/img/reg_esci.svg"_s);
@@ -137,18 +137,18 @@ void TfrmMenuRiepilogo::buildYearAndReason()
     m_txtAnno = new QLineEdit(card);
     m_txtAnno->setObjectName(u"txtAnno"_s);
     m_txtAnno->setGeometry(96, 60, 90, 28);
-    m_txtAnno->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    m_txtAnno->setFont(VerdanaFont(12, true));
     m_txtAnno->setAlignment(Qt::AlignCenter);
     m_txtAnno->setStyleSheet(EditBoxStyle());
     m_txtAnno->setMaxLength(4);
     AttachFocusFrame(m_txtAnno);
 
     MakeLabel(card, QString(), u"Motivo della visita:"_s, QRect(226, 56, 180, 34),
-        { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
+        { VerdanaFont(10, true), Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
     m_txtTipologia = new QLineEdit(card);
     m_txtTipologia->setObjectName(u"txtTipologia"_s);
     m_txtTipologia->setGeometry(416, 60, 470, 28);
-    m_txtTipologia->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    m_txtTipologia->setFont(VerdanaFont(12, true));
     m_txtTipologia->setStyleSheet(EditBoxStyle());
     m_txtTipologia->setMaxLength(30);
     AttachFocusFrame(m_txtTipologia);
@@ -156,7 +156,7 @@ void TfrmMenuRiepilogo::buildYearAndReason()
     MakeLabel(card, u"lblCampo02"_s,
         u"Per ottenere il riepilogo di tutte le visite a prescindere dal motivo, lasciare in bianco il relativo "
         u"campo."_s,
-        QRect(24, 104, 860, 40), { QFont(u"Verdana"_s, 9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
+        QRect(24, 104, 860, 40), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 }
 
 void TfrmMenuRiepilogo::buildPeriod()
@@ -183,9 +183,9 @@ void TfrmMenuRiepilogo::buildDateGroup(QWidget *parent, const QRect &geometry, c
     MakeLabel(group, QString(), u"Mese:"_s, QRect(126, 62, 90, 24), { VerdanaFont(10, true), Palette::Navy });
     QComboBox *month = makeList(group, mese, SummaryMonthItems(), QRect(126, 92, 170, 32));
     QLabel *year = MakeLabel(group, anno, u"ANNO"_s, QRect(314, 88, 92, 40),
-        { QFont(u"Verdana"_s, 18, QFont::Bold), Palette::Navy, Qt::AlignCenter });
+        { VerdanaFont(18, true), Palette::Navy, Qt::AlignCenter });
     MakeLabel(group, QString(), u"Scegliere il giorno e il mese dagli elenchi a cascata."_s, QRect(16, 146, 390, 30),
-        { QFont(u"Verdana"_s, 8), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
+        { VerdanaFont(8), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     if (giorno == u"txtGiornoInizio"_s) {
         m_txtGiornoInizio = day;
@@ -204,7 +204,7 @@ QComboBox *TfrmMenuRiepilogo::makeList(
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setGeometry(geometry);
-    list->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    list->setFont(VerdanaFont(12, true));
     list->setStyleSheet(DropDownStyle());
     list->setCursor(Qt::PointingHandCursor);
     list->addItems(items);

@@ -1,6 +1,5 @@
 #include "summaries/Statistiche.h"
 
-#include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
 #include "storage/StorageError.h"
@@ -14,6 +13,7 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/YearBox.h"
 #include "widgets/PrintService.h"
 
 #include <QLabel>
@@ -70,13 +70,7 @@ void TfrmStatistiche::buildStartPanel()
     MakePicture(card, QString(), u":/img/tile_riepilogo.svg"_s, QRect(24, 60, 189, 140));
     MakeLabel(card, u"lblApri"_s, u"Indicare l'anno solare e premere Apri."_s, QRect(24, 18, 452, 28),
         { VerdanaFont(12, true), Palette::TitleInk });
-    m_txtAnno = new QLineEdit(card);
-    m_txtAnno->setObjectName(u"txtAnno"_s);
-    m_txtAnno->setGeometry(250, 80, 200, 64);
-    m_txtAnno->setFont(QFont(u"Verdana"_s, 28, QFont::Bold));
-    m_txtAnno->setAlignment(Qt::AlignCenter);
-    m_txtAnno->setStyleSheet(u"QLineEdit { color: #0F2847; background: white; border: 1px solid #7896BE;"
-                             u" border-radius: 4px; }"_s);
+    m_txtAnno = MakeYearBox(card, u"txtAnno"_s, QRect(250, 80, 200, 64), 28);
     m_btnApri = MakeButton(card, u"btnApri"_s, u"Apri"_s, QRect(265, 170, 170, 44), ButtonStyle::Open);
     InstallYearBoxFilter(m_txtAnno, m_btnApri);
 
@@ -162,7 +156,7 @@ void TfrmStatistiche::showChartPanel(bool chart)
 
 void TfrmStatistiche::onShow()
 {
-    m_txtAnno->setText(u"%1"_s.arg(Clock::today().year(), 4, 10, QChar(u'0')));
+    ShowThisYear(m_txtAnno);
     m_chart->clear();
     showChartPanel(false);
     m_txtAnno->setFocus();
@@ -175,21 +169,19 @@ void TfrmStatistiche::onClose()
 
 void TfrmStatistiche::btnApriClick()
 {
-    const QString typed = m_txtAnno->text();
-    if (!IsVisitYear(typed)) {
-        Messages::warning(u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s, this);
-        m_txtAnno->setFocus();
+    const std::optional<QString> typed = TypedYear(this, m_txtAnno);
+    if (!typed)
         return;
-    }
-    const QString year = TrimText(typed);
-    m_lblFile->setText(VisitFilePath(year));
+    const QString year = *typed;
+    const QString yearFile = VisitFilePath(year);
+    m_lblFile->setText(yearFile);
     m_lblTitolo->setText(u"Rappresentazione grafica delle visite registrate nell'anno "_s + year + u"."_s);
     for (QLabel *counter : m_monthCounters)
         counter->setText(u"0"_s);
 
     MonthlyCounts counts {};
     try {
-        counts = CountVisitsPerMonth(TrimmedText(m_lblFile), year.toInt());
+        counts = CountVisitsPerMonth(yearFile, year.toInt());
     } catch (const StorageError &) {
         // The year file cannot be read: the start panel stays, without a word.
         return;

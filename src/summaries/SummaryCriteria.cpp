@@ -7,7 +7,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString FourDigits = u"Attenzione: indicare l'anno solare utilizzando quattro cifre."_s;
 const QString ValidDateNeeded = u"Per poter visualizzare il riepilogo è necessario indicare una data valida."_s;
 
 QString missing(const QString &what)
@@ -69,7 +68,7 @@ CriteriaCheck CheckSummaryCriteria(const SummaryCriteria &c)
 {
     CriteriaCheck check;
     if (!IsVisitYear(c.anno))
-        return refuse(check, FourDigits, true, CriteriaBox::Anno);
+        return refuse(check, VisitYearWarning(), true, CriteriaBox::Anno);
     if (TrimText(c.giornoInizio).isEmpty())
         return refuse(check, missing(u"giorno di inizio"_s), true, CriteriaBox::GiornoInizio);
     if (TrimText(c.meseInizio).isEmpty())

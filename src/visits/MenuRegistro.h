@@ -1,7 +1,8 @@
 #pragma once
 // TfrmMenuRegistro: the entrance to the visit register. The operator picks the year whose visit
-// file the editor works on, or opens the monthly statistics; the mode word in lblMemory decides
-// where closing the screen leads.
+// file the editor works on, or opens the monthly statistics; closing the screen leads there, or
+// back to the start menu (the hidden lblMemory names the next screen: "avvio", "registro",
+// "statistiche_vis").
 
 #include "widgets/Screen.h"
 
@@ -16,19 +17,21 @@ class TfrmMenuRegistro : public Screen
 public:
     explicit TfrmMenuRegistro(QWidget *parent = nullptr);
 
+    enum class Next { Avvio, Registro, Statistiche };
+    Next next() const { return m_next; }
+
 protected:
     void onShow() override;
     void onClose() override;
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     void btnApriFattureClick();
     void btnApriRiepStatsClick();
-    // The screen the mode word leads to; nullptr for a word it does not know.
-    Screen *nextScreen() const;
+    void setNext(Next next);
 
     QLineEdit *m_txtAnnoFatture;
     QPushButton *m_btnApriFatture;
     QPushButton *m_btnApriRiepStats;
     QLabel *m_lblMemory;
+    Next m_next = Next::Avvio;
 };

@@ -1,7 +1,6 @@
 #include "visits/Registro.h"
 
 #include "base/Clock.h"
-#include "base/RecordBar.h"
 #include "base/TextFunctions.h"
 #include "checks/CodFisc.h"
 #include "visits/EntratiOggi.h"
@@ -10,9 +9,8 @@
 #include "visits/StampaVisita.h"
 #include "visits/TrovaVisite.h"
 #include "visits/UscitiOggi.h"
-#include "visits/VisitCardRules.h"
 #include "clients/TrovaClienti.h"
-#include "clients/VisitImport.h"
+#include "visits/VisitCardRules.h"
 #include "storage/StorableText.h"
 #include "storage/VisitFile.h"
 #include "widgets/ClickableImage.h"
@@ -23,20 +21,17 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
-#include "widgets/RecordBarActions.h"
 #include "widgets/StorableBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int HintHeight = 28;
 constexpr int RowPitch = 34;
 constexpr int BoxHeight = 26;
 constexpr int HeaderHeight = 26;
@@ -70,7 +65,7 @@ struct Row
     const char16_t *image = nullptr;
     const char16_t *icon = nullptr;
     const char16_t *hint = nullptr;
-    void (TfrmRegistro::*slot)() = nullptr; // nullptr: the feature arrives later
+    void (TfrmRegistro::*slot)() = nullptr;
     // F2 in the box does what the image does.
     bool byF2 = false;
 };
@@ -96,61 +91,22 @@ QString text(const char16_t *s)
 } // namespace
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : Screen(u"TfrmRegistro"_s, captionFor(QString()), Screen::Kind::Maximized, QSize(995, 692), parent)
+    : RecordEditor(u"TfrmRegistro"_s, captionFor(QString()), u"Pronto per archiviare una nuova scheda..."_s, parent)
 {
-    m_panInfo = new HintLine(
-        this, QRect(0, height() - HintHeight, width(), HintHeight), u"Pronto per archiviare una nuova scheda..."_s);
-    m_panInfo->addBackground(this);
-    m_panInfo->addBackground(panel());
-
     buildRecordBar();
     buildButtons();
     buildSections();
 
     m_lblFile = MakeHiddenLabel(panel(), u"lblFile"_s);
-    m_panInfo->raise();
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
-        &TfrmRegistro::btnSalvaClick);
+    hintLine()->raise();
 }
 
 void TfrmRegistro::buildRecordBar()
 {
     GradientPanel *bar = MakeCard(panel(), u"shpRecord"_s, QRect(8, 6, 232, 56),
         { Qt::white, Palette::LightSteelBlue, Palette::SteelBlue, 1, 6 });
-    m_panInfo->addBackground(bar);
-
-    struct Arrow
-    {
-        const char16_t *name;
-        const char16_t *icon;
-        int left;
-        const char16_t *hint;
-        void (TfrmRegistro::*slot)();
-    };
-    const Arrow arrows[] = {
-        { u"cmdPrimo", u":/img/reg_primo.svg", 8, u"Visualizza la prima scheda in archivio.",
-            &TfrmRegistro::cmdPrimoClick },
-        { u"cmdIndietro", u":/img/reg_indietro.svg", 46, u"Visualizza la scheda precedente in archivio.",
-            &TfrmRegistro::cmdIndietroClick },
-        { u"cmdAvanti", u":/img/reg_avanti.svg", 154, u"Visualizza la scheda successiva in archivio.",
-            &TfrmRegistro::cmdAvantiClick },
-        { u"cmdUltimo", u":/img/reg_ultimo.svg", 192, u"Visualizza l'ultima scheda in archivio.",
-            &TfrmRegistro::cmdUltimoClick },
-    };
-    for (const Arrow &arrow : arrows) {
-        ClickableImage *image = makeImage(bar, text(arrow.name), text(arrow.icon), QRect(arrow.left, 12, 32, 32));
-        m_panInfo->addHint(image, text(arrow.hint));
-        connect(image, &ClickableImage::clicked, this, arrow.slot);
-    }
-
-    m_lblPosizione = new QLabel(bar);
-    m_lblPosizione->setObjectName(u"lblPosizione"_s);
-    m_lblPosizione->setGeometry(84, 12, 64, 32);
-    m_lblPosizione->setAlignment(Qt::AlignCenter);
-    m_lblPosizione->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
-    m_lblPosizione->setStyleSheet(
-        u"QLabel { background: white; color: %1; border: 1px solid %2; border-radius: 4px; }"_s.arg(
-            Palette::Navy.name(), Palette::SteelBlue.name()));
+    hintLine()->addBackground(bar);
+    makeRecordBar(bar, QPoint(8, 0), bar->height(), { 32, 64, 32 });
 }
 
 ClickableImage *TfrmRegistro::makeImage(
@@ -169,7 +125,7 @@ void TfrmRegistro::buildButtons()
         const char16_t *caption;
         const char16_t *icon;
         const char16_t *hint;
-        void (TfrmRegistro::*slot)(); // nullptr: the feature arrives later
+        void (TfrmRegistro::*slot)();
         bool groupStart;
     };
     const Button buttons[] = {
@@ -200,7 +156,7 @@ void TfrmRegistro::buildButtons()
             top += 12;
         QPushButton *button = MakeButton(
             panel(), text(b.name), text(b.caption), QRect(8, top, 232, 48), ButtonStyle::Command, text(b.icon));
-        m_panInfo->addHint(button, text(b.hint));
+        hintLine()->addHint(button, text(b.hint));
         if (b.slot)
             connect(button, &QPushButton::clicked, this, b.slot);
         top += 54;
@@ -209,8 +165,8 @@ void TfrmRegistro::buildButtons()
 
 void TfrmRegistro::buildSections()
 {
-    const QFont labelFont(u"Verdana"_s, 10, QFont::Bold);
-    const QFont boxFont(u"Verdana"_s, 12, QFont::Bold);
+    const QFont labelFont = VerdanaFont(10, true);
+    const QFont boxFont = VerdanaFont(12, true);
     QList<QWidget *> cycle;
 
     using F = VisitField;
@@ -257,10 +213,10 @@ void TfrmRegistro::buildSections()
             = MakeCard(panel(), u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)),
                 QRect(SectionLeft, top, SectionWidth, height),
                 { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
-        m_panInfo->addBackground(shape);
+        hintLine()->addBackground(shape);
 
         QLabel *header = MakeSectionHeader(shape, text(section.title), HeaderHeight);
-        m_panInfo->addBackground(header);
+        hintLine()->addBackground(header);
 
         int y = HeaderHeight + 8;
         for (const Row &row : section.rows) {
@@ -280,7 +236,7 @@ void TfrmRegistro::buildSections()
             if (row.image) {
                 ClickableImage *image
                     = makeImage(shape, text(row.image), text(row.icon), QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
-                m_panInfo->addHint(image, text(row.hint));
+                hintLine()->addHint(image, text(row.hint));
                 if (row.slot)
                     connect(image, &ClickableImage::clicked, this, row.slot);
             }
@@ -300,18 +256,11 @@ void TfrmRegistro::buildSections()
     InstallUpperCaseAsTyped(box(VisitField::CodFisc));
 }
 
-void TfrmRegistro::resizeEvent(QResizeEvent *event)
-{
-    Screen::resizeEvent(event);
-    if (m_panInfo)
-        m_panInfo->setGeometry(0, height() - HintHeight, width(), HintHeight);
-}
-
 void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
 {
     for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
         ShowBoxText(m_boxes[std::size_t(i)], TrimText(card.field(i)));
-    m_lblPosizione->setText(QString::number(position));
+    recordBar()->setPosition(position);
     rememberCard();
 }
 
@@ -325,29 +274,19 @@ TSchedaVisita TfrmRegistro::currentCard() const
 
 void TfrmRegistro::openYear(const QString &year)
 {
-    m_lblFile->setText(VisitFilePath(year));
+    setYearFile(VisitFilePath(year));
     setWindowTitle(captionFor(year));
 }
 
-QString TfrmRegistro::yearFile() const
+void TfrmRegistro::setYearFile(const QString &path)
 {
-    return TrimmedText(m_lblFile);
+    m_yearFile = path;
+    m_lblFile->setText(path);
 }
 
 void TfrmRegistro::onShow()
 {
     newCard();
-}
-
-bool TfrmRegistro::mayClose()
-{
-    return mayLeaveCard();
-}
-
-void TfrmRegistro::onClose()
-{
-    if (Screen *avvio = Screen::of(ScreenId::Avvio))
-        switchTo(avvio);
 }
 
 void TfrmRegistro::newCard()
@@ -356,41 +295,9 @@ void TfrmRegistro::newCard()
         edit->clear();
     ShowBoxText(box(VisitField::DataEnt), today());
     ShowBoxText(box(VisitField::OraEnt), currentTime());
-    m_lblPosizione->clear();
+    recordBar()->setPosition(std::nullopt);
     rememberCard();
     box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmRegistro::rememberCard()
-{
-    m_lastCard = VisitCardAsStored(currentCard());
-}
-
-bool TfrmRegistro::mayLeaveCard()
-{
-    return MayLeaveCard(this, VisitCardAsStored(currentCard()) != m_lastCard);
-}
-
-void TfrmRegistro::withVisitFile(VisitFile::Access access, const std::function<void(VisitFile &file)> &action)
-{
-    RunFileAction(this, [&] {
-        VisitFile file;
-        file.open(yearFile(), access);
-        action(file);
-    });
-}
-
-void TfrmRegistro::showStep(const std::function<RecordStep(int count)> &step)
-{
-    withVisitFile(VisitFile::Access::Read, [&](VisitFile &file) {
-        ShowRecordStep(
-            this, m_lblPosizione, step(file.count()),
-            [&](int position) {
-                if (mayLeaveCard())
-                    loadCard(file.readAt(position), position);
-            },
-            [&] { file.close(); });
-    });
 }
 
 void TfrmRegistro::btnNuovoClick()
@@ -413,71 +320,28 @@ void TfrmRegistro::btnSalvaClick()
     QList<CaptionedBox> captioned;
     for (std::size_t i = 0; i < m_boxes.size(); ++i)
         captioned.append({ m_boxes[i], m_boxes[i], m_captions[i] });
-    if (!CheckStorableBoxes(this, captioned, m_panInfo))
+    if (!CheckStorableBoxes(this, captioned, hintLine()))
         return;
     card = VisitCardAsStored(card);
     for (VisitField field : { VisitField::DataEnt, VisitField::OraEnt, VisitField::DataUsc, VisitField::OraUsc })
         ShowBoxText(box(field), card.field(int(field)));
-
-    const std::optional<int> shown = ShownPosition(this, m_lblPosizione);
-    if (!shown)
-        return;
-    withVisitFile(VisitFile::Access::ReadWrite, [&](VisitFile &file) {
-        if (*shown > 0) {
-            file.writeAt(*shown, card);
-            rememberCard();
-            file.close();
-            Messages::information(ArchiveTexts::changesSaved(), this);
-        } else {
-            // The card is on the disk once the append returns: it has its position even if closing
-            // then fails, so a second Salva overwrites it instead of appending it again.
-            const int position = file.append(card);
-            m_lblPosizione->setText(QString::number(position));
-            rememberCard();
-            file.close();
-            Messages::information(ArchiveTexts::inserted(), this);
-        }
-    });
-}
-
-void TfrmRegistro::cmdPrimoClick()
-{
-    showStep(&FirstRecordStep);
-}
-
-void TfrmRegistro::cmdIndietroClick()
-{
-    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
-        showStep([current = *shown](int count) { return PreviousRecordStep(current, count); });
-}
-
-void TfrmRegistro::cmdAvantiClick()
-{
-    if (const std::optional<int> shown = ShownPosition(this, m_lblPosizione))
-        showStep([current = *shown](int count) { return NextRecordStep(current, count); });
-}
-
-void TfrmRegistro::cmdUltimoClick()
-{
-    showStep(&LastRecordStep);
+    storeCard(card, PastTheEnd::Fails);
 }
 
 void TfrmRegistro::showPresenceList(PresenceList &list)
 {
     list.setYearFile(yearFile());
     list.exec();
-    if (const auto &chosen = list.chosenCard(); chosen && mayLeaveCard())
-        loadCard(chosen->card, chosen->position);
+    takeChosen(list.chosenCard());
 }
 
 void TfrmRegistro::btnTrovaClick()
 {
     TfrmTrovaVisite dlg(this);
-    dlg.setMode(u"registro"_s);
+    dlg.setMode(SearchMode::Registro);
     dlg.setYearFile(yearFile());
     dlg.exec();
-    if (const auto &chosen = dlg.chosenCard(); chosen && mayLeaveCard())
-        loadCard(chosen->card, chosen->position);
+    takeChosen(dlg.chosenCard());
 }
 
 void TfrmRegistro::btnNonUscitiClick()
@@ -549,26 +413,36 @@ void TfrmRegistro::impCodFiscClick()
 
 void TfrmRegistro::impVisitatoreClick()
 {
-    importFromRegistry(u"visitatore"_s);
+    importFromRegistry(ImportRole::Visitatore);
 }
 
 void TfrmRegistro::impOperatoreEntClick()
 {
-    importFromRegistry(u"operatore_ent"_s);
+    importFromRegistry(ImportRole::OperatoreEnt);
 }
 
 void TfrmRegistro::impOperatoreUscitaClick()
 {
-    importFromRegistry(u"operatore_usc"_s);
+    importFromRegistry(ImportRole::OperatoreUsc);
 }
 
-void TfrmRegistro::importFromRegistry(const QString &mode)
+void TfrmRegistro::importFromRegistry(ImportRole role)
 {
     TfrmTrovaClienti dlg(this);
-    dlg.setMode(mode);
+    switch (role) {
+    case ImportRole::Visitatore:
+        dlg.setMode(SearchMode::Visitatore);
+        break;
+    case ImportRole::OperatoreEnt:
+        dlg.setMode(SearchMode::OperatoreEnt);
+        break;
+    case ImportRole::OperatoreUsc:
+        dlg.setMode(SearchMode::OperatoreUsc);
+        break;
+    }
     dlg.exec();
     if (const std::optional<ClientCard> &chosen = dlg.chosenCard()) {
-        for (const VisitImportValue &value : VisitImportFor(mode, chosen->card))
+        for (const VisitImportValue &value : VisitImportFor(role, chosen->card))
             ShowBoxText(box(value.field), value.text);
     }
 }

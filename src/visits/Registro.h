@@ -2,53 +2,43 @@
 // TfrmRegistro: the visit card editor, one card of the open year file at a time: new card, save,
 // browsing the file, the presence lists and the receipt.
 
-#include "base/RecordBar.h"
-#include "visits/VisitCardRules.h"
 #include "storage/TSchedaVisita.h"
 #include "storage/VisitFile.h"
-#include "widgets/Screen.h"
+#include "visits/VisitCardRules.h"
+#include "visits/VisitImport.h"
+#include "widgets/CardEditor.h"
 
 #include <array>
-#include <functional>
-#include <optional>
 
 class ClickableImage;
-class HintLine;
 class QLabel;
 class QLineEdit;
 class PresenceList;
-class QPushButton;
 
-class TfrmRegistro : public Screen
+class TfrmRegistro : public RecordEditor<TSchedaVisita>
 {
     Q_OBJECT
 
 public:
     explicit TfrmRegistro(QWidget *parent = nullptr);
 
-    // Puts a stored card and its 1-based position on screen in one step (the hand-over of the
-    // lists and of the search).
-    void loadCard(const TSchedaVisita &card, int position);
-    // The card the sixteen boxes describe, every field trimmed.
-    TSchedaVisita currentCard() const;
+    void loadCard(const TSchedaVisita &card, int position) override;
+    TSchedaVisita currentCard() const override;
     // Makes the year's visit file the one the editor works on, and names the year in the caption.
     void openYear(const QString &year);
-    // The open year file (the hidden lblFile, trimmed), read afresh at every use.
-    QString yearFile() const;
+    // Makes this visit file the one the editor works on (the hidden lblFile shows it).
+    void setYearFile(const QString &path);
+    QString yearFile() const { return m_yearFile; }
 
 protected:
     void onShow() override;
-    bool mayClose() override;
-    void onClose() override;
-    void resizeEvent(QResizeEvent *event) override;
+    QString recordFilePath() const override { return m_yearFile; }
+    TSchedaVisita asStored(const TSchedaVisita &card) const override { return VisitCardAsStored(card); }
+    void saveCard() override { btnSalvaClick(); }
 
 private Q_SLOTS:
     void btnNuovoClick();
     void btnSalvaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void btnTrovaClick();
     void btnNonUscitiClick();
     void btnEntratiOggiClick();
@@ -74,25 +64,14 @@ private:
 
     QLineEdit *box(VisitField field) const { return m_boxes[std::size_t(field)]; }
     void newCard();
-    // The card on screen, as a save would store it, becomes the one to compare with.
-    void rememberCard();
-    // True when the card on screen may be replaced or left: unchanged, or the operator agrees.
-    bool mayLeaveCard();
-    // Opens the client search with the mode word and copies what the chosen card brings for it.
-    void importFromRegistry(const QString &mode);
+    // Opens the client search for the role and copies what the chosen card brings for it.
+    void importFromRegistry(ImportRole role);
     // Opens a presence list on the open year file and loads the card chosen in it, if any.
     void showPresenceList(PresenceList &list);
-    // Runs one file action on the year file; any access failure ends it with the one fixed message.
-    void withVisitFile(VisitFile::Access access, const std::function<void(VisitFile &file)> &action);
-    // One press of a record-bar arrow: where `step` leads in the file as it is now, put on screen.
-    void showStep(const std::function<RecordStep(int count)> &step);
 
     std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
     // Each box's label without its colon, as messages name the box.
     std::array<QString, TSchedaVisita::FieldCount> m_captions {};
+    QString m_yearFile;
     QLabel *m_lblFile = nullptr;
-    QLabel *m_lblPosizione = nullptr;
-    HintLine *m_panInfo = nullptr;
-    // The card as it was last loaded, saved or started, in its stored form.
-    TSchedaVisita m_lastCard;
 };

@@ -29,7 +29,7 @@ LineStore TfrmTrovaVisite::search(const SearchCriteria &criteria)
 
 void TfrmTrovaVisite::takeLine(const QString &line, int listedPosition)
 {
-    if (modeWord() == u"registro"_s)
+    if (mode() == SearchMode::Registro)
         m_chosen = FindVisitSearchCard(m_yearFile, line, listedPosition);
 }
 

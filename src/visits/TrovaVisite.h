@@ -17,8 +17,7 @@ public:
 
     // The year file to search; set before the search is shown.
     void setYearFile(const QString &yearFile) { m_yearFile = yearFile; }
-    // setMode() takes the opener's mode word: with "registro" a double-clicked line hands its card
-    // back, with any other word nothing.
+    // A double-clicked line hands its card back in the mode SearchMode::Registro only.
 
     // The card behind the double-clicked line, once the search has closed on it; nothing otherwise.
     const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }

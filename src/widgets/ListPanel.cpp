@@ -14,7 +14,7 @@ namespace {
 
 LabelLook help(const QColor &color = Palette::HelpInk)
 {
-    return { QFont(u"Verdana"_s, 8), color };
+    return { VerdanaFont(8), color };
 }
 
 } // namespace
@@ -45,7 +45,7 @@ SearchStrip MakeSearchStrip(QWidget *parent, const QRect &geometry)
     strip.txtTrova = new QLineEdit(parent);
     strip.txtTrova->setObjectName(u"txtTrova"_s);
     strip.txtTrova->setGeometry(sfondo.x() + 16, y + 18, sfondo.width() - 136, 22);
-    strip.txtTrova->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+    strip.txtTrova->setFont(VerdanaFont(12, true));
     strip.txtTrova->setStyleSheet(
         u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
             Palette::BoxInk.name(), Palette::Midnight.name()));

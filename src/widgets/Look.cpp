@@ -44,19 +44,19 @@ protected:
 
         // A soft sheen on the upper half.
         QLinearGradient sheen(0, 0, 0, height());
-        sheen.setColorAt(0, QColor(255, 255, 255, 70));
-        sheen.setColorAt(0.5, QColor(255, 255, 255, 12));
-        sheen.setColorAt(0.51, QColor(255, 255, 255, 0));
+        sheen.setColorAt(0, Palette::SheenTop);
+        sheen.setColorAt(0.5, Palette::SheenMiddle);
+        sheen.setColorAt(0.51, Palette::SheenEnd);
         painter.fillPath(outline, sheen);
 
         const qreal markHeight = height() * 0.5;
         painter.fillRect(QRectF(18, (height() - markHeight) / 2, 5, markHeight), Palette::BannerMark);
 
-        QFont font(u"Verdana"_s, 17, QFont::Bold);
+        QFont font = VerdanaFont(17, true);
         font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
         painter.setFont(font);
         const QRectF textBox = QRectF(rect()).adjusted(36, 0, -16, 0);
-        painter.setPen(QColor(0, 0, 0, 110));
+        painter.setPen(Palette::TextShadow);
         painter.drawText(textBox.translated(1.5, 1.5), Qt::AlignLeft | Qt::AlignVCenter, m_text);
         painter.setPen(Qt::white);
         painter.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, m_text);
@@ -77,7 +77,7 @@ Banner makeScreenBanner(
     const int height = geometry.height();
     MakePicture(banner.widget, u"imgTitolo"_s, picture, QRect(24, (height - 84) / 2, 112, 84));
     banner.title = MakeLabel(banner.widget, u"lblTitolo"_s, text, QRect(150, 10, 680, height - 20),
-        { QFont(u"Verdana"_s, 22, QFont::Bold), Palette::TitleInk });
+        { VerdanaFont(22, true), Palette::TitleInk });
     if (!exitName.isEmpty()) {
         banner.exit = new ClickableImage(exitName, u":/img/icona_esci.svg"_s,
             QRect(geometry.width() - 80, (height - 56) / 2, 56, 56), banner.widget);
@@ -95,7 +95,7 @@ Banner makeLoginBanner(QWidget *parent, const QRect &geometry, const QString &te
     const int top = (geometry.height() - 56) / 2;
     MakePicture(banner.widget, u"imgTitolo"_s, picture, QRect(22, top, 56, 56));
     banner.title = MakeLabel(banner.widget, u"lblTitolo"_s, text, QRect(94, top, geometry.width() - 94 - 18, 56),
-        { QFont(u"Verdana"_s, 11, QFont::Bold), Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true });
+        { VerdanaFont(11, true), Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true });
     return banner;
 }
 
@@ -122,18 +122,20 @@ QFont VerdanaFont(int points, bool bold)
 
 QString EditBoxStyle()
 {
-    return u"QLineEdit { background: white; color: black; border: 1px solid #7f9db9; padding: 0 4px; }"_s;
+    return u"QLineEdit { background: white; color: black; border: 1px solid %1; padding: 0 4px; }"_s.arg(
+        Palette::BoxBorder.name());
 }
 
 QString DropDownStyle()
 {
-    return u"QComboBox { background: white; color: black; border: 1px solid #7f9db9; padding: 0 6px; combobox-popup: "
+    return u"QComboBox { background: white; color: black; border: 1px solid %1; padding: 0 6px; combobox-popup: "
            u"0; }"
-           u"QComboBox::drop-down { width: 22px; border-left: 1px solid #7f9db9;"
-           u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
+           u"QComboBox::drop-down { width: 22px; border-left: 1px solid %1;"
+           u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 %2); }"
            u"QComboBox::down-arrow { image: url(:/img/freccia_giu.svg); width: 12px; height: 8px; }"
-           u"QComboBox QAbstractItemView { background: white; color: black; selection-background-color: #2f67a8;"
-           u" selection-color: white; }"_s;
+           u"QComboBox QAbstractItemView { background: white; color: black; selection-background-color: %3;"
+           u" selection-color: white; }"_s.arg(
+               Palette::BoxBorder.name(), Palette::ButtonBottom.name(), Palette::Selection.name());
 }
 
 GradientPanel *MakeCard(QWidget *parent, const QString &name, const QRect &geometry, const GradientLook &look)
@@ -188,11 +190,12 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, con
 
 QLabel *MakeSectionHeader(QWidget *section, const QString &title, int height)
 {
-    QLabel *header = makeLabel(section, QString(), title, { QFont(u"Verdana"_s, 11, QFont::Bold), Qt::white });
+    QLabel *header = makeLabel(section, QString(), title, { VerdanaFont(11, true), Qt::white });
     header->setGeometry(1, 1, section->width() - 2, height);
     header->setIndent(14);
     header->setStyleSheet(u"QLabel { color: white; border-top-left-radius: 7px; border-top-right-radius: 7px; "
-                          u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5b93c7, stop:1 #2f5f93); }"_s);
+                          u"background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2); }"_s.arg(
+                              Palette::HeaderTop.name(), Palette::HeaderBottom.name()));
     return header;
 }
 
@@ -216,30 +219,42 @@ Banner MakeBanner(QWidget *parent, BannerStyle style, const QRect &geometry, con
 
 namespace {
 
-const QString PlainStyle = u"QPushButton { color: #15305a; border: 1px solid #4f77a3; border-radius: 5px;"
-                           u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #d3e0ef); }"
-                           u"QPushButton:hover { border-color: #1f5fa8;"
-                           u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e4eefa); }"
-                           u"QPushButton:pressed { background: #c2d4ea; }"
-                           u"QPushButton:focus { border: 2px solid #e0a800; }"
-                           u"QPushButton:disabled { color: #93a3b8; border-color: #aebdcf; background: #e8edf3; }"_s;
+QString colour(const QColor &c)
+{
+    return c.name();
+}
+
+const QString PlainStyle
+    = u"QPushButton { color: %1; border: 1px solid %2; border-radius: 5px;"
+      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 %3); }"
+      u"QPushButton:hover { border-color: %4;"
+      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 %5); }"
+      u"QPushButton:pressed { background: %6; }"
+      u"QPushButton:focus { border: 2px solid %7; }"
+      u"QPushButton:disabled { color: %8; border-color: %9; background: %10; }"_s.arg(colour(Palette::ButtonInk),
+          colour(Palette::ButtonBorder), colour(Palette::ButtonBottom), colour(Palette::ButtonHoverBorder),
+          colour(Palette::ButtonHoverBottom), colour(Palette::ButtonPressed), colour(Palette::FocusGold),
+          colour(Palette::DisabledInk), colour(Palette::DisabledBorder), colour(Palette::DisabledFill));
 
 const QString CommandStyle
-    = u"QPushButton { text-align: left; padding-left: 10px; color: #1a2f55; border: 1px solid #4682b4; "
-      u"border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #c9d9ee); }"
-      u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffbe0, stop:1 #ffe680); "
-      u"border-color: #c89b00; }"
-      u"QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe680, stop:1 #ffd24d); }"
-      u"QPushButton:focus { border: 2px solid #1a2f55; }"_s;
+    = u"QPushButton { text-align: left; padding-left: 10px; color: %1; border: 1px solid %2; "
+      u"border-radius: 6px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 white, stop:1 %3); }"
+      u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %4, stop:1 %5); "
+      u"border-color: %6; }"
+      u"QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %5, stop:1 %7); }"
+      u"QPushButton:focus { border: 2px solid %1; }"_s.arg(colour(Palette::Navy), colour(Palette::SteelBlue),
+          colour(Palette::CommandBottom), colour(Palette::CommandHoverTop), colour(Palette::CommandHoverBottom),
+          colour(Palette::CommandHoverBorder), colour(Palette::CommandPressedBottom));
 
 const QString OpenStyle
-    = u"QPushButton { font-family: Verdana; font-size: 12pt; font-weight: bold; color: white;"
-      u" border: 1px solid #0F2847; border-radius: 8px;"
-      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #5C97D6, stop:0.5 #2F67A8, stop:1 #1B4478); }"
+    = u"QPushButton { color: white; border: 1px solid %1; border-radius: 8px;"
+      u" background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2, stop:0.5 %3, stop:1 %4); }"
       u"QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-      u" stop:0 #6FA8E4, stop:0.5 #3A76BA, stop:1 #21528E); }"
-      u"QPushButton:pressed { background: #1B4478; }"
-      u"QPushButton:focus { border: 2px solid #F2B632; }"_s;
+      u" stop:0 %5, stop:0.5 %6, stop:1 %7); }"
+      u"QPushButton:pressed { background: %4; }"
+      u"QPushButton:focus { border: 2px solid %8; }"_s.arg(colour(Palette::YearInk), colour(Palette::OpenTop),
+          colour(Palette::Selection), colour(Palette::OpenBottom), colour(Palette::OpenHoverTop),
+          colour(Palette::OpenHoverMiddle), colour(Palette::OpenHoverBottom), colour(Palette::OpenFocus));
 
 // Enter on a focused button presses it once, on screens as in dialogs, whether or not the button
 // may be its dialog's default; a held key does not press it again.
@@ -278,15 +293,16 @@ QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &tex
     }
     switch (style) {
     case ButtonStyle::Plain:
-        button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
+        button->setFont(VerdanaFont(9, true));
         button->setStyleSheet(PlainStyle);
         break;
     case ButtonStyle::Command:
         button->setFocusPolicy(Qt::TabFocus);
-        button->setFont(QFont(u"Verdana"_s, 9, QFont::Bold));
+        button->setFont(VerdanaFont(9, true));
         button->setStyleSheet(CommandStyle);
         break;
     case ButtonStyle::Open:
+        button->setFont(VerdanaFont(12, true));
         button->setStyleSheet(OpenStyle);
         break;
     }

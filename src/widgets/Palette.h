@@ -78,7 +78,55 @@ inline constexpr QColor GridLine(195, 207, 221);
 inline constexpr QColor GridShade(233, 240, 248);
 inline constexpr QColor GridNumber(221, 230, 241);
 
+// The edit boxes and drop-down lists: their border, the highlighted item, the read-only boxes.
+inline constexpr QColor BoxBorder(127, 157, 185);
+inline constexpr QColor Selection(47, 103, 168);
+inline constexpr QColor ReadOnlyFill(230, 235, 241);
+inline constexpr QColor ReadOnlyInk(90, 101, 115);
+inline constexpr QColor ReadOnlyBorder(154, 170, 189);
+// The password boxes of the login windows, the text box of the help window, and the box of a check
+// dialog with the pale fill it takes while it has the focus.
+inline constexpr QColor PasswordBorder(91, 127, 166);
+inline constexpr QColor HelpBoxBorder(143, 166, 196);
+inline constexpr QColor CheckBoxFocusFill(255, 253, 240);
+
+// The blue strip across the top of an editor's section.
+inline constexpr QColor HeaderTop(91, 147, 199);
+inline constexpr QColor HeaderBottom(47, 95, 147);
+
+// Buttons. Plain: white to pale blue, a darker border under the mouse, gold when focused.
+inline constexpr QColor ButtonBottom(211, 224, 239);
+inline constexpr QColor ButtonBorder(79, 119, 163);
+inline constexpr QColor ButtonHoverBorder(31, 95, 168);
+inline constexpr QColor ButtonHoverBottom(228, 238, 250);
+inline constexpr QColor ButtonPressed(194, 212, 234);
+inline constexpr QColor FocusGold(224, 168, 0);
+inline constexpr QColor DisabledInk(147, 163, 184);
+inline constexpr QColor DisabledBorder(174, 189, 207);
+inline constexpr QColor DisabledFill(232, 237, 243);
+// An editor's commands: white to blue, gold under the mouse and while pressed.
+inline constexpr QColor CommandBottom(201, 217, 238);
+inline constexpr QColor CommandHoverTop(255, 251, 224);
+inline constexpr QColor CommandHoverBottom(255, 230, 128);
+inline constexpr QColor CommandHoverBorder(200, 155, 0);
+inline constexpr QColor CommandPressedBottom(255, 210, 77);
+// The large blue Apri of the year selection, lighter under the mouse, with a gold focus border.
+inline constexpr QColor OpenTop(92, 151, 214);
+inline constexpr QColor OpenBottom(27, 68, 120);
+inline constexpr QColor OpenHoverTop(111, 168, 228);
+inline constexpr QColor OpenHoverMiddle(58, 118, 186);
+inline constexpr QColor OpenHoverBottom(33, 82, 142);
+inline constexpr QColor OpenFocus(242, 182, 50);
+
+// The sheen over the upper half of a list banner and the shadow under its text.
+inline constexpr QColor SheenTop(255, 255, 255, 70);
+inline constexpr QColor SheenMiddle(255, 255, 255, 12);
+inline constexpr QColor SheenEnd(255, 255, 255, 0);
+inline constexpr QColor TextShadow(0, 0, 0, 110);
+
 // Text.
+inline constexpr QColor YearInk(15, 40, 71);
+inline constexpr QColor CheckBoxInk(13, 34, 64);
 inline constexpr QColor HelpInk(16, 32, 60);
 inline constexpr QColor TitleInk(27, 58, 94);
 inline constexpr QColor ButtonInk(21, 48, 90);

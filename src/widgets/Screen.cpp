@@ -9,28 +9,39 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScreen>
 
-#include <map>
+#include <utility>
+#include <vector>
 
 namespace {
-std::map<ScreenId, QPointer<Screen>> &registered()
+// In the order start-up made them.
+std::vector<std::pair<ScreenId, std::unique_ptr<Screen>>> &screens()
 {
-    static std::map<ScreenId, QPointer<Screen>> screens;
-    return screens;
+    static std::vector<std::pair<ScreenId, std::unique_ptr<Screen>>> owned;
+    return owned;
 }
 } // namespace
 
 Screen *Screen::of(ScreenId id)
 {
-    const auto it = registered().find(id);
-    return it == registered().end() ? nullptr : it->second.data();
+    for (const auto &[role, screen] : screens()) {
+        if (role == id)
+            return screen.get();
+    }
+    return nullptr;
 }
 
-void Screen::registerAs(ScreenId id, Screen *screen)
+void Screen::adopt(ScreenId id, std::unique_ptr<Screen> screen)
 {
-    registered()[id] = screen;
+    screens().emplace_back(id, std::move(screen));
+}
+
+void Screen::destroyAll()
+{
+    // No screen outlives one made before it.
+    while (!screens().empty())
+        screens().pop_back();
 }
 
 Screen::Screen(const QString &className, const QString &caption, Kind kind, const QSize &panelSize, QWidget *parent)

@@ -7,10 +7,13 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLabel;
 
-// The screens that others switch to, by their role. Start-up registers the one instance of each,
-// so a screen can name where it leads without knowing the window that creates them all.
+// The screens that others switch to, by their role. Start-up hands the one instance of each to
+// Screen, which owns it for the run, so a screen can name where it leads without knowing the window
+// that creates them all.
 enum class ScreenId { Password, CambiaPassword, Avvio, Anagrafica, MenuRegistro, Registro, Statistiche, MenuRiepilogo };
 
 class Screen : public QWidget
@@ -33,9 +36,12 @@ public:
     // Show the next screen, then hide this one.
     void switchTo(Screen *next);
 
-    // The registered screen of a role, nothing before start-up registered it.
+    // The screen of a role, nothing before start-up made it.
     static Screen *of(ScreenId id);
-    static void registerAs(ScreenId id, Screen *screen);
+    // The screen of a role from now on, owned until destroyAll().
+    static void adopt(ScreenId id, std::unique_ptr<Screen> screen);
+    // Destroys every screen, the last adopted first.
+    static void destroyAll();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -32,7 +32,7 @@ SearchCriteriaPanel::SearchCriteriaPanel(const QList<Box> &boxes, const QString 
 
     GradientPanel *help = MakeCard(this, u"shpAiuto"_s, QRect(8, 8, 817, 92), WhitePanel);
     MakePicture(help, u"imgAiuto"_s, u":/img/icona_info.svg"_s, QRect(18, 18, 56, 56));
-    const LabelLook helpLook { QFont(u"Verdana"_s, 8), Palette::HelpInk };
+    const LabelLook helpLook { VerdanaFont(8), Palette::HelpInk };
     MakeLabel(help, u"lblRigo04"_s,
         u"Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e premere il "
         u"pulsante Cerca."_s,
@@ -47,7 +47,7 @@ SearchCriteriaPanel::SearchCriteriaPanel(const QList<Box> &boxes, const QString 
 
     MakeCard(this, u"shpCampi"_s, QRect(136, 108, 689, 373), ListFrameCard);
 
-    const LabelLook labelLook { QFont(u"Verdana"_s, 12), Palette::Navy };
+    const LabelLook labelLook { VerdanaFont(12), Palette::Navy };
     QList<QWidget *> cycle;
     for (int i = 0; i < boxes.size(); ++i) {
         const QPoint at(ColumnLeft[i % 2], FirstRowTop + (i / 2) * RowPitch);
@@ -55,7 +55,7 @@ SearchCriteriaPanel::SearchCriteriaPanel(const QList<Box> &boxes, const QString 
         auto *box = new QLineEdit(this);
         box->setObjectName(boxes.at(i).name);
         box->setGeometry(QRect(at, QSize(BoxWidth, BoxHeight)));
-        box->setFont(QFont(u"Verdana"_s, 12, QFont::Bold));
+        box->setFont(VerdanaFont(12, true));
         box->setStyleSheet(u"QLineEdit { background: white; color: %1; border: 1px solid %2; padding: 0px 4px; }"_s.arg(
             Palette::BoxInk.name(), Palette::ListBorder.name()));
         AttachFocusFrame(box);
@@ -67,7 +67,7 @@ SearchCriteriaPanel::SearchCriteriaPanel(const QList<Box> &boxes, const QString 
     m_btnAnnulla = MakeButton(this, u"btnAnnulla"_s, u"Chiudi"_s, QRect(8, 488, 150, 30));
     m_btnCerca = MakeButton(this, u"btnCerca"_s, u"Cerca"_s, QRect(675, 488, 150, 30));
     m_lblAttendere = MakeLabel(this, u"lblAttendere"_s, u"Ricerca schede in corso. Attendere..."_s, QPoint(177, 494),
-        { QFont(u"Verdana"_s, 10, QFont::Bold), Palette::DarkCyan });
+        { VerdanaFont(10, true), Palette::DarkCyan });
     m_lblAttendere->hide();
     m_lblConta = MakeHiddenLabel(this, u"lblConta"_s);
 

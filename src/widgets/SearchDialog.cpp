@@ -27,7 +27,7 @@ SearchDialog::SearchDialog(const QString &className, const QString &caption,
     m_results->move(14, 15);
     m_results->hide();
     m_lblTrovate = MakeLabel(m_results, u"lblTrovate"_s, u"Il presente elenco contiene 0 schede."_s,
-        QRect(177, 494, 480, 18), { QFont(u"Verdana"_s, 9, QFont::Bold), Palette::DarkCyan, Qt::AlignCenter });
+        QRect(177, 494, 480, 18), { VerdanaFont(9, true), Palette::DarkCyan, Qt::AlignCenter });
 
     connect(m_criteria, &SearchCriteriaPanel::cercaClicked, this, &SearchDialog::btnCercaClick);
     connect(m_criteria, &SearchCriteriaPanel::annullaClicked, this, [this] { closeDialog(QDialog::Rejected); });
@@ -36,14 +36,12 @@ SearchDialog::SearchDialog(const QString &className, const QString &caption,
     connect(m_results, &ListPanel::chiudiClicked, this, [this] { closeDialog(QDialog::Rejected); });
 }
 
-void SearchDialog::setMode(const QString &word)
+void SearchDialog::setMode(SearchMode mode)
 {
-    m_lblMemory->setText(word);
-}
-
-QString SearchDialog::modeWord() const
-{
-    return TrimmedText(m_lblMemory);
+    static const QString words[] = { u"registro"_s, u"clienti"_s, u"visitatore"_s, u"operatore_ent"_s,
+        u"operatore_usc"_s };
+    m_mode = mode;
+    m_lblMemory->setText(words[int(mode)]);
 }
 
 void SearchDialog::showEvent(QShowEvent *event)

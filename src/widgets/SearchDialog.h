@@ -15,20 +15,26 @@ class ListPanel;
 class QLabel;
 class SearchCriteria;
 
+#include <optional>
+
+// Who opens a search and for what: the visit editor's own search, the registry's, or the visit
+// editor taking the visitor or an operator from the registry. The hidden lblMemory shows it by
+// its word ("registro", "clienti", "visitatore", "operatore_ent", "operatore_usc").
+enum class SearchMode { Registro, Clienti, Visitatore, OperatoreEnt, OperatoreUsc };
+
 class SearchDialog : public Dialog
 {
     Q_OBJECT
 
 public:
-    // The mode word the opener gives, kept in the hidden lblMemory.
-    void setMode(const QString &word);
+    void setMode(SearchMode mode);
 
 protected:
     SearchDialog(const QString &className, const QString &caption, const QList<SearchCriteriaPanel::Box> &boxes,
         const QString &picture, QWidget *parent);
 
-    // lblMemory, trimmed.
-    QString modeWord() const;
+    // Nothing until the opener sets it.
+    std::optional<SearchMode> mode() const { return m_mode; }
 
     // The lines of the cards the criteria find, each with its card's position. Throws StorageError
     // when the file cannot be read.
@@ -51,4 +57,5 @@ private:
     ListPanel *m_results;
     QLabel *m_lblTrovate;
     QLabel *m_lblMemory;
+    std::optional<SearchMode> m_mode;
 };

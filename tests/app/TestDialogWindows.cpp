@@ -141,7 +141,7 @@ private Q_SLOTS:
     void fixedScreens()
     {
         for (QWidget *screen :
-            { static_cast<QWidget *>(Windows().password), static_cast<QWidget *>(Windows().cambiaPassword) }) {
+            { static_cast<QWidget *>(Windows().password()), static_cast<QWidget *>(Windows().cambiaPassword()) }) {
             const Qt::WindowFlags flags = screen->windowFlags();
             QVERIFY2(flags.testFlag(Qt::CustomizeWindowHint), qPrintable(screen->objectName()));
             QVERIFY2(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)),

@@ -6,6 +6,9 @@
 #include "app/Guida.h"
 #include "app/Info.h"
 #include "app/Splash.h"
+#include "clients/ExpClienti.h"
+#include "summaries/Riepilogo.h"
+#include "visits/ExpVisite.h"
 #include "widgets/Help.h"
 #include "widgets/TMisc.h"
 
@@ -147,7 +150,15 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(int, paragraphs);
         QFETCH(QString, opening);
-        QWidget *owner = TopLevelWindow(screen);
+        // The screens are there from start-up; a dialog is made as its opener makes it.
+        std::unique_ptr<QWidget> dialog;
+        if (screen == u"TfrmExpVisite"_s)
+            dialog = std::make_unique<TfrmExpVisite>();
+        else if (screen == u"TfrmExpClienti"_s)
+            dialog = std::make_unique<TfrmExpClienti>();
+        else if (screen == u"TfrmRiepilogo"_s)
+            dialog = std::make_unique<TfrmRiepilogo>();
+        QWidget *owner = dialog ? dialog.get() : TopLevelWindow(screen);
         QVERIFY(owner);
 
         std::optional<ShownHelp> shown;

@@ -91,7 +91,7 @@ private Q_SLOTS:
     // A real dialog: the information window leaves on Escape, back to the start menu.
     void escapeLeavesInformation()
     {
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         bool closed = false;
         WhenModalShown([&closed](QDialog *dialog) {
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -99,19 +99,19 @@ private Q_SLOTS:
             if (!closed)
                 dialog->done(0);
         });
-        ClickControl(Windows().avvio, u"imgInfo"_s);
+        ClickControl(Windows().avvio(), u"imgInfo"_s);
         QVERIFY(closed);
     }
 
     // Enter on a focused button presses it on a screen too: Esci of the summary criteria.
     void enterPressesTheFocusedButton()
     {
-        Windows().avvio->switchTo(Windows().menuRiepilogo);
-        auto *esci = Windows().menuRiepilogo->findChild<QPushButton *>(u"btnEsci"_s);
+        Windows().avvio()->switchTo(Windows().menuRiepilogo());
+        auto *esci = Windows().menuRiepilogo()->findChild<QPushButton *>(u"btnEsci"_s);
         esci->setFocus(Qt::TabFocusReason);
         QTest::keyClick(esci, Qt::Key_Return);
-        QTRY_VERIFY(Windows().avvio->isVisible());
-        QVERIFY(!Windows().menuRiepilogo->isVisible());
+        QTRY_VERIFY(Windows().avvio()->isVisible());
+        QVERIFY(!Windows().menuRiepilogo()->isVisible());
     }
 
     // In a dialog too, even on a button that must not be the dialog's default; once per press.
@@ -172,9 +172,9 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(bool, opens);
         QFETCH(int, index);
-        Windows().avvio->switchTo(Windows().menuRiepilogo);
-        QVERIFY(QTest::qWaitForWindowExposed(Windows().menuRiepilogo));
-        auto *day = Windows().menuRiepilogo->findChild<QComboBox *>(u"txtGiornoInizio"_s);
+        Windows().avvio()->switchTo(Windows().menuRiepilogo());
+        QVERIFY(QTest::qWaitForWindowExposed(Windows().menuRiepilogo()));
+        auto *day = Windows().menuRiepilogo()->findChild<QComboBox *>(u"txtGiornoInizio"_s);
         day->setFocus(Qt::TabFocusReason);
         QCOMPARE(day->currentIndex(), -1);
         QTest::keyClick(day, Qt::Key(key), Qt::KeyboardModifiers(modifiers));

@@ -4,7 +4,26 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
+#include "app/Guida.h"
+#include "app/Info.h"
 #include "app/Password.h"
+#include "app/Splash.h"
+#include "checks/Carta.h"
+#include "checks/CodFisc.h"
+#include "checks/Iban.h"
+#include "checks/PartitaIva.h"
+#include "clients/AllegaCartella.h"
+#include "clients/Cartella.h"
+#include "clients/DaRinnovare.h"
+#include "clients/ExpClienti.h"
+#include "clients/TrovaClienti.h"
+#include "summaries/Riepilogo.h"
+#include "visits/EntratiOggi.h"
+#include "visits/ExpVisite.h"
+#include "visits/NonUsciti.h"
+#include "visits/StampaVisita.h"
+#include "visits/TrovaVisite.h"
+#include "visits/UscitiOggi.h"
 #include "widgets/Dialog.h"
 #include "widgets/Screen.h"
 #include "widgets/TMisc.h"
@@ -13,6 +32,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +70,34 @@ QString kindOf(QWidget *w)
     if (qobject_cast<Dialog *>(w))
         return u"dialog"_s;
     return u"other"_s;
+}
+
+// A fresh instance of a dialog, as its opener makes it.
+std::unique_ptr<QWidget> makeDialog(const QString &name)
+{
+    const std::map<QString, std::function<std::unique_ptr<QWidget>()>> makers = {
+        { u"TfrmCarta"_s, [] { return std::make_unique<TfrmCarta>(); } },
+        { u"TfrmCodFisc"_s, [] { return std::make_unique<TfrmCodFisc>(); } },
+        { u"TfrmGuida"_s, [] { return std::make_unique<TfrmGuida>(); } },
+        { u"TfrmIban"_s, [] { return std::make_unique<TfrmIban>(); } },
+        { u"TfrmInfo"_s, [] { return std::make_unique<TfrmInfo>(); } },
+        { u"TfrmPartitaIva"_s, [] { return std::make_unique<TfrmPartitaIva>(); } },
+        { u"TfrmSplash"_s, [] { return std::make_unique<TfrmSplash>(); } },
+        { u"TfrmAllegaCartella"_s, [] { return std::make_unique<TfrmAllegaCartella>(); } },
+        { u"TfrmCartella"_s, [] { return std::make_unique<TfrmCartella>(); } },
+        { u"TfrmTrovaClienti"_s, [] { return std::make_unique<TfrmTrovaClienti>(); } },
+        { u"TfrmDaRinnovare"_s, [] { return std::make_unique<TfrmDaRinnovare>(); } },
+        { u"TfrmExpClienti"_s, [] { return std::make_unique<TfrmExpClienti>(); } },
+        { u"TfrmNonUsciti"_s, [] { return std::make_unique<TfrmNonUsciti>(); } },
+        { u"TfrmEntratiOggi"_s, [] { return std::make_unique<TfrmEntratiOggi>(); } },
+        { u"TfrmUscitiOggi"_s, [] { return std::make_unique<TfrmUscitiOggi>(); } },
+        { u"TfrmTrovaVisite"_s, [] { return std::make_unique<TfrmTrovaVisite>(); } },
+        { u"TfrmExpVisite"_s, [] { return std::make_unique<TfrmExpVisite>(); } },
+        { u"TfrmStampaVisita"_s, [] { return std::make_unique<TfrmStampaVisita>(); } },
+        { u"TfrmRiepilogo"_s, [] { return std::make_unique<TfrmRiepilogo>(); } },
+    };
+    const auto it = makers.find(name);
+    return it == makers.end() ? nullptr : it->second();
 }
 
 // Clicks the named control of whichever screen is showing.
@@ -103,7 +153,7 @@ private Q_SLOTS:
         TMisc::setOpener({});
     }
 
-    void startUpCreatesEveryWindowInOrder_data()
+    void startUpCreatesTheScreensInOrder_data()
     {
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("kind");
@@ -150,11 +200,13 @@ private Q_SLOTS:
         };
         int position = 0;
         for (const Row &row : rows) {
-            QTest::newRow(row.name) << position << row.kind << row.caption;
-            ++position;
+            // Start-up makes the screens only, in this order; a dialog is made by its opener.
+            QTest::newRow(row.name) << (row.kind == dialog ? -1 : position) << row.kind << row.caption;
+            if (row.kind != dialog)
+                ++position;
         }
     }
-    void startUpCreatesEveryWindowInOrder()
+    void startUpCreatesTheScreensInOrder()
     {
         QFETCH(int, position);
         QFETCH(QString, kind);
@@ -168,10 +220,17 @@ private Q_SLOTS:
             CreateAppWindows();
             order = recorder.order;
         }
-        QCOMPARE(order.size(), 27);
-        QCOMPARE(order.at(position), name);
-
-        QWidget *w = TopLevelWindow(name);
+        QCOMPARE(order.size(), 8);
+        std::unique_ptr<QWidget> made;
+        QWidget *w = nullptr;
+        if (position >= 0) {
+            QCOMPARE(order.at(position), name);
+            w = TopLevelWindow(name);
+        } else {
+            QVERIFY(!order.contains(name));
+            made = makeDialog(name);
+            w = made.get();
+        }
         QVERIFY(w);
         QCOMPARE(kindOf(w), kind);
         if (caption.endsWith(u'*'))
@@ -184,7 +243,7 @@ private Q_SLOTS:
     void onlyTheLoginScreenShowsAtStartUp()
     {
         QVERIFY(VisibleWindows().isEmpty());
-        Windows().password->showScreen();
+        Windows().password()->showScreen();
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmPassword"_s });
     }
 
@@ -205,8 +264,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, image);
         QFETCH(QString, target);
-        Windows().avvio->showScreen();
-        auto *control = Windows().avvio->findChild<QWidget *>(image);
+        Windows().avvio()->showScreen();
+        auto *control = Windows().avvio()->findChild<QWidget *>(image);
         QVERIFY(control);
         QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
         clickControl(image);
@@ -215,11 +274,11 @@ private Q_SLOTS:
 
     void decorationsDoNothing()
     {
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         QList<QUrl> opened;
         TMisc::setOpener([&opened](const QUrl &url) { opened.append(url); });
         for (const char *name : { "imgLogo", "imgTitolo", "imgSottotitolo" }) {
-            auto *picture = Windows().avvio->findChild<QWidget *>(QString::fromLatin1(name));
+            auto *picture = Windows().avvio()->findChild<QWidget *>(QString::fromLatin1(name));
             QVERIFY2(picture, name);
             QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
         }
@@ -249,7 +308,7 @@ private Q_SLOTS:
         QFETCH(QStringList, path);
         QFETCH(QString, exit);
         MessageRecorder messages;
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         for (const QString &control : path)
             clickControl(control);
         const QStringList there = VisibleWindows();
@@ -268,7 +327,7 @@ private Q_SLOTS:
     {
         QList<QUrl> opened;
         TMisc::setOpener([&opened](const QUrl &url) { opened.append(url); });
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         clickControl(u"imgSito"_s);
         QCOMPARE(opened, QList<QUrl> { QUrl(u"https://www.portavel.it"_s) });
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
@@ -276,22 +335,22 @@ private Q_SLOTS:
 
     void exitImageEndsTheProgram()
     {
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         QVERIFY(quitsAfter([] { clickControl(u"imgEsci"_s); }));
     }
 
     void closingTheStartMenuEndsTheProgramWithTheLoginHidden()
     {
-        Windows().password->showScreen();
-        Windows().password->switchTo(Windows().avvio);
+        Windows().password()->showScreen();
+        Windows().password()->switchTo(Windows().avvio());
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
         QVERIFY(TopLevelWindow(u"TfrmPassword"_s));
-        QVERIFY(quitsAfter([] { Windows().avvio->close(); }));
+        QVERIFY(quitsAfter([] { Windows().avvio()->close(); }));
     }
 
     void leavingAWorkingScreenDoesNotEndTheProgram()
     {
-        Windows().avvio->showScreen();
+        Windows().avvio()->showScreen();
         clickControl(u"btnAnagrafica"_s);
         QVERIFY(!quitsAfter([] { clickControl(u"cmdEsci"_s); }, 300));
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });

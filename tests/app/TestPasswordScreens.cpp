@@ -48,9 +48,9 @@ private:
     std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
-    static QWidget *login() { return Windows().password; }
-    static QWidget *change() { return Windows().cambiaPassword; }
-    static QWidget *avvio() { return Windows().avvio; }
+    static QWidget *login() { return Windows().password(); }
+    static QWidget *change() { return Windows().cambiaPassword(); }
+    static QWidget *avvio() { return Windows().avvio(); }
     template<typename T = QLineEdit> static T *in(QWidget *window, const QString &name)
     {
         T *child = window->findChild<T *>(name);
@@ -79,7 +79,7 @@ private:
 
     void showLogin()
     {
-        Windows().password->showScreen();
+        Windows().password()->showScreen();
         QVERIFY(QTest::qWaitForWindowExposed(login()));
     }
     void typeInto(QWidget *window, const QString &box, const QString &text)

@@ -1,7 +1,6 @@
 #include "base/Clock.h"
 #include "clients/ClientCardRules.h"
 #include "clients/ClientSheet.h"
-#include "clients/VisitImport.h"
 
 #include <QTest>
 
@@ -188,67 +187,6 @@ private Q_SLOTS:
         QFETCH(QString, start);
         QFETCH(QString, due);
         QTEST(StartAfterDue(start, due), "after");
-    }
-
-    // Each mode word fills exactly its boxes, every value trimmed; other words fill none.
-    void visitImport_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QList<int>>("fields");
-        QTest::addColumn<QStringList>("texts");
-        using V = VisitField;
-        QTest::newRow("visitatore")
-            << u"visitatore"_s
-            << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc), int(V::TipoDoc), int(V::NumDoc),
-                   int(V::EnteRil), int(V::TelCel) }
-            << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s, u"Carta d'identità"_s, QString(),
-                   u"Comune di Roma"_s, u"333 1234567"_s };
-        QTest::newRow("visitatore, trimmed word") << u" visitatore\t"_s
-                                                  << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc),
-                                                         int(V::TipoDoc), int(V::NumDoc), int(V::EnteRil),
-                                                         int(V::TelCel) }
-                                                  << QStringList { u"Bianchi"_s, u"Anna Maria"_s,
-                                                         u"BNCNMR80A41H501X"_s, u"Carta d'identità"_s, QString(),
-                                                         u"Comune di Roma"_s, u"333 1234567"_s };
-        QTest::newRow("operatore_ent") << u"operatore_ent"_s << QList<int> { int(V::OperatoreEnt) }
-                                       << QStringList { u"Bianchi Anna Maria"_s };
-        QTest::newRow("operatore_usc") << u"operatore_usc"_s << QList<int> { int(V::OperatoreUsc) }
-                                       << QStringList { u"Bianchi Anna Maria"_s };
-        QTest::newRow("clienti is not a visit word") << u"clienti"_s << QList<int>() << QStringList();
-        QTest::newRow("letter case counts") << u"Visitatore"_s << QList<int>() << QStringList();
-        QTest::newRow("empty word") << QString() << QList<int>() << QStringList();
-    }
-
-    void visitImport()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QList<int>, fields);
-        QFETCH(QStringList, texts);
-        TSchedaAnagrafica client;
-        for (int i = 0; i < TSchedaAnagrafica::FieldCount; ++i)
-            client.field(i) = u" altro%1 "_s.arg(i);
-        client.Cognome = u" Bianchi"_s;
-        client.Nome = u"Anna Maria "_s;
-        client.CodFisc = u"BNCNMR80A41H501X"_s;
-        client.TipoDoc = u"Carta d'identità"_s;
-        client.NumDoc = u"   "_s;
-        client.EnteRil = u"\tComune di Roma"_s;
-        client.TelCel = u"333 1234567"_s;
-        const QList<VisitImportValue> values = VisitImportFor(mode, client);
-        QCOMPARE(values.size(), fields.size());
-        for (qsizetype i = 0; i < values.size(); ++i) {
-            QCOMPARE(int(values.at(i).field), fields.at(i));
-            QCOMPARE(values.at(i).text, texts.at(i));
-        }
-    }
-
-    void operatorWithoutFirstName()
-    {
-        TSchedaAnagrafica client;
-        client.Cognome = u"Bianchi"_s;
-        const QList<VisitImportValue> values = VisitImportFor(u"operatore_ent"_s, client);
-        QCOMPARE(values.size(), 1);
-        QCOMPARE(values.first().text, u"Bianchi "_s);
     }
 
     // The sheet's rows with their literal pieces, on a filled card and on an empty one.

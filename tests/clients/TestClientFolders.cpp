@@ -397,27 +397,28 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(attachments()), QStringList { u"gia.pdf"_s });
     }
 
-    // "Applica e chiudi" hands back the six values, trimmed, only in the mode "anagrafica";
+    // "Applica e chiudi" hands back the six values, trimmed, only to the client card editor;
     // Annulla hands back nothing, and files already copied stay.
     void applyAndCancel_data()
     {
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("byEditor");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("applied");
-        QTest::newRow("apply") << u" anagrafica "_s << u"btnApplica"_s << true;
-        QTest::newRow("apply, another word") << u"Anagrafica"_s << u"btnApplica"_s << false;
-        QTest::newRow("cancel") << u"anagrafica"_s << u"btnAnnulla"_s << false;
+        QTest::newRow("apply") << true << u"btnApplica"_s << true;
+        QTest::newRow("apply, not opened by the editor") << false << u"btnApplica"_s << false;
+        QTest::newRow("cancel") << true << u"btnAnnulla"_s << false;
     }
 
     void applyAndCancel()
     {
-        QFETCH(QString, mode);
+        QFETCH(bool, byEditor);
         QFETCH(QString, button);
         QFETCH(bool, applied);
         QVERIFY(writeFile(outside(u"foto.jpg"_s), "jpg"));
         m_messages->fileNames = { outside(u"foto.jpg"_s) };
         TfrmAllegaCartella dialog;
-        dialog.setMode(mode);
+        if (byEditor)
+            dialog.setOpenedByEditor();
         dialog.setSlots({ { { u"a.pdf"_s, u"A"_s }, { QString(), QString() }, { u"c.pdf"_s, u"C"_s } } });
         dialog.show();
         TestClientFolders::button(&dialog, u"btnSfoglia02"_s)->click();
@@ -430,8 +431,8 @@ private Q_SLOTS:
             const AttachmentSlots expected { { { QString(), u"A"_s }, { u"foto.jpg"_s, u"Foto"_s }, { u"c.pdf"_s, u"C"_s } } };
             QCOMPARE(*dialog.appliedSlots(), expected);
         }
-        // Applica with a word that is not "anagrafica" does nothing: the dialog stays.
-        QCOMPARE(dialog.isVisible(), mode == u"Anagrafica"_s);
+        // Applica in a dialog the editor did not open does nothing: the dialog stays.
+        QCOMPARE(dialog.isVisible(), !byEditor);
         QCOMPARE(readFile(attachments(u"foto.jpg"_s)), QByteArray("jpg"));
     }
 };

@@ -136,26 +136,6 @@ private Q_SLOTS:
         QCOMPARE(ClientSearchLine(card), line);
     }
 
-    void modeWords_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<bool>("handsOver");
-
-        QTest::newRow("visitor") << u"visitatore"_s << true;
-        QTest::newRow("entry operator") << u"operatore_ent"_s << true;
-        QTest::newRow("exit operator") << u"operatore_usc"_s << true;
-        QTest::newRow("client editor, trimmed") << u" clienti\t"_s << true;
-        QTest::newRow("letter case counts") << u"Clienti"_s << false;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("another window's word") << u"registro"_s << false;
-    }
-    void modeWords()
-    {
-        QFETCH(QString, word);
-        QFETCH(bool, handsOver);
-        QCOMPARE(IsClientHandOverMode(word), handsOver);
-    }
-
     // A damaged or foreign registry never crashes the search, the list of instalments due or the
     // hand-over: whole records are read as they come, the rest is left alone.
     void damagedRegistry_data()

@@ -53,7 +53,7 @@ private:
     ListBox *list() const { return m_dlg->findChild<ListBox *>(u"lstRecords"_s); }
     void open()
     {
-        m_dlg = std::make_unique<TfrmDaRinnovare>(Windows().anagrafica);
+        m_dlg = std::make_unique<TfrmDaRinnovare>(Windows().anagrafica());
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     }

@@ -21,6 +21,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(std::optional<SearchMode>)
+
 namespace {
 
 using F = ClientField;
@@ -63,10 +65,11 @@ private:
     }
     ListBox *list() const { return child<ListBox>(u"lstRecords"_s); }
 
-    void open(const QString &mode = u"clienti"_s)
+    void open(std::optional<SearchMode> mode = SearchMode::Clienti)
     {
-        m_dlg = std::make_unique<TfrmTrovaClienti>(Windows().anagrafica);
-        m_dlg->setMode(mode);
+        m_dlg = std::make_unique<TfrmTrovaClienti>(Windows().anagrafica());
+        if (mode)
+            m_dlg->setMode(*mode);
         m_dlg->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dlg.get()));
     }
@@ -263,24 +266,25 @@ private Q_SLOTS:
 
     void handOver_data()
     {
-        QTest::addColumn<QString>("mode");
+        QTest::addColumn<std::optional<SearchMode>>("mode");
         QTest::addColumn<int>("row"); // -1: no line selected
         QTest::addColumn<int>("position"); // 0: nothing handed over
         QTest::addColumn<QString>("email");
 
         // Rows 2 and 3 are the equal lines of cards 2 and 4: each hands over its own card.
-        QTest::newRow("first of two equal lines") << u"clienti"_s << 2 << 2 << u"due@example.it"_s;
-        QTest::newRow("second of two equal lines") << u"clienti"_s << 3 << 4 << u"quattro@example.it"_s;
-        QTest::newRow("visitor") << u"visitatore"_s << 4 << 1 << u"uno@example.it"_s;
-        QTest::newRow("entry operator, word trimmed") << u" operatore_ent "_s << 0 << 5 << u"cinque@example.it"_s;
-        QTest::newRow("exit operator") << u"operatore_usc"_s << 1 << 3 << u"tre@example.it"_s;
-        QTest::newRow("word in capitals") << u"Clienti"_s << 1 << 0 << QString();
-        QTest::newRow("no word") << QString() << 1 << 0 << QString();
-        QTest::newRow("no line selected") << u"clienti"_s << -1 << 0 << QString();
+        using M = std::optional<SearchMode>;
+        QTest::newRow("first of two equal lines") << M(SearchMode::Clienti) << 2 << 2 << u"due@example.it"_s;
+        QTest::newRow("second of two equal lines") << M(SearchMode::Clienti) << 3 << 4 << u"quattro@example.it"_s;
+        QTest::newRow("visitor") << M(SearchMode::Visitatore) << 4 << 1 << u"uno@example.it"_s;
+        QTest::newRow("entry operator") << M(SearchMode::OperatoreEnt) << 0 << 5 << u"cinque@example.it"_s;
+        QTest::newRow("exit operator") << M(SearchMode::OperatoreUsc) << 1 << 3 << u"tre@example.it"_s;
+        QTest::newRow("the visit search's mode") << M(SearchMode::Registro) << 1 << 0 << QString();
+        QTest::newRow("no mode") << M() << 1 << 0 << QString();
+        QTest::newRow("no line selected") << M(SearchMode::Clienti) << -1 << 0 << QString();
     }
     void handOver()
     {
-        QFETCH(QString, mode);
+        QFETCH(std::optional<SearchMode>, mode);
         QFETCH(int, row);
         QFETCH(int, position);
         QFETCH(QString, email);

@@ -71,7 +71,7 @@ private:
     }
     static QWidget *editor(bool visits)
     {
-        return visits ? static_cast<QWidget *>(Windows().registro) : static_cast<QWidget *>(Windows().anagrafica);
+        return visits ? static_cast<QWidget *>(Windows().registro()) : static_cast<QWidget *>(Windows().anagrafica());
     }
 
     // One stored card, shown in its editor, that passes every other check of the save.
@@ -85,17 +85,17 @@ private:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(card.toBytes());
             file.close();
-            Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(archive(true));
-            Windows().registro->showScreen();
-            Windows().registro->loadCard(card, 1);
+            Windows().registro()->setYearFile(archive(true));
+            Windows().registro()->showScreen();
+            Windows().registro()->loadCard(card, 1);
         } else {
             using F = ClientField;
             const TSchedaAnagrafica card = ClientRecord({ { F::Cognome, u"Rossi"_s }, { F::Nome, u"Anna"_s },
                 { F::Decorrenza, u"07/03/2026"_s }, { F::Scadenza, u"07/03/2026"_s }, { F::Preavviso, u"0"_s },
                 { F::Totale, u"0,00"_s }, { F::Rata, u"0,00"_s } });
             AppendClients({ card });
-            Windows().anagrafica->showScreen();
-            Windows().anagrafica->loadCard(card, 1);
+            Windows().anagrafica()->showScreen();
+            Windows().anagrafica()->loadCard(card, 1);
         }
         QVERIFY(QTest::qWaitForWindowExposed(editor(visits)));
     }
@@ -259,7 +259,7 @@ private Q_SLOTS:
     void attachmentDescriptions()
     {
         TfrmAllegaCartella dlg;
-        dlg.setMode(u"anagrafica"_s);
+        dlg.setOpenedByEditor();
         auto *description = dlg.findChild<QLineEdit *>(u"txtDesc02"_s);
         description->setText(u"Διαβατήριο"_s);
         m_messages->answers = { true };

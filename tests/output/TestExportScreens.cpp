@@ -623,7 +623,7 @@ private Q_SLOTS:
     void theVisitEditorOpensItsYear()
     {
         using V = VisitField;
-        Windows().registro->openYear(u"2026"_s);
+        Windows().registro()->openYear(u"2026"_s);
         store(QList<TSchedaVisita> { VisitCard({ { V::Cognome, u"Rossi"_s } }),
             VisitCard({ { V::Cognome, u"Verdi"_s } }), VisitCard({ { V::Cognome, u"Bianchi"_s } }) });
         QString name;
@@ -638,9 +638,9 @@ private Q_SLOTS:
             surname = cellText(dlg, 2, 4);
             click(dlg, u"cmdEsci"_s);
         });
-        Windows().registro->findChild<QPushButton *>(u"btnExcel"_s)->click();
+        Windows().registro()->findChild<QPushButton *>(u"btnExcel"_s)->click();
         QCOMPARE(name, u"TfrmExpVisite"_s);
-        QCOMPARE(owner, static_cast<QWidget *>(Windows().registro));
+        QCOMPARE(owner, static_cast<QWidget *>(Windows().registro()));
         QCOMPARE(rows, 3);
         QCOMPARE(number, u"3"_s);
         QCOMPARE(surname, u"Bianchi"_s);

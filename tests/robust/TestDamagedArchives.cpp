@@ -10,7 +10,7 @@
 
 #include "app/AppWindows.h"
 #include "base/ProgramFolder.h"
-#include "base/RecordBar.h"
+#include "base/RecordStep.h"
 #include "visits/ExpVisite.h"
 #include "visits/Registro.h"
 #include "visits/TrovaVisite.h"
@@ -53,7 +53,7 @@ struct ScreenUse
 
 TfrmRegistro *reg()
 {
-    return Windows().registro;
+    return Windows().registro();
 }
 
 // The visit editor on the year, or the client card editor on the registry, with a card at
@@ -61,7 +61,7 @@ TfrmRegistro *reg()
 Screen *openEditor(bool clients, int positionOnScreen)
 {
     if (clients) {
-        TfrmAnagrafica *editor = Windows().anagrafica;
+        TfrmAnagrafica *editor = Windows().anagrafica();
         editor->showScreen();
         if (positionOnScreen > 0)
             editor->loadCard(TSchedaAnagrafica(), positionOnScreen);
@@ -195,7 +195,7 @@ ScreenUse monthlyChart()
 {
     return { u"monthly chart"_s, u"2026.vis"_s, TSchedaVisita::RecordSize,
         [](Reads reads) {
-            TfrmStatistiche *screen = Windows().statistiche;
+            TfrmStatistiche *screen = Windows().statistiche();
             screen->showScreen();
             screen->findChild<QLineEdit *>(u"txtAnno"_s)->setText(u"2026"_s);
             screen->findChild<QPushButton *>(u"btnApri"_s)->click();

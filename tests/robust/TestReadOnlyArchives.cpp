@@ -141,7 +141,7 @@ private Q_SLOTS:
         // The roll-call names the people inside, or says on paper which file it could not read.
         const QString pdfPath = m_out.filePath(u"emergenza.pdf"_s);
         PdfPrinting pdf(pdfPath);
-        QTest::keyClick(Windows().avvio, Qt::Key_F12);
+        QTest::keyClick(Windows().avvio(), Qt::Key_F12);
         QCOMPARE(pdf.dialogs, 1);
         const QString page = PdfPages(pdfPath).value(0).simplified();
         QVERIFY2(page.contains(u"Presenti: %1"_s.arg(inside.size())), qPrintable(page));
@@ -151,8 +151,8 @@ private Q_SLOTS:
 
         // The arrows read the cards; a save is refused and leaves the file as it was.
         m_messages->messages.clear();
-        TfrmRegistro *reg = Windows().registro;
-        reg->findChild<QLabel *>(u"lblFile"_s)->setText(yearFile());
+        TfrmRegistro *reg = Windows().registro();
+        reg->setYearFile(yearFile());
         reg->showScreen();
         ClickControl(reg, u"cmdUltimo"_s);
         if (unreadable) {
@@ -172,10 +172,10 @@ private Q_SLOTS:
     void loginInReadOnlyFolder()
     {
         setMode(m_app->path(), 0555);
-        Windows().password->showScreen();
-        QTest::keyClicks(Windows().password->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
-        ClickControl(Windows().password, u"cmdOK"_s);
-        QVERIFY(Windows().avvio->isVisible());
+        Windows().password()->showScreen();
+        QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
+        ClickControl(Windows().password(), u"cmdOK"_s);
+        QVERIFY(Windows().avvio()->isVisible());
         QCOMPARE(m_messages->count(), 1);
         QCOMPARE(m_messages->lastKind(), MessageKind::Warning);
         QCOMPARE(m_messages->lastText(),
@@ -189,10 +189,10 @@ private Q_SLOTS:
     void missingPasswordStore()
     {
         QVERIFY(QFile::remove(PasswordStore::path()));
-        Windows().password->showScreen();
-        QTest::keyClicks(Windows().password->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
-        ClickControl(Windows().password, u"cmdOK"_s);
-        QVERIFY(!Windows().avvio->isVisible());
+        Windows().password()->showScreen();
+        QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
+        ClickControl(Windows().password(), u"cmdOK"_s);
+        QVERIFY(!Windows().avvio()->isVisible());
         QCOMPARE(m_messages->lastText(),
             u"Attenzione: il file delle password unins000.dll non si trova nella cartella degli archivi."_s);
         QVERIFY(PrepareProgramFolder(InitialStore));

@@ -11,7 +11,7 @@
 #include "app/CambiaPassword.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
-#include "base/RecordBar.h"
+#include "base/RecordStep.h"
 #include "visits/ExpVisite.h"
 #include "visits/Registro.h"
 #include "visits/VisitCardRules.h"
@@ -84,7 +84,7 @@ private:
     QStringList m_figures;
 
     QString yearFile() const { return m_app->file(u"2026.vis"_s); }
-    static TfrmRegistro *reg() { return Windows().registro; }
+    static TfrmRegistro *reg() { return Windows().registro(); }
     template<typename W = QLineEdit> static W *in(QWidget *window, const QString &name)
     {
         return window->findChild<W *>(name);
@@ -246,7 +246,7 @@ private Q_SLOTS:
         edited.Preavviso = u"7"_s;
         const QString success = storedCard ? ArchiveTexts::changesSaved() : ArchiveTexts::inserted();
         const QString savedPosition = storedCard ? u"2"_s : u"4"_s;
-        TfrmAnagrafica *editor = Windows().anagrafica;
+        TfrmAnagrafica *editor = Windows().anagrafica();
         editor->showScreen();
         auto *position = editor->findChild<QLabel *>(u"lblPosizione"_s);
 
@@ -439,7 +439,7 @@ private Q_SLOTS:
         QFETCH(bool, diskFills);
         const QString storePath = PasswordStore::path();
         const QByteArray before = "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n";
-        TfrmCambiaPassword *change = Windows().cambiaPassword;
+        TfrmCambiaPassword *change = Windows().cambiaPassword();
         const QString success = u"Modifica della password completata con successo."_s;
         const QString failure = u"Attenzione: si è verificato un errore durante la procedura di modifica della "
                                 u"password. Si consiglia di reinstallare il software."_s;

@@ -191,9 +191,9 @@ private Q_SLOTS:
         if (backupBlocked)
             writeFile(app.file(u"Backup"_s), "a file where the folder goes");
 
-        Windows().password->showScreen();
-        QTest::keyClicks(Windows().password->findChild<QLineEdit *>(u"txtPassword"_s), u"portavel"_s);
-        QTest::mouseClick(Windows().password->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+        Windows().password()->showScreen();
+        QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"portavel"_s);
+        QTest::mouseClick(Windows().password()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
 
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmAvvio"_s });
         if (backupBlocked) {

@@ -57,7 +57,7 @@ class TestStatistiche : public QObject
 private:
     std::optional<AppFixture> m_app;
 
-    static TfrmStatistiche *screen() { return Windows().statistiche; }
+    static TfrmStatistiche *screen() { return Windows().statistiche(); }
     static MonthlyChart *chart() { return screen()->findChild<MonthlyChart *>(u"ChartStats"_s); }
     static QPushButton *button(const QString &name) { return screen()->findChild<QPushButton *>(name); }
     static QWidget *startPanel() { return screen()->findChild<QWidget *>(u"panAvvio"_s); }
@@ -66,10 +66,10 @@ private:
     // From the year selection, as the operator gets here.
     static void enter()
     {
-        Windows().avvio->showScreen();
-        auto *tile = Windows().avvio->findChild<QWidget *>(u"btnRegistro"_s);
+        Windows().avvio()->showScreen();
+        auto *tile = Windows().avvio()->findChild<QWidget *>(u"btnRegistro"_s);
         QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
-        Windows().menuRegistro->findChild<QPushButton *>(u"btnApriRiepStats"_s)->click();
+        Windows().menuRegistro()->findChild<QPushButton *>(u"btnApriRiepStats"_s)->click();
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmStatistiche"_s });
     }
 

@@ -67,7 +67,7 @@ class TestSummaryScreens : public QObject
 private:
     std::optional<AppFixture> m_app;
 
-    static TfrmMenuRiepilogo *menu() { return Windows().menuRiepilogo; }
+    static TfrmMenuRiepilogo *menu() { return Windows().menuRiepilogo(); }
     template<typename T = QWidget> static T *on(QWidget *window, const QString &name)
     {
         T *found = window->findChild<T *>(name);
@@ -80,8 +80,8 @@ private:
     // From the start menu's tile, as the operator gets here.
     static void enter()
     {
-        Windows().avvio->showScreen();
-        auto *tile = Windows().avvio->findChild<QWidget *>(u"btnRiepilogo"_s);
+        Windows().avvio()->showScreen();
+        auto *tile = Windows().avvio()->findChild<QWidget *>(u"btnRiepilogo"_s);
         QTest::mouseClick(tile, Qt::LeftButton, {}, tile->rect().center());
         QCOMPARE(VisibleWindows(), QStringList { u"TfrmMenuRiepilogo"_s });
     }

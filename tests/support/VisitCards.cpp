@@ -37,7 +37,7 @@ QStringList VisitEditorState()
 {
     QStringList state;
     for (const QString &name : VisitBoxNames())
-        state.append(Windows().registro->findChild<QLineEdit *>(name)->text());
-    state.append(Windows().registro->findChild<QLabel *>(u"lblPosizione"_s)->text());
+        state.append(Windows().registro()->findChild<QLineEdit *>(name)->text());
+    state.append(Windows().registro()->findChild<QLabel *>(u"lblPosizione"_s)->text());
     return state;
 }

@@ -55,13 +55,13 @@ private:
         std::unique_ptr<PresenceList> dlg;
         switch (kind) {
         case PresenceKind::NonUsciti:
-            dlg = std::make_unique<TfrmNonUsciti>(Windows().registro);
+            dlg = std::make_unique<TfrmNonUsciti>(Windows().registro());
             break;
         case PresenceKind::EntratiOggi:
-            dlg = std::make_unique<TfrmEntratiOggi>(Windows().registro);
+            dlg = std::make_unique<TfrmEntratiOggi>(Windows().registro());
             break;
         case PresenceKind::UscitiOggi:
-            dlg = std::make_unique<TfrmUscitiOggi>(Windows().registro);
+            dlg = std::make_unique<TfrmUscitiOggi>(Windows().registro());
             break;
         }
         dlg->setYearFile(m_yearFile);
@@ -79,7 +79,7 @@ private:
             ran = true;
             action(qobject_cast<PresenceList *>(dlg));
         });
-        Windows().registro->findChild<QPushButton *>(QString::fromUtf16(buttons[int(kind)]))->click();
+        Windows().registro()->findChild<QPushButton *>(QString::fromUtf16(buttons[int(kind)]))->click();
         QVERIFY(ran);
     }
     static ListBox *list(QWidget *dlg) { return dlg->findChild<ListBox *>(u"lstRecords"_s); }
@@ -96,7 +96,7 @@ private Q_SLOTS:
     {
         m_app.emplace(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
         m_yearFile = m_app->file(u"2024.vis"_s);
-        Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(u"  "_s + m_yearFile + u" "_s);
+        Windows().registro()->setYearFile(m_yearFile);
 
         VisitFile file;
         file.open(m_yearFile);
@@ -289,7 +289,7 @@ private Q_SLOTS:
         QFETCH(QString, note);
         QFETCH(QString, position);
 
-        Windows().registro->loadCard(
+        Windows().registro()->loadCard(
             visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
         throughTheEditor(PresenceKind::NonUsciti, [&](PresenceList *dlg) {
             ListBox *box = list(dlg);
@@ -321,7 +321,7 @@ private Q_SLOTS:
             box->selectRow(int(box->lines().size()) - 1);
             Q_EMIT box->lineDoubleClicked();
         });
-        Windows().registro->findChild<QPushButton *>(u"btnUscitiOggi"_s)->click();
+        Windows().registro()->findChild<QPushButton *>(u"btnUscitiOggi"_s)->click();
         QCOMPARE(seen, u"TfrmUscitiOggi"_s);
         QCOMPARE(VisitEditorState().at(EditorBoxes.indexOf(u"txtNote"_s)), u"quinto"_s);
         QCOMPARE(VisitEditorState().last(), u"5"_s);
@@ -340,7 +340,7 @@ private Q_SLOTS:
         QFETCH(bool, select);
         QFETCH(bool, breakFile);
 
-        Windows().registro->loadCard(
+        Windows().registro()->loadCard(
             visit(u"Neri"_s, u"Paola"_s, u"02/03/2024"_s, u"14:00"_s, {}, {}, u"sul video"_s), 7);
         const QStringList before = VisitEditorState();
         MessageRecorder recorder;

@@ -116,7 +116,7 @@ private Q_SLOTS:
     {
         writeBothYears();
         PdfPrinting pdf(pdfPath());
-        ClickControl(Windows().avvio, u"imgEmergenza"_s);
+        ClickControl(Windows().avvio(), u"imgEmergenza"_s);
         QCOMPARE(pdf.dialogs, 1);
 
         const QStringList pages = PdfPages(pdfPath());
@@ -142,7 +142,7 @@ private Q_SLOTS:
     {
         QVERIFY(QDir(m_app->path()).mkdir(u"2025.vis"_s));
         PdfPrinting pdf(pdfPath());
-        QTest::keyClick(Windows().avvio, Qt::Key_F12);
+        QTest::keyClick(Windows().avvio(), Qt::Key_F12);
         QCOMPARE(pdf.dialogs, 1);
         const QStringList pages = PdfPages(pdfPath());
         QCOMPARE(pages.size(), 1);
@@ -163,7 +163,7 @@ private Q_SLOTS:
             cards << visit(u"Persona%1"_s.arg(i, 2, 10, QChar(u'0')), u"Nome"_s, u"10/12/2026"_s);
         WriteVisits(m_app->file(u"2026.vis"_s), cards);
         PdfPrinting pdf(pdfPath());
-        QTest::keyClick(Windows().avvio, Qt::Key_F12);
+        QTest::keyClick(Windows().avvio(), Qt::Key_F12);
         const QStringList pages = PdfPages(pdfPath());
         QVERIFY(pages.size() > 2);
         for (int i = 0; i < 40; ++i) {
@@ -191,7 +191,7 @@ private Q_SLOTS:
         WriteVisits(m_app->file(u"2026.vis"_s),
             { visit(surname, nome, u"10/12/2026"_s), visit(u"Zeta"_s, u"Ultimo"_s, u"10/12/2026"_s) });
         PdfPrinting pdf(pdfPath());
-        QTest::keyClick(Windows().avvio, Qt::Key_F12);
+        QTest::keyClick(Windows().avvio(), Qt::Key_F12);
         const QList<PdfPage> pages = ReadPdfLayout(pdfPath());
         QCOMPARE(pages.size(), 1);
         const qreal rightMargin = pages.first().size.width() - 10 * PointsPerMm;
@@ -215,23 +215,23 @@ private Q_SLOTS:
     {
         writeBothYears();
         PdfPrinting pdf(pdfPath());
-        Windows().password->showScreen();
-        QTest::keyClick(Windows().password, Qt::Key_F12);
+        Windows().password()->showScreen();
+        QTest::keyClick(Windows().password(), Qt::Key_F12);
         QCOMPARE(pdf.dialogs, 1);
 
-        Windows().password->switchTo(Windows().anagrafica);
-        QTest::keyClick(Windows().anagrafica->findChild<QLineEdit *>(u"txtCognome"_s), Qt::Key_F12);
+        Windows().password()->switchTo(Windows().anagrafica());
+        QTest::keyClick(Windows().anagrafica()->findChild<QLineEdit *>(u"txtCognome"_s), Qt::Key_F12);
         QCOMPARE(pdf.dialogs, 2);
         QCOMPARE(m_messages->count(), 2);
 
         int dialogsUnderModal = -1;
         WhenModalShown([&](QDialog *dlg) {
             QTest::keyClick(dlg, Qt::Key_F12);
-            QTest::keyClick(Windows().avvio, Qt::Key_F12);
+            QTest::keyClick(Windows().avvio(), Qt::Key_F12);
             dialogsUnderModal = pdf.dialogs;
             dlg->done(0);
         });
-        ClickControl(Windows().avvio, u"imgInfo"_s);
+        ClickControl(Windows().avvio(), u"imgInfo"_s);
         QCOMPARE(dialogsUnderModal, 2);
         QCOMPARE(m_messages->count(), 2);
     }

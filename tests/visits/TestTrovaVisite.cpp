@@ -68,7 +68,7 @@ private:
             if (dlg->isVisible())
                 dlg->findChild<QPushButton *>(u"btnChiudi"_s)->click();
         });
-        Windows().registro->findChild<QPushButton *>(u"btnTrova"_s)->click();
+        Windows().registro()->findChild<QPushButton *>(u"btnTrova"_s)->click();
         QVERIFY(ran);
     }
 
@@ -77,7 +77,7 @@ private Q_SLOTS:
     {
         m_app.emplace(QDateTime(QDate(2024, 3, 5), QTime(10, 0)));
         m_yearFile = m_app->file(u"2024.vis"_s);
-        Windows().registro->findChild<QLabel *>(u"lblFile"_s)->setText(m_yearFile);
+        Windows().registro()->setYearFile(m_yearFile);
 
         VisitFile file;
         file.open(m_yearFile);
@@ -91,7 +91,7 @@ private Q_SLOTS:
 
     void criteriaBoxes()
     {
-        TfrmTrovaVisite dlg(Windows().registro);
+        TfrmTrovaVisite dlg(Windows().registro());
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         const QList<std::pair<QString, QString>> boxes { { u"txtDataEnt"_s, u"Data ingresso:"_s },
@@ -189,9 +189,9 @@ private Q_SLOTS:
 
     void onlyTheRegisterTakesACard()
     {
-        TfrmTrovaVisite dlg(Windows().registro);
+        TfrmTrovaVisite dlg(Windows().registro());
         dlg.setYearFile(m_yearFile);
-        dlg.setMode(u"visitatore"_s);
+        dlg.setMode(SearchMode::Visitatore);
         dlg.show();
         child<QPushButton>(&dlg, u"btnCerca"_s)->click();
         ListBox *list = child<ListBox>(&dlg, u"lstRecords"_s);
@@ -206,9 +206,9 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(m_yearFile));
         QVERIFY(QDir().mkdir(m_yearFile));
         MessageRecorder messages;
-        TfrmTrovaVisite dlg(Windows().registro);
+        TfrmTrovaVisite dlg(Windows().registro());
         dlg.setYearFile(m_yearFile);
-        dlg.setMode(u"registro"_s);
+        dlg.setMode(SearchMode::Registro);
         dlg.show();
         child<QLineEdit>(&dlg, u"txtDataEnt"_s)->setText(u"03/2024"_s);
         child<QPushButton>(&dlg, u"btnCerca"_s)->click();
@@ -226,7 +226,7 @@ private Q_SLOTS:
 
     void printing()
     {
-        TfrmTrovaVisite dlg(Windows().registro);
+        TfrmTrovaVisite dlg(Windows().registro());
         dlg.setYearFile(m_yearFile);
         dlg.show();
         child<QLineEdit>(&dlg, u"txtDataEnt"_s)->setText(u"03/2024"_s);

@@ -2,12 +2,14 @@
 
 #include "base/Clock.h"
 #include "visits/VisitCardRules.h"
+#include "visits/VisitImport.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(VisitField)
+Q_DECLARE_METATYPE(ImportRole)
 Q_DECLARE_METATYPE(VisitSaveFailure::Box)
 
 // The checks before a save, the card built from the boxes and the card in its stored form.
@@ -224,6 +226,57 @@ private Q_SLOTS:
         QCOMPARE(VisitBoxName(VisitField::DataEnt), u"txtDataEnt"_s);
         QCOMPARE(VisitBoxName(VisitField::CodFisc), u"txtCodFisc"_s);
         QCOMPARE(VisitBoxName(VisitField::OperatoreUsc), u"txtOperatoreUsc"_s);
+    }
+
+    // Each role fills exactly its boxes, every value taken trimmed from the client card.
+    void visitImport_data()
+    {
+        QTest::addColumn<ImportRole>("role");
+        QTest::addColumn<QList<int>>("fields");
+        QTest::addColumn<QStringList>("texts");
+        using V = VisitField;
+        QTest::newRow("visitatore")
+            << ImportRole::Visitatore
+            << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc), int(V::TipoDoc), int(V::NumDoc),
+                   int(V::EnteRil), int(V::TelCel) }
+            << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s, u"Carta d'identità"_s, QString(),
+                   u"Comune di Roma"_s, u"333 1234567"_s };
+        QTest::newRow("operatore_ent") << ImportRole::OperatoreEnt << QList<int> { int(V::OperatoreEnt) }
+                                       << QStringList { u"Bianchi Anna Maria"_s };
+        QTest::newRow("operatore_usc") << ImportRole::OperatoreUsc << QList<int> { int(V::OperatoreUsc) }
+                                       << QStringList { u"Bianchi Anna Maria"_s };
+    }
+
+    void visitImport()
+    {
+        QFETCH(ImportRole, role);
+        QFETCH(QList<int>, fields);
+        QFETCH(QStringList, texts);
+        TSchedaAnagrafica client;
+        for (int i = 0; i < TSchedaAnagrafica::FieldCount; ++i)
+            client.field(i) = u" altro%1 "_s.arg(i);
+        client.Cognome = u" Bianchi"_s;
+        client.Nome = u"Anna Maria "_s;
+        client.CodFisc = u"BNCNMR80A41H501X"_s;
+        client.TipoDoc = u"Carta d'identità"_s;
+        client.NumDoc = u"   "_s;
+        client.EnteRil = u"\tComune di Roma"_s;
+        client.TelCel = u"333 1234567"_s;
+        const QList<VisitImportValue> values = VisitImportFor(role, client);
+        QCOMPARE(values.size(), fields.size());
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            QCOMPARE(int(values.at(i).field), fields.at(i));
+            QCOMPARE(values.at(i).text, texts.at(i));
+        }
+    }
+
+    void operatorWithoutFirstName()
+    {
+        TSchedaAnagrafica client;
+        client.Cognome = u"Bianchi"_s;
+        const QList<VisitImportValue> values = VisitImportFor(ImportRole::OperatoreEnt, client);
+        QCOMPARE(values.size(), 1);
+        QCOMPARE(values.first().text, u"Bianchi "_s);
     }
 };
 

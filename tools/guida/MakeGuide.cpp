@@ -92,7 +92,7 @@ public:
     {
         Messages::setHandler(this);
         PrintService::setChooser([](QWidget *, QPageLayout::Orientation, int) { return std::unique_ptr<QPrinter>(); });
-        TMisc::setOpener([](const QString &) {});
+        TMisc::setOpener([](const QUrl &) {});
     }
     ~SilentDesktop() override
     {

@@ -1,6 +1,4 @@
-#include "base/RecordBar.h"
-
-#include "base/TextFunctions.h"
+#include "base/RecordStep.h"
 
 #include <algorithm>
 
@@ -30,19 +28,7 @@ QString unsavedChanges()
 
 } // namespace ArchiveTexts
 
-std::optional<int> PositionFromLabel(const QString &label)
-{
-    const QString text = TrimText(label);
-    if (text.isEmpty())
-        return 0;
-    if (!IsAllDigits(text))
-        return std::nullopt;
-    bool ok = false;
-    const int position = text.toInt(&ok);
-    if (!ok)
-        return std::nullopt;
-    return position;
-}
+namespace {
 
 RecordStep FirstRecordStep(int count)
 {
@@ -76,4 +62,21 @@ RecordStep PreviousRecordStep(int current, int count)
         return { RecordStep::Action::EmptyArchive, 0 };
     // A file that shrank under the card on screen: the card before it is the file's last one.
     return { RecordStep::Action::Load, current > 0 ? std::min(current - 1, count) : 1 };
+}
+
+} // namespace
+
+RecordStep ArrowStep(RecordArrow arrow, int current, int count)
+{
+    switch (arrow) {
+    case RecordArrow::First:
+        return FirstRecordStep(count);
+    case RecordArrow::Previous:
+        return PreviousRecordStep(current, count);
+    case RecordArrow::Next:
+        return NextRecordStep(current, count);
+    case RecordArrow::Last:
+        break;
+    }
+    return LastRecordStep(count);
 }

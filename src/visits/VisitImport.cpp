@@ -1,13 +1,12 @@
-#include "clients/VisitImport.h"
+#include "visits/VisitImport.h"
 
 #include "base/TextFunctions.h"
 
 using namespace Qt::StringLiterals;
 
-QList<VisitImportValue> VisitImportFor(const QString &mode, const TSchedaAnagrafica &client)
+QList<VisitImportValue> VisitImportFor(ImportRole role, const TSchedaAnagrafica &client)
 {
-    const QString word = TrimText(mode);
-    if (word == u"visitatore"_s) {
+    if (role == ImportRole::Visitatore) {
         return {
             { VisitField::Cognome, TrimText(client.Cognome) },
             { VisitField::Nome, TrimText(client.Nome) },
@@ -19,9 +18,5 @@ QList<VisitImportValue> VisitImportFor(const QString &mode, const TSchedaAnagraf
         };
     }
     const QString name = TrimText(client.Cognome) + u" "_s + TrimText(client.Nome);
-    if (word == u"operatore_ent"_s)
-        return { { VisitField::OperatoreEnt, name } };
-    if (word == u"operatore_usc"_s)
-        return { { VisitField::OperatoreUsc, name } };
-    return {};
+    return { { role == ImportRole::OperatoreEnt ? VisitField::OperatoreEnt : VisitField::OperatoreUsc, name } };
 }

@@ -90,7 +90,7 @@ private:
     std::optional<AppFixture> m_app;
     QByteArray m_registry;
 
-    static TfrmRegistro *reg() { return Windows().registro; }
+    static TfrmRegistro *reg() { return Windows().registro(); }
     QByteArray registryBytes() const
     {
         QFile file(m_app->file(u"Visitatori.pro"_s));
@@ -189,7 +189,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, image);
         QFETCH(int, position);
-        TfrmAnagrafica *ana = Windows().anagrafica;
+        TfrmAnagrafica *ana = Windows().anagrafica();
         ana->showScreen();
         QVERIFY(QTest::qWaitForWindowExposed(ana));
         WhenModalShown([](QDialog *list) {

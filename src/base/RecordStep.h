@@ -1,10 +1,9 @@
 #pragma once
-// What the two card editors share around their files: the messages about the archive, the reading
-// of the position label, and where each arrow of the record bar leads in a file of cards.
+// What the two card editors share around their files: the messages about the archive and where
+// each arrow of the record bar leads in a file of cards.
 
 #include <QString>
 
-#include <optional>
 
 // The access failure message is the record files' own (AccessFailureText, storage/StorageError.h).
 namespace ArchiveTexts {
@@ -13,10 +12,6 @@ QString inserted();
 QString changesSaved();
 QString unsavedChanges();
 } // namespace ArchiveTexts
-
-// The position in a position label: 0 for an empty label (a card not saved yet), nothing for a
-// text that is not a position.
-std::optional<int> PositionFromLabel(const QString &label);
 
 // What one press of a record-bar arrow does with the file as it is.
 struct RecordStep
@@ -37,8 +32,8 @@ struct RecordStep
     bool operator==(const RecordStep &) const = default;
 };
 
-// `current` is the position on screen, 0 for a card not saved yet; `count` the file's cards.
-RecordStep FirstRecordStep(int count);
-RecordStep LastRecordStep(int count);
-RecordStep NextRecordStep(int current, int count);
-RecordStep PreviousRecordStep(int current, int count);
+// The four arrows of the record bar.
+enum class RecordArrow { First, Previous, Next, Last };
+// Where an arrow leads: `current` is the position on screen, 0 for a card not saved yet; `count`
+// the file's cards.
+RecordStep ArrowStep(RecordArrow arrow, int current, int count);
