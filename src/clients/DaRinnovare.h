@@ -4,13 +4,11 @@
 // card back to the client card editor that opened it.
 
 #include "storage/ClientFile.h"
-#include "widgets/Dialog.h"
+#include "widgets/ListDialog.h"
 
 #include <optional>
 
-class ListPanel;
-
-class TfrmDaRinnovare : public Dialog
+class TfrmDaRinnovare : public ListDialog
 {
     Q_OBJECT
 
@@ -21,14 +19,10 @@ public:
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    void fill(ListBox *list) override;
+    void takeLine(const QString &line, int listedPosition) override;
+    void printLines(const QStringList &lines) override;
 
 private:
-    void formShow();
-    void lstRecordsDblClick();
-    void btnStampaClick();
-
-    ListPanel *m_panel;
     std::optional<ClientCard> m_chosen;
 };

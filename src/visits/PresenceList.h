@@ -5,13 +5,11 @@
 // three uses.
 
 #include "visits/PresenceLines.h"
-#include "widgets/Dialog.h"
+#include "widgets/ListDialog.h"
 
 #include <optional>
 
-class ListPanel;
-
-class PresenceList : public Dialog
+class PresenceList : public ListDialog
 {
     Q_OBJECT
 
@@ -25,17 +23,12 @@ public:
     const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    void fill(ListBox *list) override;
+    void takeLine(const QString &line, int listedPosition) override;
+    void printLines(const QStringList &lines) override;
 
 private:
-    void formShow();
-    void lstRecordsDblClick();
-    void btnStampaClick();
-    void btnChiudiClick();
-
     const PresenceKind m_kind;
     QString m_yearFile;
     std::optional<PresenceCard> m_chosen;
-    ListPanel *m_panel;
 };

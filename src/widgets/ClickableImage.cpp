@@ -1,6 +1,6 @@
 #include "widgets/ClickableImage.h"
 
-#include "widgets/Look.h"
+#include "widgets/SvgPixmap.h"
 
 #include <QMouseEvent>
 

@@ -2,6 +2,7 @@
 
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/SvgPixmap.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 using namespace Qt::StringLiterals;
 
@@ -100,18 +100,6 @@ Banner makeLoginBanner(QWidget *parent, const QRect &geometry, const QString &te
 }
 
 } // namespace
-
-QPixmap SvgPixmap(const QString &resource, const QSize &size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    return pixmap;
-}
 
 QFont VerdanaFont(int points, bool bold)
 {

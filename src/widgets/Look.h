@@ -7,7 +7,6 @@
 #include "widgets/Palette.h"
 
 #include <QFont>
-#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -16,9 +15,6 @@ class GradientPanel;
 class QLabel;
 class QPushButton;
 class QWidget;
-
-// Renders an SVG resource at the given size (device pixel ratio 1).
-QPixmap SvgPixmap(const QString &resource, const QSize &size);
 
 // The card of the start menu's tiles, the title banners and the year selection's boxes.
 inline const GradientLook TileCard { Palette::CardTop, Palette::CardBottom, Palette::CardBorder, 1, 14 };
