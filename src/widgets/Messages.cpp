@@ -120,3 +120,8 @@ void Messages::setHandler(MessageHandler *handler)
 {
     currentHandler = handler ? handler : &desktopHandler;
 }
+
+MessageHandler *Messages::handler()
+{
+    return currentHandler == &desktopHandler ? nullptr : currentHandler;
+}

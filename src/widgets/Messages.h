@@ -41,4 +41,5 @@ public:
 
     // nullptr gives the real boxes back.
     static void setHandler(MessageHandler *handler);
+    static MessageHandler *handler();
 };

@@ -98,7 +98,6 @@ class TestCardEditors : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     QString yearFile() const { return m_app->file(u"2026.vis"_s); }
@@ -115,14 +114,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
         Windows().registro()->setYearFile(yearFile());
     }
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void navigation_data()
@@ -186,11 +183,11 @@ private Q_SLOTS:
         QCOMPARE(e.screen->position(), expected.isEmpty() ? std::nullopt : std::optional<int>(expected.toInt()));
         QCOMPARE(e.current(), card ? e.sample(card) : before);
         if (emptyMessage) {
-            QCOMPARE(m_messages->count(), 1);
-            QCOMPARE(m_messages->lastKind(), MessageKind::Information);
-            QCOMPARE(m_messages->lastText(), ArchiveTexts::emptyArchive());
+            QCOMPARE(m_app->messages.count(), 1);
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+            QCOMPARE(m_app->messages.lastText(), ArchiveTexts::emptyArchive());
         } else {
-            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(m_app->messages.count(), 0);
         }
         // Browsing never writes; a missing file is created empty.
         QCOMPARE(QFileInfo(e.file).size(), qint64(e.recordSize) * cards);

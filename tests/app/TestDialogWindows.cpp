@@ -81,19 +81,16 @@ class TestDialogWindows : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5)));
     }
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void dialogs_data()

@@ -30,19 +30,16 @@ class TestKeyboard : public QObject
 {
     Q_OBJECT
 
-    std::optional<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
     void init()
     {
-        m_messages.emplace();
         m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
     }
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     // Escape presses the dialog's visible way out, a button or a picture, and only that one.

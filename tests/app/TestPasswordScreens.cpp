@@ -45,7 +45,6 @@ class TestPasswordScreens : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     static QWidget *login() { return Windows().password(); }
@@ -100,9 +99,9 @@ private:
     }
     void expectOnlyNotice(const QString &text)
     {
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Notice);
-        QCOMPARE(m_messages->lastText(), text);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Notice);
+        QCOMPARE(m_app->messages.lastText(), text);
     }
     // The login screen as the operator finds it on coming back: empty, OK disabled, focus in the box.
     void expectFreshLogin()
@@ -118,13 +117,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(8, 30)));
     }
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void loginLayout()
@@ -187,7 +184,7 @@ private Q_SLOTS:
         typeInto(login(), u"txtPassword"_s, typed);
         click(login(), u"cmdOK"_s);
         if (accepted) {
-            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(m_app->messages.count(), 0);
             QVERIFY(avvio()->isVisible());
             QVERIFY(!login()->isVisible());
             return;
@@ -207,11 +204,11 @@ private Q_SLOTS:
         QLineEdit *box = in(login(), u"txtPassword"_s);
         typeInto(login(), u"txtPassword"_s, u"  "_s);
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(login()->isVisible());
         typeInto(login(), u"txtPassword"_s, u"portavel"_s);
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(avvio()->isVisible());
         QVERIFY(!login()->isVisible());
     }
@@ -241,7 +238,7 @@ private Q_SLOTS:
         typeInto(login(), u"txtPassword"_s, u"portavel"_s);
         click(login(), u"cmdOK"_s);
         if (message.isEmpty()) {
-            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(m_app->messages.count(), 0);
             QVERIFY(avvio()->isVisible());
             return;
         }
@@ -261,7 +258,7 @@ private Q_SLOTS:
         storePassword(u"NUOVA"_s);
         typeInto(login(), u"txtPassword"_s, u"nuova"_s);
         click(login(), u"cmdOK"_s);
-        QCOMPARE(m_messages->count(), 1);
+        QCOMPARE(m_app->messages.count(), 1);
         QVERIFY(avvio()->isVisible());
     }
 
@@ -288,7 +285,7 @@ private Q_SLOTS:
         typeInto(change(), u"txtConferma"_s, u"c"_s);
         QCOMPARE(in<QPushButton>(change(), u"cmdEsci"_s)->text(), u"Chiudi"_s);
         click(change(), u"cmdEsci"_s);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         expectFreshLogin();
 
         click(login(), u"btnCambiaPassword"_s);
@@ -330,7 +327,7 @@ private Q_SLOTS:
             QTest::keyClick(in(change(), cycle.at(i)), Qt::Key_Return);
             QCOMPARE(change()->focusWidget(), in(change(), cycle.at(i + 1)));
         }
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(change()->isVisible());
         QCOMPARE(storeFile(), before);
     }
@@ -443,7 +440,7 @@ private Q_SLOTS:
         click(change(), u"cmdOK"_s);
         typeInto(login(), u"txtPassword"_s, u"portavel"_s);
         click(login(), u"cmdOK"_s);
-        QCOMPARE(m_messages->lastText(), WrongPassword);
+        QCOMPARE(m_app->messages.lastText(), WrongPassword);
         typeInto(login(), u"txtPassword"_s, u"segreto"_s);
         click(login(), u"cmdOK"_s);
         QVERIFY(avvio()->isVisible());

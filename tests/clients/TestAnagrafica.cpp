@@ -162,7 +162,6 @@ class TestAnagrafica : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     static TfrmAnagrafica *ana() { return Windows().anagrafica(); }
@@ -261,7 +260,6 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
         ana()->showScreen();
         QVERIFY(QTest::qWaitForWindowExposed(ana()));
@@ -271,7 +269,6 @@ private Q_SLOTS:
     {
         TMisc::setOpener({});
         m_app.reset();
-        m_messages.reset();
     }
 
     // Every box with its limit, its frame and its place in the Enter cycle (the record order).
@@ -422,7 +419,7 @@ private Q_SLOTS:
             QCOMPARE(label(u"lbl"_s + fieldName(i))->text(), QString());
         QCOMPARE(position(), QString());
         QTRY_COMPARE(QApplication::focusWidget(), control(u"txtCognome"_s));
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(!QFile::exists(registry()));
     }
 
@@ -477,7 +474,7 @@ private Q_SLOTS:
         focusInto(edit(u"txtTotale"_s));
         setBox(u"txtTotale"_s, u"12,5"_s);
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(m_app->messages.lastText(), Inserted);
         QCOMPARE(QApplication::focusWidget(), edit(u"txtTotale"_s));
         QCOMPARE(TSchedaAnagrafica::fromBytes(fileBytes()).Totale, u"12,5"_s);
         QCOMPARE(boxText(u"txtTotale"_s), u"12,5"_s);
@@ -529,9 +526,9 @@ private Q_SLOTS:
         setBox(box, value);
         focusInto(edit(u"txtNote"_s));
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->count(), 1);
-        QTEST(m_messages->lastKind(), "kind");
-        QTEST(m_messages->lastText(), "message");
+        QCOMPARE(m_app->messages.count(), 1);
+        QTEST(m_app->messages.lastKind(), "kind");
+        QTEST(m_app->messages.lastText(), "message");
         QTRY_COMPARE(QApplication::focusWidget(), control(focus.isEmpty() ? u"txtNote"_s : focus));
         QCOMPARE(position(), QString());
         QVERIFY(!QFile::exists(registry()));
@@ -580,14 +577,14 @@ private Q_SLOTS:
         expected[45] = QByteArray(250, 'a');
 
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Warning); // the first name is blank
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning); // the first name is blank
         QVERIFY(!QFile::exists(registry()));
         setBox(u"txtNome"_s, u"Mario"_s);
         expected[1] = "Mario";
         focusInto(edit(u"txtNote"_s));
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
-        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+        QCOMPARE(m_app->messages.lastText(), Inserted);
         QCOMPARE(position(), u"1"_s);
 
         const QByteArray bytes = fileBytes();
@@ -608,7 +605,7 @@ private Q_SLOTS:
         TSchedaAnagrafica card = sampleCard(8);
         setCard(card);
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(m_app->messages.lastText(), Inserted);
         QCOMPARE(position(), u"8"_s);
         QByteArray bytes = fileBytes();
         QCOMPARE(bytes.size(), 8 * 4043);
@@ -618,8 +615,8 @@ private Q_SLOTS:
         setBox(u"txtZona"_s, u"Nord"_s);
         card.Zona = u"Nord"_s;
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
-        QCOMPARE(m_messages->lastText(), Saved);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+        QCOMPARE(m_app->messages.lastText(), Saved);
         QCOMPARE(position(), u"8"_s);
         bytes = fileBytes();
         QCOMPARE(bytes.size(), 8 * 4043);
@@ -630,7 +627,7 @@ private Q_SLOTS:
         ana()->loadCard(sampleCard(3), 3);
         setBox(u"txtNote"_s, u"cambiata"_s);
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastText(), Saved);
+        QCOMPARE(m_app->messages.lastText(), Saved);
         TSchedaAnagrafica third = sampleCard(3);
         third.Note = u"cambiata"_s;
         const QByteArray after = fileBytes();
@@ -647,8 +644,8 @@ private Q_SLOTS:
         ana()->loadCard(sampleCard(5), 5);
         writeCards(2);
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastText(), Inserted);
         QCOMPARE(position(), u"3"_s);
         QCOMPARE(fileBytes().mid(2 * 4043), sampleCard(5).toBytes());
     }
@@ -692,13 +689,13 @@ private Q_SLOTS:
         }
         const TSchedaAnagrafica changed = ana()->currentCard();
         QVERIFY(changed != cards.at(1));
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
 
-        m_messages->answers = { yes };
+        m_app->messages.answers = { yes };
         leaveBy(way);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
-        QCOMPARE(m_messages->lastText(), Unsaved);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_app->messages.lastText(), Unsaved);
         if (!yes) {
             QVERIFY(ana()->isVisible());
             QCOMPARE(ana()->currentCard(), changed);
@@ -739,10 +736,10 @@ private Q_SLOTS:
             click(u"cmdSalva"_s);
         if (state == u"undone"_s)
             QTest::keyClick(edit(u"txtCognome"_s), Qt::Key_Backspace);
-        QCOMPARE(m_messages->count(), messages);
+        QCOMPARE(m_app->messages.count(), messages);
         for (const QString &way : { u"cmdUltimo"_s, u"cmdEsci"_s })
             click(way);
-        QCOMPARE(m_messages->count(), messages);
+        QCOMPARE(m_app->messages.count(), messages);
         QTRY_VERIFY(Windows().avvio()->isVisible());
     }
 
@@ -753,7 +750,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(ana()));
         focusInto(edit(u"txtNote"_s));
         QTest::keyClick(edit(u"txtNote"_s), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(m_messages->lastText(), Inserted);
+        QCOMPARE(m_app->messages.lastText(), Inserted);
         QCOMPARE(position(), u"1"_s);
         QCOMPARE(TSchedaAnagrafica::fromBytes(fileBytes()), sampleCard(1));
     }
@@ -791,7 +788,7 @@ private Q_SLOTS:
         click(u"cmdPrimo"_s);
         QCOMPARE(boxText(u"txtRata"_s), card.Rata);
         click(u"cmdSalva"_s);
-        QCOMPARE(m_messages->lastText(), Saved);
+        QCOMPARE(m_app->messages.lastText(), Saved);
         QCOMPARE(fileBytes(), card.toBytes());
     }
 
@@ -824,9 +821,9 @@ private Q_SLOTS:
         else
             ana()->loadCard(card, shown.toInt());
         click(button);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-        QCOMPARE(m_messages->lastText(), AccessFailure);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+        QCOMPARE(m_app->messages.lastText(), AccessFailure);
         QCOMPARE(ana()->currentCard(), card);
         QCOMPARE(position(), shown);
         if (file == u"one card"_s)
@@ -842,8 +839,8 @@ private Q_SLOTS:
             FileSizeLimit limit(2 * 4043 + 100);
             click(u"cmdSalva"_s);
         }
-        QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-        QCOMPARE(m_messages->lastText(), AccessFailure);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+        QCOMPARE(m_app->messages.lastText(), AccessFailure);
         QCOMPARE(position(), QString());
         QFile file(registry());
         QCOMPARE(file.size() / 4043, 2);
@@ -866,7 +863,7 @@ private Q_SLOTS:
 
         for (const QString &arrow : { u"cmdPrimo"_s, u"cmdAvanti"_s, u"cmdUltimo"_s, u"cmdIndietro"_s }) {
             click(arrow);
-            QCOMPARE(m_messages->count(), 0);
+            QCOMPARE(m_app->messages.count(), 0);
             const TSchedaAnagrafica shown = ana()->currentCard();
             for (int i = 0; i < 51; ++i)
                 QVERIFY(shown.field(i).size() <= Published[i].capacity);
@@ -878,7 +875,7 @@ private Q_SLOTS:
         click(u"cmdStampa"_s);
         QCOMPARE(printing.dialogs, 1);
         QCOMPARE(ReadPdfLayout(m_app->file(u"danneggiata.pdf"_s)).size(), 1);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
     }
 
     // The buttons that open other windows: each opens its own dialog over the editor, with what
@@ -947,7 +944,7 @@ private Q_SLOTS:
         QCOMPARE(owner, ana());
         QTEST(handed, "handed");
         QCOMPARE(ana()->currentCard(), before);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
     }
 
     void folderNeedsAStoredCard()
@@ -956,9 +953,9 @@ private Q_SLOTS:
         DialogWatch watch;
         click(u"cmdCartella"_s);
         QVERIFY(watch.shown.isEmpty());
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Warning);
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
+        QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: l'abbinamento di una cartella ad un Visitatore può avvenire soltanto dopo che la scheda è "
             u"stata inserita in archivio."_s);
     }
@@ -1054,13 +1051,13 @@ private Q_SLOTS:
         QCOMPARE(pages.first().linesContaining(u"SCHEDA INFORMATIVA DEL VISITATORE"_s).size(), 1);
         QCOMPARE(pages.first().linesContaining(u"Stampa eseguita in data 07/03/2026 alle ore 09:05:42"_s).size(), 1);
         QCOMPARE(boxText(u"txtCognome"_s), u"  Verdi "_s);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(!QFile::exists(registry()));
 
         PdfPrinting cancelled { QString() };
         click(u"cmdStampa"_s);
         QCOMPARE(cancelled.dialogs, 1);
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
     }
 };
 

@@ -60,7 +60,6 @@ class TestUnstorableText : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     QString archive(bool visits) const { return m_app->file(visits ? u"2026.vis"_s : u"Visitatori.pro"_s); }
@@ -105,14 +104,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
     }
 
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void characters_data()
@@ -217,17 +214,17 @@ private Q_SLOTS:
 
         if (message.isEmpty()) {
             save(visits);
-            QCOMPARE(m_messages->count(), 1);
-            QCOMPARE(m_messages->lastKind(), MessageKind::Information);
+            QCOMPARE(m_app->messages.count(), 1);
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
             QCOMPARE(bytes(visits).mid(offset, stored.size()), stored);
             return;
         }
 
-        m_messages->answers = { yes };
+        m_app->messages.answers = { yes };
         save(visits);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
-        QCOMPARE(m_messages->lastText(), message);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_app->messages.lastText(), message);
         QCOMPARE(bytes(visits), before);
         QCOMPARE(edit->text(), shown);
         if (yes)
@@ -242,15 +239,15 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), edit);
 
         // The second save: stored as shown after Sì; after No the same question and nothing written.
-        m_messages->answers = { false };
+        m_app->messages.answers = { false };
         save(visits);
-        QCOMPARE(m_messages->count(), 2);
+        QCOMPARE(m_app->messages.count(), 2);
         if (yes) {
-            QCOMPARE(m_messages->lastKind(), MessageKind::Information);
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
             QCOMPARE(bytes(visits).size(), before.size());
             QCOMPARE(bytes(visits).mid(offset, stored.size()), stored);
         } else {
-            QCOMPARE(m_messages->lastText(), message);
+            QCOMPARE(m_app->messages.lastText(), message);
             QCOMPARE(bytes(visits), before);
         }
     }
@@ -262,10 +259,10 @@ private Q_SLOTS:
         dlg.setOpenedByEditor();
         auto *description = dlg.findChild<QLineEdit *>(u"txtDesc02"_s);
         description->setText(u"Διαβατήριο"_s);
-        m_messages->answers = { true };
+        m_app->messages.answers = { true };
         ClickControl(&dlg, u"btnApplica"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: il campo Descrizione 2° file allegato"_s + Ask + u"Δ ι α β τ ή ρ ο"_s + Transcribe);
         QVERIFY(!dlg.appliedSlots());
         QCOMPARE(description->text(), u"Diabaterio"_s);

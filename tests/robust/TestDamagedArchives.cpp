@@ -235,20 +235,17 @@ class TestDamagedArchives : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
     }
 
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void screenOnDamagedFile_data()
@@ -277,10 +274,10 @@ private Q_SLOTS:
             return;
 
         const std::optional<RecordedMessage> expected = use.message(file.reads);
-        QCOMPARE(m_messages->count(), expected ? 1 : 0);
+        QCOMPARE(m_app->messages.count(), expected ? 1 : 0);
         if (expected) {
-            QCOMPARE(m_messages->lastKind(), expected->kind);
-            QCOMPARE(m_messages->lastText(), expected->text);
+            QCOMPARE(m_app->messages.lastKind(), expected->kind);
+            QCOMPARE(m_app->messages.lastText(), expected->text);
         }
         QCOMPARE(FileState(path), before);
     }

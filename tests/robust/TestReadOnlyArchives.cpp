@@ -70,7 +70,6 @@ class TestReadOnlyArchives : public QObject
 {
     Q_OBJECT
 
-    std::optional<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
     QTemporaryDir m_out; // the printed PDF, outside the archives' folder
 
@@ -81,7 +80,6 @@ private Q_SLOTS:
 
     void init()
     {
-        m_messages.emplace();
         m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(11, 0)));
         // Five visits, three of them still inside; three registry cards; the password store.
         WriteVisits(yearFile(),
@@ -102,7 +100,6 @@ private Q_SLOTS:
         if (QFile::exists(yearFile()))
             setMode(yearFile(), 0644);
         m_app.reset();
-        m_messages.reset();
     }
 
     void readEverythingSaveNothing_data()
@@ -150,21 +147,21 @@ private Q_SLOTS:
         QCOMPARE(page.contains(u"ATTENZIONE: archivio 2026.vis non leggibile - elenco incompleto"_s), unreadable);
 
         // The arrows read the cards; a save is refused and leaves the file as it was.
-        m_messages->messages.clear();
+        m_app->messages.messages.clear();
         TfrmRegistro *reg = Windows().registro();
         reg->setYearFile(yearFile());
         reg->showScreen();
         ClickControl(reg, u"cmdUltimo"_s);
         if (unreadable) {
-            QCOMPARE(m_messages->lastText(), AccessMessage);
+            QCOMPARE(m_app->messages.lastText(), AccessMessage);
             return;
         }
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QCOMPARE(reg->findChild<QLineEdit *>(u"txtCognome"_s)->text(), u"Colombo"_s);
         reg->findChild<QLineEdit *>(u"txtNote"_s)->setText(u"uscito"_s);
         ClickControl(reg, u"btnSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-        QCOMPARE(m_messages->lastText(), AccessMessage);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+        QCOMPARE(m_app->messages.lastText(), AccessMessage);
         QCOMPARE(bytesOf(yearFile()), before);
     }
 
@@ -176,9 +173,9 @@ private Q_SLOTS:
         QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
         ClickControl(Windows().password(), u"cmdOK"_s);
         QVERIFY(Windows().avvio()->isVisible());
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Warning);
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
+        QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: la cartella degli archivi non consente la scrittura: le schede si possono consultare"
             u" ma non salvare."_s);
         QVERIFY(!QFile::exists(BackupFolder()));
@@ -193,7 +190,7 @@ private Q_SLOTS:
         QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"PORTAVEL"_s);
         ClickControl(Windows().password(), u"cmdOK"_s);
         QVERIFY(!Windows().avvio()->isVisible());
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: il file delle password unins000.dll non si trova nella cartella degli archivi."_s);
         QVERIFY(PrepareProgramFolder(InitialStore));
         QVERIFY(!QFile::exists(PasswordStore::path()));

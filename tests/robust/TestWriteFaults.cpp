@@ -79,7 +79,6 @@ class TestWriteFaults : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
     QStringList m_figures;
 
@@ -118,14 +117,12 @@ private Q_SLOTS:
 
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
     }
 
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void cleanupTestCase()
@@ -172,18 +169,18 @@ private Q_SLOTS:
             const QStringList boxes = VisitBoxNames();
             for (int i = 0; i < TSchedaVisita::FieldCount; ++i)
                 in(reg(), boxes.at(i))->setText(edited.field(i));
-            m_messages->messages.clear();
+            m_app->messages.messages.clear();
         };
         const auto attempt = [&] { in<QPushButton>(reg(), u"btnSalva"_s)->click(); };
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1,
-                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_app->messages.count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
             const QByteArray after = bytesOf(yearFile());
             QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s }).join(u' ')));
-            if (m_messages->lastText() == success) {
+            if (m_app->messages.lastText() == success) {
                 // Only a fault the operation may ignore lets it succeed, and then the card is there whole.
                 QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
                 QCOMPARE(position->text(), savedPosition);
@@ -192,8 +189,8 @@ private Q_SLOTS:
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
-            QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-            QCOMPARE(m_messages->lastText(), AccessFailureText());
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+            QCOMPARE(m_app->messages.lastText(), AccessFailureText());
             ++tally.failed;
             if (after == before) {
                 QCOMPARE(position->text(), storedCard ? u"2"_s : QString());
@@ -252,14 +249,14 @@ private Q_SLOTS:
 
         const auto prepare = [&] {
             writeBytes(ClientFilePath(), before);
-            m_messages->messages.clear();
+            m_app->messages.messages.clear();
             editor->loadCard(edited, storedCard ? 2 : 0);
         };
         const auto attempt = [&] { ClickControl(editor, u"cmdSalva"_s); };
         // The file as a save that works leaves it.
         prepare();
         attempt();
-        QCOMPARE(m_messages->lastText(), success);
+        QCOMPARE(m_app->messages.lastText(), success);
         const QByteArray saved = bytesOf(ClientFilePath());
         QCOMPARE(saved.size(), before.size() + (storedCard ? 0 : TSchedaAnagrafica::RecordSize));
         QVERIFY(saved.startsWith(before.left(TSchedaAnagrafica::RecordSize)));
@@ -267,11 +264,11 @@ private Q_SLOTS:
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1,
-                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_app->messages.count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
             const QByteArray after = bytesOf(ClientFilePath());
             QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
-            if (m_messages->lastText() == success) {
+            if (m_app->messages.lastText() == success) {
                 QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
                 QCOMPARE(position->text(), savedPosition);
                 if (run.struck)
@@ -279,8 +276,8 @@ private Q_SLOTS:
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
-            QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-            QCOMPARE(m_messages->lastText(), AccessFailureText());
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+            QCOMPARE(m_app->messages.lastText(), AccessFailureText());
             ++tally.failed;
             QVERIFY2(after == before || (run.operation == u"close"_s && after == saved),
                 qPrintable(at + u": the file changed after a failed save"_s));
@@ -323,9 +320,9 @@ private Q_SLOTS:
 
         const auto prepare = [&] {
             writeBytes(filed, earlier);
-            m_messages->messages.clear();
-            m_messages->answers = { true }; // replace the earlier document: yes
-            m_messages->fileNames = { source };
+            m_app->messages.messages.clear();
+            m_app->messages.answers = { true }; // replace the earlier document: yes
+            m_app->messages.fileNames = { source };
             dialog.setSlots({ AttachmentSlot { u"vecchio.pdf"_s, u"Contratto"_s }, {}, {} });
         };
         const auto attempt = [&] { in<QPushButton>(&dialog, u"btnSfoglia01"_s)->click(); };
@@ -334,9 +331,9 @@ private Q_SLOTS:
             const QString at = where(run);
             const QStringList inFolder = QDir(AttachmentsFolder()).entryList(QDir::Files | QDir::Hidden);
             QVERIFY2(inFolder == QStringList { u"contratto.pdf"_s }, qPrintable(at + u": "_s + inFolder.join(u' ')));
-            QVERIFY2(m_messages->count() >= 1, qPrintable(at));
-            QCOMPARE(m_messages->messages.first().text, ClientFolderTexts::replaceExisting());
-            if (m_messages->count() == 1) {
+            QVERIFY2(m_app->messages.count() >= 1, qPrintable(at));
+            QCOMPARE(m_app->messages.messages.first().text, ClientFolderTexts::replaceExisting());
+            if (m_app->messages.count() == 1) {
                 QVERIFY2(bytesOf(filed) == document, qPrintable(at + u": the copy is not whole"_s));
                 QCOMPARE(slot->text(), u"contratto.pdf"_s);
                 if (run.struck)
@@ -344,9 +341,9 @@ private Q_SLOTS:
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
-            QCOMPARE(m_messages->count(), 2);
-            QCOMPARE(m_messages->lastKind(), MessageKind::Warning);
-            QCOMPARE(m_messages->lastText(), ClientFolderTexts::copyFailed(u"contratto.pdf"_s));
+            QCOMPARE(m_app->messages.count(), 2);
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
+            QCOMPARE(m_app->messages.lastText(), ClientFolderTexts::copyFailed(u"contratto.pdf"_s));
             QVERIFY2(bytesOf(filed) == earlier, qPrintable(at + u": the earlier document changed"_s));
             QCOMPARE(slot->text(), u"vecchio.pdf"_s);
             ++tally.failed;
@@ -390,22 +387,22 @@ private Q_SLOTS:
 
         const auto prepare = [&] {
             writeBytes(exportPath, earlier);
-            m_messages->messages.clear();
-            m_messages->answers = { true, false }; // export: yes; open the file: no
+            m_app->messages.messages.clear();
+            m_app->messages.answers = { true, false }; // export: yes; open the file: no
         };
         const auto attempt
             = [&] { QTest::mouseClick(in<QWidget>(&screen, u"cmdEsporta"_s), Qt::LeftButton, {}, QPoint(10, 10)); };
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 2,
-                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
-            QCOMPARE(m_messages->messages.first().text, question);
+            QVERIFY2(m_app->messages.count() == 2,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
+            QCOMPARE(m_app->messages.messages.first().text, question);
             QVERIFY2(strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).join(u' ')));
             QVERIFY2(bytesOf(yearFile()) == cards, qPrintable(at + u": the export changed the year file"_s));
             const QByteArray after = bytesOf(exportPath);
-            if (m_messages->lastText() == done) {
+            if (m_app->messages.lastText() == done) {
                 QVERIFY2(
                     after.startsWith("<html") && after.endsWith("</table></body></html>") && after.contains("Rossi3"),
                     qPrintable(at + u": success reported, export incomplete"_s));
@@ -414,8 +411,8 @@ private Q_SLOTS:
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
-            QCOMPARE(m_messages->lastKind(), MessageKind::Notice);
-            QCOMPARE(m_messages->lastText(), failure);
+            QCOMPARE(m_app->messages.lastKind(), MessageKind::Notice);
+            QCOMPARE(m_app->messages.lastText(), failure);
             QVERIFY2(after == earlier, qPrintable(at + u": last month's export changed after a failed export"_s));
             ++tally.failed;
         };
@@ -446,7 +443,7 @@ private Q_SLOTS:
 
         const auto prepare = [&] {
             writeBytes(storePath, before);
-            m_messages->messages.clear();
+            m_app->messages.messages.clear();
             change->showScreen();
             in(change, u"txtPasswordOld"_s)->setText(u"portavel"_s);
             in(change, u"txtPasswordNew"_s)->setText(u"nuova"_s);
@@ -456,18 +453,18 @@ private Q_SLOTS:
         Tally tally;
         const auto check = [&](const FaultRun &run) {
             const QString at = where(run);
-            QVERIFY2(m_messages->count() == 1,
-                qPrintable(at + u": messages shown: "_s + QString::number(m_messages->count())));
+            QVERIFY2(m_app->messages.count() == 1,
+                qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
             QVERIFY2(strayFiles({ u"unins000.dll"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"unins000.dll"_s }).join(u' ')));
-            if (m_messages->lastText() == success) {
+            if (m_app->messages.lastText() == success) {
                 QCOMPARE(PasswordStore::readPassword(), u"NUOVA"_s);
                 if (run.struck)
                     tally.survive(run);
                 return;
             }
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
-            QCOMPARE(m_messages->lastText(), failure);
+            QCOMPARE(m_app->messages.lastText(), failure);
             // The old password still opens the program, and the store is as it was.
             QVERIFY2(bytesOf(storePath) == before, qPrintable(at + u": the store changed after a failed change"_s));
             QCOMPARE(PasswordStore::readPassword(), u"PORTAVEL"_s);

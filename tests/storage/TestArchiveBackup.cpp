@@ -183,8 +183,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, backupBlocked);
         m_folder.reset();
-        MessageRecorder messages;
         AppFixture app(QDateTime(today, QTime(8, 30)));
+        MessageRecorder &messages = app.messages;
         writeFile(
             app.file(u"unins000.dll"_s), "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n");
         writeFile(app.file(u"2026.vis"_s), QByteArray(792, 'x'));

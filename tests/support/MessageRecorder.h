@@ -15,8 +15,15 @@ struct RecordedMessage
 class MessageRecorder : public MessageHandler
 {
 public:
-    MessageRecorder() { Messages::setHandler(this); }
-    ~MessageRecorder() override { Messages::setHandler(nullptr); }
+    // A recorder made while another records takes over until it goes.
+    MessageRecorder()
+        : m_previous(Messages::handler())
+    {
+        Messages::setHandler(this);
+    }
+    ~MessageRecorder() override { Messages::setHandler(m_previous); }
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
 
     bool message(QWidget *, MessageKind kind, const QString &text) override
     {
@@ -42,4 +49,7 @@ public:
     QList<std::optional<QString>> inputs;
     QStringList prompts;
     QStringList fileNames;
+
+private:
+    MessageHandler *m_previous;
 };

@@ -61,7 +61,6 @@ class TestRegistro : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     static TfrmRegistro *reg() { return Windows().registro(); }
@@ -134,7 +133,6 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages = std::make_unique<MessageRecorder>();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
         reg()->setYearFile(yearFile());
         reg()->showScreen();
@@ -144,7 +142,6 @@ private Q_SLOTS:
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void boxesFramesAndEnterCycle()
@@ -259,7 +256,7 @@ private Q_SLOTS:
             QVERIFY2(edit(name)->text().isEmpty(), qPrintable(name));
         QCOMPARE(position(), QString());
         QTRY_COMPARE(QApplication::focusWidget(), edit(u"txtOperatoreEnt"_s));
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(!QFile::exists(yearFile()));
     }
 
@@ -386,9 +383,9 @@ private Q_SLOTS:
         edit(box)->setText(value);
         edit(u"txtNote"_s)->setFocus();
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->count(), 1);
-        QTEST(m_messages->lastKind(), "kind");
-        QTEST(m_messages->lastText(), "message");
+        QCOMPARE(m_app->messages.count(), 1);
+        QTEST(m_app->messages.lastKind(), "kind");
+        QTEST(m_app->messages.lastText(), "message");
         QTRY_COMPARE(QApplication::focusWidget(), edit(focus));
         QCOMPARE(position(), QString());
         QVERIFY(!QFile::exists(yearFile()));
@@ -416,9 +413,9 @@ private Q_SLOTS:
         card.Cognome = u"Rossi Bianchi"_s;
 
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
-        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+        QCOMPARE(m_app->messages.lastText(), u"La scheda corrente è stata inserita in archivio."_s);
         QCOMPARE(position(), QString::number(existing + 1));
         QByteArray bytes = fileBytes();
         QCOMPARE(bytes.size(), 792 * (existing + 1));
@@ -427,9 +424,9 @@ private Q_SLOTS:
         QCOMPARE(edit(u"txtCognome"_s)->text(), u"  Rossi Bianchi "_s); // the boxes keep what they had
 
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
         QCOMPARE(
-            m_messages->lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+            m_app->messages.lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
         QCOMPARE(fileBytes(), bytes);
         QCOMPARE(position(), QString::number(existing + 1));
 
@@ -437,9 +434,9 @@ private Q_SLOTS:
         click(u"impDataUsc"_s);
         click(u"impOraUscita"_s);
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->count(), 3);
+        QCOMPARE(m_app->messages.count(), 3);
         QCOMPARE(
-            m_messages->lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+            m_app->messages.lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
         card.DataUsc = u"07/03/2026"_s;
         card.OraUsc = u"09:05"_s;
         bytes = fileBytes();
@@ -476,12 +473,12 @@ private Q_SLOTS:
         edit(u"txtDataUsc"_s)->setText(u"1/3"_s);
         edit(u"txtOraUsc"_s)->setText(u"18.3"_s);
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Notice); // "18.3" is no time and stays as typed
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Notice); // "18.3" is no time and stays as typed
         QCOMPARE(edit(u"txtOraUsc"_s)->text(), u"18.3"_s);
 
         edit(u"txtOraUsc"_s)->setText(u"18.30"_s);
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(m_app->messages.lastText(), u"La scheda corrente è stata inserita in archivio."_s);
         card.OraEnt = u"09:30"_s;
         card.DataUsc = u"01/03/2026"_s;
         card.OraUsc = u"18:30"_s;
@@ -490,9 +487,9 @@ private Q_SLOTS:
         QCOMPARE(edit(u"txtOraUsc"_s)->text(), u"18:30"_s);
         QCOMPARE(edit(u"txtOraUsc"_s)->cursorPosition(), 0);
 
-        const int shown = m_messages->count();
+        const int shown = m_app->messages.count();
         click(u"btnNuovo"_s);
-        QCOMPARE(m_messages->count(), shown);
+        QCOMPARE(m_app->messages.count(), shown);
         QCOMPARE(position(), QString());
     }
 
@@ -506,7 +503,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(reg()));
         edit(u"txtNote"_s)->setFocus();
         QTest::keyClick(edit(u"txtNote"_s), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(m_app->messages.lastText(), u"La scheda corrente è stata inserita in archivio."_s);
         QCOMPARE(position(), u"1"_s);
         QCOMPARE(fileBytes(), card.toBytes());
         QCOMPARE(edit(u"txtNote"_s)->text(), card.Note); // no "s" typed
@@ -569,11 +566,11 @@ private Q_SLOTS:
         const TSchedaVisita changed = reg()->currentCard();
         QCOMPARE(changed.Note, cards.at(1).Note + u" e altro"_s);
 
-        m_messages->answers = { yes };
+        m_app->messages.answers = { yes };
         leaveBy(way);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Confirmation);
-        QCOMPARE(m_messages->lastText(), Unsaved);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Confirmation);
+        QCOMPARE(m_app->messages.lastText(), Unsaved);
         if (!yes) {
             QVERIFY(reg()->isVisible());
             QCOMPARE(reg()->currentCard(), changed);
@@ -626,10 +623,10 @@ private Q_SLOTS:
             if (state == u"undone"_s)
                 QTest::keyClick(edit(u"txtNote"_s), Qt::Key_Backspace);
         }
-        QCOMPARE(m_messages->count(), messages);
+        QCOMPARE(m_app->messages.count(), messages);
         for (const QString &way : { u"cmdUltimo"_s, u"btnEsci"_s })
             click(way);
-        QCOMPARE(m_messages->count(), messages);
+        QCOMPARE(m_app->messages.count(), messages);
         QTRY_VERIFY(Windows().avvio()->isVisible());
     }
 
@@ -653,13 +650,13 @@ private Q_SLOTS:
         writeCards(0);
 
         click(arrow);
-        QCOMPARE(m_messages->lastText(), EmptyArchive);
+        QCOMPARE(m_app->messages.lastText(), EmptyArchive);
         QCOMPARE(position(), QString());
 
         click(u"btnSalva"_s);
-        QCOMPARE(m_messages->count(), 2);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Information);
-        QCOMPARE(m_messages->lastText(), u"La scheda corrente è stata inserita in archivio."_s);
+        QCOMPARE(m_app->messages.count(), 2);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+        QCOMPARE(m_app->messages.lastText(), u"La scheda corrente è stata inserita in archivio."_s);
         QCOMPARE(position(), u"1"_s);
         QCOMPARE(fileBytes(), card.toBytes());
     }
@@ -712,9 +709,9 @@ private Q_SLOTS:
             reg()->loadCard(card, shown.toInt());
 
         click(button);
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Error);
-        QCOMPARE(m_messages->lastText(), AccessFailure);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+        QCOMPARE(m_app->messages.lastText(), AccessFailure);
         QCOMPARE(reg()->currentCard(), card);
         QCOMPARE(position(), shown);
         if (file == u"one card"_s)

@@ -50,7 +50,6 @@ class TestStampaEmergenza : public QObject
 {
     Q_OBJECT
 
-    std::optional<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
 
     QString pdfPath() const { return m_app->file(u"emergenza.pdf"_s); }
@@ -75,13 +74,11 @@ class TestStampaEmergenza : public QObject
 private Q_SLOTS:
     void init()
     {
-        m_messages.emplace();
         m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30)));
     }
     void cleanup()
     {
         m_app.reset();
-        m_messages.reset();
     }
 
     void selectsPeopleInside()
@@ -133,9 +130,9 @@ private Q_SLOTS:
             QVERIFY2(found > at, qPrintable(name));
             at = found;
         }
-        QCOMPARE(m_messages->count(), 1);
-        QCOMPARE(m_messages->lastKind(), MessageKind::Notice);
-        QCOMPARE(m_messages->lastText(), u"Elenco di emergenza stampato: 7 persone presenti in sede."_s);
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Notice);
+        QCOMPARE(m_app->messages.lastText(), u"Elenco di emergenza stampato: 7 persone presenti in sede."_s);
     }
 
     void nobodyInsideAndUnreadableYear()
@@ -150,7 +147,7 @@ private Q_SLOTS:
         QVERIFY2(collapsed(pages.first())
                      .endsWith(u"Presenti: 0 ATTENZIONE: archivio 2025.vis non leggibile - elenco incompleto"_s),
             qPrintable(pages.first()));
-        QCOMPARE(m_messages->lastText(),
+        QCOMPARE(m_app->messages.lastText(),
             u"Elenco di emergenza stampato: 0 persone presenti in sede.\r\n\r\n"
             u"Attenzione: l'archivio 2025.vis non è leggibile."_s);
     }
@@ -180,7 +177,7 @@ private Q_SLOTS:
             QCOMPARE(pagesWithName, 1);
         }
         QVERIFY(!collapsed(pages.at(1)).contains(u"EMERGENZA"_s));
-        QCOMPARE(m_messages->lastText(), u"Elenco di emergenza stampato: 40 persone presenti in sede."_s);
+        QCOMPARE(m_app->messages.lastText(), u"Elenco di emergenza stampato: 40 persone presenti in sede."_s);
     }
 
     // The longest name a card holds wraps inside the page, every word of it printed, none past the edge.
@@ -222,7 +219,7 @@ private Q_SLOTS:
         Windows().password()->switchTo(Windows().anagrafica());
         QTest::keyClick(Windows().anagrafica()->findChild<QLineEdit *>(u"txtCognome"_s), Qt::Key_F12);
         QCOMPARE(pdf.dialogs, 2);
-        QCOMPARE(m_messages->count(), 2);
+        QCOMPARE(m_app->messages.count(), 2);
 
         int dialogsUnderModal = -1;
         WhenModalShown([&](QDialog *dlg) {
@@ -233,7 +230,7 @@ private Q_SLOTS:
         });
         ClickControl(Windows().avvio(), u"imgInfo"_s);
         QCOMPARE(dialogsUnderModal, 2);
-        QCOMPARE(m_messages->count(), 2);
+        QCOMPARE(m_app->messages.count(), 2);
     }
 };
 

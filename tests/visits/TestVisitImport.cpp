@@ -86,7 +86,6 @@ class TestVisitImport : public QObject
     Q_OBJECT
 
 private:
-    std::optional<MessageRecorder> m_messages;
     std::optional<AppFixture> m_app;
     QByteArray m_registry;
 
@@ -100,7 +99,6 @@ private:
 private Q_SLOTS:
     void init()
     {
-        m_messages.emplace();
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5)));
         AppendClients(Registry);
         m_registry = registryBytes();
@@ -110,9 +108,8 @@ private Q_SLOTS:
     {
         QCOMPARE(registryBytes(), m_registry);
         QVERIFY(!QFile::exists(m_app->file(u"2026.vis"_s)));
-        QCOMPARE(m_messages->count(), 0);
+        QCOMPARE(m_app->messages.count(), 0);
         m_app.reset();
-        m_messages.reset();
     }
 
     // Each word fills exactly its boxes of the visit card, from the chosen card, and nothing else.
