@@ -1,13 +1,9 @@
 #include "app/Avvio.h"
 
-#include "app/AppWindows.h"
 #include "app/Info.h"
 #include "app/Maker.h"
 #include "app/Splash.h"
-#include "visits/MenuRegistro.h"
 #include "visits/StampaEmergenza.h"
-#include "clients/Anagrafica.h"
-#include "summaries/MenuRiepilogo.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Help.h"
 #include "widgets/Look.h"

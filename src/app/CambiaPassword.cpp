@@ -1,6 +1,5 @@
 #include "app/CambiaPassword.h"
 
-#include "app/AppWindows.h"
 #include "app/Password.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
@@ -61,9 +60,10 @@ void TfrmCambiaPassword::onShow()
 
 void TfrmCambiaPassword::onClose()
 {
-    TfrmPassword *login = Windows().password();
-    login->clearPassword();
-    switchTo(login);
+    if (auto *login = qobject_cast<TfrmPassword *>(Screen::of(ScreenId::Password))) {
+        login->clearPassword();
+        switchTo(login);
+    }
 }
 
 bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)

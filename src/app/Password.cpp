@@ -1,8 +1,5 @@
 #include "app/Password.h"
 
-#include "app/AppWindows.h"
-#include "app/Avvio.h"
-#include "app/CambiaPassword.h"
 #include "base/Clock.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
@@ -133,13 +130,13 @@ void TfrmPassword::cmdOKClick()
         clearPassword();
         if (IsWritableFolder(ProgramFolder())) {
             backUpArchives();
-            switchTo(Windows().avvio());
+            switchTo(Screen::of(ScreenId::Avvio));
         } else {
             // Archives that cannot be written are still read; the operator must know saves will fail.
-            switchTo(Windows().avvio());
+            switchTo(Screen::of(ScreenId::Avvio));
             Messages::warning(u"Attenzione: la cartella degli archivi non consente la scrittura: le schede si possono"
                               " consultare ma non salvare."_s,
-                Windows().avvio());
+                Screen::of(ScreenId::Avvio));
         }
         return;
     }
@@ -165,5 +162,5 @@ void TfrmPassword::cmdEsciClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    switchTo(Windows().cambiaPassword());
+    switchTo(Screen::of(ScreenId::CambiaPassword));
 }

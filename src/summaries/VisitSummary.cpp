@@ -1,10 +1,10 @@
 #include "summaries/VisitSummary.h"
 
 #include "base/TextFunctions.h"
-#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "storage/StoredText.h"
 #include "storage/VisitFile.h"
+#include "storage/VisitLines.h"
 
 using namespace Qt::StringLiterals;
 

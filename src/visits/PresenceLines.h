@@ -1,12 +1,14 @@
 #pragma once
-// The three presence lists of the visit register as plain rules: which cards each one lists, the
-// line it shows for a card, the title it prints, and the card found again behind a chosen line.
+// The three presence lists of the visit register as plain rules: which cards each one lists (the
+// line it shows for a card is in storage/VisitLines.h), the title it prints, and the card found
+// again behind a chosen line.
 
 #include "base/ListText.h"
 #include "storage/LineStore.h"
 #include "storage/RecordFile.h"
 #include "storage/RecordView.h"
 #include "storage/TSchedaVisita.h"
+#include "storage/VisitLines.h"
 
 #include <QList>
 #include <QString>
@@ -14,27 +16,11 @@
 
 #include <optional>
 
-enum class PresenceKind {
-    NonUsciti, // exit date empty
-    EntratiOggi, // entry date today
-    UscitiOggi, // exit date today
-};
-
 // Today as the lists compare it: dd/mm/yyyy from the program's clock.
 QString PresenceToday();
 
 bool IsPresenceListed(PresenceKind kind, const TSchedaVisita &card, const QString &today);
 bool IsPresenceListed(PresenceKind kind, const RecordView<TSchedaVisita> &card, const QString &today);
-
-QString PresenceLine(PresenceKind kind, const TSchedaVisita &card);
-QString PresenceLine(PresenceKind kind, const RecordView<TSchedaVisita> &card);
-
-// The line of a card in the visit search and in the summary: the presence line's columns with a
-// name column of 28, entry and exit, then the reason.
-QString VisitSearchLine(const TSchedaVisita &card);
-QString VisitSearchLine(const RecordView<TSchedaVisita> &card);
-// The same line in the card's stored bytes, replacing what `out` held.
-void VisitSearchLineBytes(const RecordView<TSchedaVisita> &card, LineBytes &out);
 
 // The title of the printed list; the lists of today carry the given date.
 QString PresenceReportTitle(PresenceKind kind, const QString &today);
