@@ -6,8 +6,8 @@
 #include "BenchYearFile.h"
 
 #include "base/ProgramFolder.h"
-#include "visits/ExpVisite.h"
 #include "storage/TSchedaVisita.h"
+#include "visits/ExpVisite.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Messages.h"
 

@@ -8,9 +8,9 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ListReport.h"
-#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
+#include "visits/PresenceLines.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -30,7 +30,8 @@ int main(int argc, char *argv[])
     int status = 0;
     for (int desks : { 1, 2, 4 }) {
         QTemporaryDir dir;
-        const Desks::Outcome outcome = Desks::run(app.applicationFilePath(), dir.filePath(u"2026.vis"_s), desks, perDesk);
+        const Desks::Outcome outcome
+            = Desks::run(app.applicationFilePath(), dir.filePath(u"2026.vis"_s), desks, perDesk);
         std::printf("%d desk%s x %d cards: %.1f s, %.0f cards/s, %d exits written meanwhile, %s\n", desks,
             desks == 1 ? "" : "s", perDesk, outcome.seconds, outcome.cards / outcome.seconds, outcome.exits,
             outcome.problem.isEmpty() ? "0 lost" : qPrintable(outcome.problem));

@@ -7,9 +7,9 @@
 #include "BenchYearFile.h"
 
 #include "base/ProgramFolder.h"
+#include "storage/TSchedaVisita.h"
 #include "visits/NonUsciti.h"
 #include "visits/PresenceLines.h"
-#include "storage/TSchedaVisita.h"
 #include "widgets/ListBox.h"
 
 #include <QApplication>

@@ -7,11 +7,11 @@
 
 #include "base/Clock.h"
 #include "base/SearchCriteria.h"
-#include "visits/PresenceLines.h"
-#include "visits/VisitSearch.h"
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyCounts.h"
 #include "summaries/VisitSummary.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -8,11 +8,11 @@
 
 #include "base/ProgramFolder.h"
 #include "base/SearchCriteria.h"
-#include "visits/PresenceLines.h"
-#include "visits/VisitSearch.h"
 #include "clients/ClientSearch.h"
 #include "clients/InstalmentsDue.h"
 #include "storage/ClientFile.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -5,13 +5,13 @@
 
 #include "base/Clock.h"
 #include "base/ProgramFolder.h"
+#include "summaries/MonthlyCounts.h"
+#include "summaries/Riepilogo.h"
 #include "visits/EntratiOggi.h"
 #include "visits/NonUsciti.h"
 #include "visits/PresenceLines.h"
 #include "visits/TrovaVisite.h"
 #include "visits/UscitiOggi.h"
-#include "summaries/MonthlyCounts.h"
-#include "summaries/Riepilogo.h"
 #include "widgets/ListBox.h"
 
 #include <QApplication>

@@ -6,6 +6,6 @@ function(add_qt_test)
   target_link_libraries(${T_NAME} PRIVATE portavel_options portavel_testsupport Qt6::Test ${T_LIBS})
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set_tests_properties(${T_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;PORTAVEL_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8"
     TIMEOUT 300)
 endfunction()

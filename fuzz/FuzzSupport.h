@@ -16,12 +16,12 @@
 #include <cstring>
 
 // Aborts with the rule that failed, so the fuzzer keeps the input that broke it.
-#define FUZZ_CHECK(condition)                                                                                  \
-    do {                                                                                                       \
-        if (!(condition)) {                                                                                    \
-            std::fprintf(stderr, "%s:%d: rule broken: %s\n", __FILE__, __LINE__, #condition);                 \
-            std::abort();                                                                                      \
-        }                                                                                                      \
+#define FUZZ_CHECK(condition)                                                                                          \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: rule broken: %s\n", __FILE__, __LINE__, #condition);                          \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)
 
 // A text as any source may hand it over: Latin-1 bytes, UTF-8 (with invalid sequences), or raw

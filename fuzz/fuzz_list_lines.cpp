@@ -6,8 +6,8 @@
 #include "base/FindInList.h"
 #include "base/ListText.h"
 #include "base/TextFunctions.h"
-#include "visits/PresenceLines.h"
 #include "storage/LineStore.h"
+#include "visits/PresenceLines.h"
 
 namespace {
 

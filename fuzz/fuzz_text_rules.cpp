@@ -6,9 +6,9 @@
 
 #include "base/RecordBar.h"
 #include "base/TextFunctions.h"
-#include "visits/VisitCardRules.h"
 #include "clients/ClientCardRules.h"
 #include "storage/StorableText.h"
+#include "visits/VisitCardRules.h"
 
 #include <cmath>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "FuzzSupport.h"
 
-#include "visits/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
+#include "visits/PresenceLines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -5,10 +5,10 @@
 
 #include "base/ListText.h"
 #include "base/SearchCriteria.h"
-#include "visits/PresenceLines.h"
-#include "visits/VisitSearch.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 
 #include <QFileInfo>
 

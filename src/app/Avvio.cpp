@@ -32,8 +32,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     const int left = (panel()->width() - 3 * tileWidth - 2 * tileGap) / 2;
     addTile(u"Anagrafica"_s, left, [] { return Screen::of(ScreenId::Anagrafica); });
     addTile(u"Registro"_s, left + tileWidth + tileGap, [] { return Screen::of(ScreenId::MenuRegistro); });
-    addTile(u"Riepilogo"_s, left + 2 * (tileWidth + tileGap),
-        [] { return Screen::of(ScreenId::MenuRiepilogo); });
+    addTile(u"Riepilogo"_s, left + 2 * (tileWidth + tileGap), [] { return Screen::of(ScreenId::MenuRiepilogo); });
 
     ClickableImage *info = addImage(u"imgInfo"_s, u":/img/icona_info.svg"_s, QRect(12, 12, 56, 56));
     info->setToolTip(u"Informazioni"_s);

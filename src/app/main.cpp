@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     // Standard buttons in Italian: "Sì", "No", "Annulla".
     QTranslator qtTranslator;
     if (qtTranslator.load(QLocale(QLocale::Italian, QLocale::Italy), u"qtbase"_s, u"_"_s,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
     CreateAppWindows();

@@ -4,7 +4,6 @@
 
 #include <QString>
 
-
 // The access failure message is the record files' own (AccessFailureText, storage/StorageError.h).
 namespace ArchiveTexts {
 QString emptyArchive();

@@ -67,16 +67,15 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
         u"Scegliere i file da allegare con i pulsanti \u00abSfoglia...\u00bb, poi fare clic su \u00abApplica e "
         u"chiudi\u00bb e infine sul pulsante di salvataggio della scheda. Il pulsante \u00abApri\u00bb apre il "
         u"file allegato."_s,
-        QRect(92, 8, Inner - 104, 68), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter,
-                                           true });
+        QRect(92, 8, Inner - 104, 68), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     for (int i = 0; i < 3; ++i)
         buildSlot(i, 164 + i * SlotPitch);
 
     const int buttonsTop = 164 + 3 * SlotPitch + 4;
     m_btnAnnulla = MakeButton(this, u"btnAnnulla"_s, u"Annulla"_s, QRect(Margin, buttonsTop, 180, 44));
-    m_btnApplica = MakeButton(this, u"btnApplica"_s, u"Applica e chiudi"_s,
-        QRect(Margin + Inner - 180, buttonsTop, 180, 44));
+    m_btnApplica
+        = MakeButton(this, u"btnApplica"_s, u"Applica e chiudi"_s, QRect(Margin + Inner - 180, buttonsTop, 180, 44));
     m_btnApplica->setDefault(true);
     connect(m_btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(m_btnAnnulla, &QPushButton::clicked, this, &TfrmAllegaCartella::btnAnnullaClick);
@@ -86,7 +85,8 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
 {
     GradientLook look = WhitePanel;
     look.bottom = Palette::PanelBottom;
-    GradientPanel *card = MakeCard(this, slotName(u"shpAllegato"_s, index), QRect(Margin, top, Inner, SlotHeight), look);
+    GradientPanel *card
+        = MakeCard(this, slotName(u"shpAllegato"_s, index), QRect(Margin, top, Inner, SlotHeight), look);
     const LabelLook labelLook { VerdanaFont(8, true), Palette::Navy };
     const QString ordinal = QString::number(index + 1) + u"\u00b0"_s;
     const int boxWidth = Inner - 24 - (110 + 6 + 80 + 8 + 28 + 4);
@@ -100,7 +100,8 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     row.open = MakeButton(card, slotName(u"btnApri"_s, index), u"Apri"_s, QRect(x, 26, 80, BoxHeight));
     row.open->setEnabled(false);
     x += 80 + 8;
-    row.eraser = new ClickableImage(slotName(u"imgCancella"_s, index), u":/img/gomma.svg"_s, QRect(x, 26, 28, 28), card);
+    row.eraser
+        = new ClickableImage(slotName(u"imgCancella"_s, index), u":/img/gomma.svg"_s, QRect(x, 26, 28, 28), card);
     row.eraser->setToolTip(u"Cancella il nome del file"_s);
 
     const QString descriptionLabel = u"Descrizione "_s + ordinal + u" file allegato:"_s;
@@ -109,9 +110,8 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     row.description = makeBox(card, slotName(u"txtDesc"_s, index), QRect(12, 78, Inner - 24, BoxHeight), false);
 
     QPushButton *open = row.open;
-    connect(row.file, &QLineEdit::textChanged, open, [open](const QString &text) {
-        open->setEnabled(!TrimText(text).isEmpty());
-    });
+    connect(row.file, &QLineEdit::textChanged, open,
+        [open](const QString &text) { open->setEnabled(!TrimText(text).isEmpty()); });
     connect(row.browse, &QPushButton::clicked, this, [this, index] { btnSfogliaClick(index); });
     connect(row.open, &QPushButton::clicked, this, [this, index] { btnApriClick(index); });
     connect(row.eraser, &ClickableImage::clicked, this, [this, index] { imgCancellaClick(index); });

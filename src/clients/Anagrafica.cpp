@@ -6,7 +6,6 @@
 #include "checks/CodFisc.h"
 #include "checks/Iban.h"
 #include "checks/PartitaIva.h"
-#include "output/ReportPrinting.h"
 #include "clients/AllegaCartella.h"
 #include "clients/Cartella.h"
 #include "clients/ClientCardRules.h"
@@ -15,6 +14,7 @@
 #include "clients/ExpClienti.h"
 #include "clients/RepScheda.h"
 #include "clients/TrovaClienti.h"
+#include "output/ReportPrinting.h"
 #include "storage/ClientFile.h"
 #include "storage/StorableText.h"
 #include "widgets/ClickableImage.h"
@@ -94,8 +94,8 @@ bool isProvince(F field)
 } // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(QWidget *parent)
-    : RecordEditor(u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s,
-        u"Pronto per salvare una nuova scheda..."_s, parent)
+    : RecordEditor(
+        u"TfrmAnagrafica"_s, u" Portavel - Archivio Anagrafico"_s, u"Pronto per salvare una nuova scheda..."_s, parent)
     , m_repScheda(MakeRepScheda())
 {
     setBackground(Palette::RegistryTop, Qt::white);

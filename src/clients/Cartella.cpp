@@ -34,9 +34,8 @@ TfrmCartella::TfrmCartella(QWidget *parent)
         QRect(128, 42, 348, 88), { VerdanaFont(9), Palette::HelpInk, Qt::AlignLeft | Qt::AlignTop, true });
 
     m_btnChiudi = MakeButton(this, u"btnChiudi"_s, u"Chiudi"_s, QRect(14, 236, 160, 44));
-    m_btnApriCartella = MakeButton(
-        this, u"btnApriCartella"_s, u"Apri cartella"_s, QRect(346, 236, 160, 44), ButtonStyle::Plain,
-        u":/img/ana_cartella.svg"_s);
+    m_btnApriCartella = MakeButton(this, u"btnApriCartella"_s, u"Apri cartella"_s, QRect(346, 236, 160, 44),
+        ButtonStyle::Plain, u":/img/ana_cartella.svg"_s);
     m_btnApriCartella->setDefault(true);
     setTabOrder(m_btnApriCartella, m_btnChiudi);
     connect(m_btnApriCartella, &QPushButton::clicked, this, &TfrmCartella::btnApriCartellaClick);

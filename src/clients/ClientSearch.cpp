@@ -56,4 +56,3 @@ std::optional<ClientCard> FindClientSearchCard(const QString &chosenLine, int li
     return FindListedRecord<TSchedaAnagrafica>(
         ClientFilePath(), chosenLine, listedPosition, 28, [](const auto &card) { return line(card); });
 }
-

@@ -27,4 +27,3 @@ ListedLines SearchClients(const SearchCriteria &criteria);
 
 // The card behind a chosen result line, as FindListedRecord finds it. Throws StorageError.
 std::optional<ClientCard> FindClientSearchCard(const QString &chosenLine, int listedPosition);
-

@@ -8,8 +8,8 @@
 using namespace Qt::StringLiterals;
 
 TfrmDaRinnovare::TfrmDaRinnovare(QWidget *parent)
-    : ListDialog(u"TfrmDaRinnovare"_s, u" Riepilogo rate in scadenza o scadute"_s, u"RATE IN SCADENZA O SCADUTE"_s,
-        parent)
+    : ListDialog(
+        u"TfrmDaRinnovare"_s, u" Riepilogo rate in scadenza o scadute"_s, u"RATE IN SCADENZA O SCADUTE"_s, parent)
 { }
 
 void TfrmDaRinnovare::fill(ListBox *list)

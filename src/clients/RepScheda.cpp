@@ -45,8 +45,8 @@ ReportLayout MakeRepScheda()
     QList<ReportElement> &e = page.elements;
 
     e.append(ReportElement::picture(u"imgLogo"_s, mm(3, 3, 17, 13), u":/img/tile_anagrafica.svg"_s));
-    e.append(whiteOn(arial(u"txtTitolo"_s, mm(23, 3, 165, 9), 16, u"Titolo Scheda"_s), Palette::DarkOrange,
-        Qt::AlignCenter));
+    e.append(whiteOn(
+        arial(u"txtTitolo"_s, mm(23, 3, 165, 9), 16, u"Titolo Scheda"_s), Palette::DarkOrange, Qt::AlignCenter));
     e.append(ReportElement::line(u"linSepara01"_s, QPointF(23 * Mm, 16 * Mm), QPointF(188 * Mm, 16 * Mm)));
     for (int row = 1; row <= ClientSheetRowCount; ++row) {
         const qreal top = 24 + (row - 1) * 10;
@@ -55,8 +55,8 @@ ReportLayout MakeRepScheda()
         e.append(arial(rowName(u"txtCampo"_s, row), mm(60, top, 128, 6), 10, u"Campo %1"_s.arg(row)));
     }
     e.append(ReportElement::line(u"linSepara02"_s, QPointF(3 * Mm, 265 * Mm), QPointF(188 * Mm, 265 * Mm)));
-    e.append(whiteOn(arial(u"txtCalce"_s, mm(3, 269, 185, 6), 10, u"Termine scheda"_s), Palette::DarkOrange,
-        Qt::AlignCenter));
+    e.append(whiteOn(
+        arial(u"txtCalce"_s, mm(3, 269, 185, 6), 10, u"Termine scheda"_s), Palette::DarkOrange, Qt::AlignCenter));
     return layout;
 }
 

@@ -1,7 +1,7 @@
 #include "clients/TrovaClienti.h"
 
-#include "output/ListReport.h"
 #include "clients/ClientSearch.h"
+#include "output/ListReport.h"
 
 using namespace Qt::StringLiterals;
 

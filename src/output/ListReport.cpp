@@ -46,8 +46,7 @@ ReportLayout BuildListReport(const QString &title, const QStringList &lines, con
     data.elements.append(memo);
 
     layout.addBand(u"Footer"_s, mm(8))
-        .elements.append(bar(u"txtPagina"_s, QRectF(mm(3), mm(2), mm(272), mm(5)), 8,
-            PrintedOnText(printed)));
+        .elements.append(bar(u"txtPagina"_s, QRectF(mm(3), mm(2), mm(272), mm(5)), 8, PrintedOnText(printed)));
     return layout;
 }
 

@@ -18,8 +18,8 @@ QString PrintErrorMessage()
 
 namespace {
 
-PrintOutcome printOn(QWidget *parent, const ReportLayout &layout,
-    const std::function<std::unique_ptr<QPrinter>()> &choosePrinter)
+PrintOutcome printOn(
+    QWidget *parent, const ReportLayout &layout, const std::function<std::unique_ptr<QPrinter>()> &choosePrinter)
 {
     bool printed = false;
     try {
@@ -43,8 +43,7 @@ PrintOutcome printOn(QWidget *parent, const ReportLayout &layout,
 
 PrintOutcome PrintReport(QWidget *parent, const ReportLayout &layout, int copies)
 {
-    return printOn(parent, layout,
-        [&] { return PrintService::choosePrinter(parent, layout.orientation(), copies); });
+    return printOn(parent, layout, [&] { return PrintService::choosePrinter(parent, layout.orientation(), copies); });
 }
 
 PrintOutcome PrintReportAtOnce(QWidget *parent, const ReportLayout &layout)

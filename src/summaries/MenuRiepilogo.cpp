@@ -83,8 +83,7 @@ TfrmMenuRiepilogo::TfrmMenuRiepilogo(QWidget *parent)
     MakeLabel(banner.widget, QString(),
         u"In questo ambiente è possibile visualizzare e stampare il riepilogo delle visite registrate in un "
         u"periodo dell'anno, per tutti i motivi o per uno solo."_s,
-        QRect(150, 56, 760, 44),
-        { VerdanaFont(11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
+        QRect(150, 56, 760, 44), { VerdanaFont(11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     buildYearAndReason();
     buildPeriod();
@@ -182,8 +181,8 @@ void TfrmMenuRiepilogo::buildDateGroup(QWidget *parent, const QRect &geometry, c
     QComboBox *day = makeList(group, giorno, SummaryDayItems(), QRect(16, 92, 86, 32));
     MakeLabel(group, QString(), u"Mese:"_s, QRect(126, 62, 90, 24), { VerdanaFont(10, true), Palette::Navy });
     QComboBox *month = makeList(group, mese, SummaryMonthItems(), QRect(126, 92, 170, 32));
-    QLabel *year = MakeLabel(group, anno, u"ANNO"_s, QRect(314, 88, 92, 40),
-        { VerdanaFont(18, true), Palette::Navy, Qt::AlignCenter });
+    QLabel *year = MakeLabel(
+        group, anno, u"ANNO"_s, QRect(314, 88, 92, 40), { VerdanaFont(18, true), Palette::Navy, Qt::AlignCenter });
     MakeLabel(group, QString(), u"Scegliere il giorno e il mese dagli elenchi a cascata."_s, QRect(16, 146, 390, 30),
         { VerdanaFont(8), Palette::HelpInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 

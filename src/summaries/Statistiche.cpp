@@ -13,8 +13,8 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
-#include "widgets/YearBox.h"
 #include "widgets/PrintService.h"
+#include "widgets/YearBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

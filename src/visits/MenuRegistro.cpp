@@ -39,8 +39,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     MakeLabel(banner.widget, QString(),
         u"In questo ambiente è possibile registrare gli ingressi e le uscite dei Visitatori e "
         u"visualizzare grafici statistici delle visite mensili."_s,
-        QRect(150, 56, 640, 44),
-        { VerdanaFont(11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
+        QRect(150, 56, 640, 44), { VerdanaFont(11), Palette::TitleInk, Qt::AlignLeft | Qt::AlignVCenter, true });
 
     GradientPanel *registerCard = MakeCard(p, u"shpRegistro"_s, QRect(40, 180, 440, 240), TileCard);
     MakeLabel(

@@ -1,9 +1,9 @@
 #include "visits/PeopleInside.h"
 
 #include "base/TextFunctions.h"
-#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
+#include "visits/PresenceLines.h"
 
 #include <QFileInfo>
 

@@ -4,8 +4,8 @@
 
 #include "base/ListText.h"
 #include "base/SearchCriteria.h"
-#include "visits/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
+#include "visits/PresenceLines.h"
 
 #include <QList>
 #include <QString>

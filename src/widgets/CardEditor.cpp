@@ -17,8 +17,8 @@ CardEditor::CardEditor(const QString &className, const QString &caption, const Q
 {
     m_panInfo->addBackground(this);
     m_panInfo->addBackground(panel());
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this,
-        [this] { saveCard(); });
+    connect(
+        new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this), &QShortcut::activated, this, [this] { saveCard(); });
 }
 
 void CardEditor::makeRecordBar(QWidget *parent, const QPoint &origin, int height, const RecordBar::Sizes &sizes)

@@ -15,7 +15,7 @@ public:
     enum class Placement { CentreOnScreen, CentreOnOwner, Maximized };
 
     Dialog(const QString &className, const QString &caption, const QSize &clientSize, QWidget *parent,
-           Placement placement = Placement::CentreOnScreen);
+        Placement placement = Placement::CentreOnScreen);
 
     void setBackground(const QColor &top, const QColor &bottom);
     // Closes the dialog from one of its own buttons.

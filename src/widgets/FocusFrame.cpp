@@ -14,7 +14,12 @@ class FocusWatcher : public QObject
 public:
     // Owned by the frame: when the window goes, the frame may die before its box, whose last
     // focus-out must then find no watcher.
-    FocusWatcher(QWidget *box, QWidget *frame) : QObject(frame), m_frame(frame) { box->installEventFilter(this); }
+    FocusWatcher(QWidget *box, QWidget *frame)
+        : QObject(frame)
+        , m_frame(frame)
+    {
+        box->installEventFilter(this);
+    }
 
     bool eventFilter(QObject *, QEvent *event) override
     {

@@ -5,8 +5,7 @@
 GradientPanel::GradientPanel(const GradientLook &look, QWidget *parent)
     : QWidget(parent)
     , m_look(look)
-{
-}
+{ }
 
 void GradientPanel::setLook(const GradientLook &look)
 {

@@ -52,7 +52,8 @@ bool HintLine::eventFilter(QObject *watched, QEvent *event)
         const auto hint = m_hints.constFind(watched);
         if (hint != m_hints.constEnd())
             setText(*hint);
-        else if (event->type() == QEvent::MouseMove && m_backgrounds.contains(watched) && overBackground(watched, event))
+        else if (event->type() == QEvent::MouseMove && m_backgrounds.contains(watched)
+            && overBackground(watched, event))
             clear();
     }
     return false;

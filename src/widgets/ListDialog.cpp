@@ -43,7 +43,6 @@ void ListDialog::lstRecordsDblClick()
     try {
         if (list->selectedRow() >= 0)
             takeLine(list->selectedText(), list->selectedTag());
-    } catch (const StorageError &) {
-    }
+    } catch (const StorageError &) { }
     closeDialog(QDialog::Accepted);
 }

@@ -57,8 +57,8 @@ public:
         return answer != QMessageBox::No && answer != QMessageBox::Cancel;
     }
 
-    std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
-                                 const QString &value) override
+    std::optional<QString> input(
+        QWidget *parent, const QString &caption, const QString &prompt, const QString &value) override
     {
         bool ok = false;
         const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, value, &ok);
@@ -67,8 +67,7 @@ public:
         return text;
     }
 
-    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
-                         const QString &filter) override
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
     {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     }
@@ -104,14 +103,13 @@ bool Messages::confirm(const QString &text, QWidget *parent)
     return currentHandler->message(parent, MessageKind::Confirmation, text);
 }
 
-std::optional<QString> Messages::inputBox(const QString &caption, const QString &prompt, const QString &value,
-                                          QWidget *parent)
+std::optional<QString> Messages::inputBox(
+    const QString &caption, const QString &prompt, const QString &value, QWidget *parent)
 {
     return currentHandler->input(parent, caption, prompt, value);
 }
 
-QString Messages::openFileName(const QString &caption, const QString &folder, const QString &filter,
-                               QWidget *parent)
+QString Messages::openFileName(const QString &caption, const QString &folder, const QString &filter, QWidget *parent)
 {
     return currentHandler->openFileName(parent, caption, folder, filter);
 }

@@ -15,10 +15,11 @@ public:
     virtual ~MessageHandler() = default;
     // true for OK or Yes, false for Cancel or No.
     virtual bool message(QWidget *parent, MessageKind kind, const QString &text) = 0;
-    virtual std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
-                                         const QString &value) = 0;
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
-                                 const QString &filter) = 0;
+    virtual std::optional<QString> input(
+        QWidget *parent, const QString &caption, const QString &prompt, const QString &value)
+        = 0;
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+        = 0;
 };
 
 class Messages
@@ -33,11 +34,11 @@ public:
     // Yes and No: true unless the answer is No.
     static bool confirm(const QString &text, QWidget *parent = nullptr);
     // One-line input box; nothing when cancelled.
-    static std::optional<QString> inputBox(const QString &caption, const QString &prompt, const QString &value,
-                                           QWidget *parent = nullptr);
+    static std::optional<QString> inputBox(
+        const QString &caption, const QString &prompt, const QString &value, QWidget *parent = nullptr);
     // Open-file dialog; empty when cancelled.
-    static QString openFileName(const QString &caption, const QString &folder, const QString &filter,
-                                QWidget *parent = nullptr);
+    static QString openFileName(
+        const QString &caption, const QString &folder, const QString &filter, QWidget *parent = nullptr);
 
     // nullptr gives the real boxes back.
     static void setHandler(MessageHandler *handler);

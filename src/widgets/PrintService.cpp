@@ -12,8 +12,7 @@ PrintService::Chooser &currentChooser()
 }
 } // namespace
 
-std::unique_ptr<QPrinter> PrintService::choosePrinter(QWidget *parent, QPageLayout::Orientation orientation,
-                                                      int copies)
+std::unique_ptr<QPrinter> PrintService::choosePrinter(QWidget *parent, QPageLayout::Orientation orientation, int copies)
 {
     if (currentChooser())
         return currentChooser()(parent, orientation, copies);

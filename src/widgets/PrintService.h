@@ -13,8 +13,8 @@ class QWidget;
 class PrintService
 {
 public:
-    static std::unique_ptr<QPrinter> choosePrinter(QWidget *parent, QPageLayout::Orientation orientation,
-                                                   int copies = 1);
+    static std::unique_ptr<QPrinter> choosePrinter(
+        QWidget *parent, QPageLayout::Orientation orientation, int copies = 1);
     // The system's default printer, without a dialog; when the system has none, the print dialog
     // is shown instead (and may be cancelled).
     static std::unique_ptr<QPrinter> defaultPrinter(QWidget *parent, QPageLayout::Orientation orientation);

@@ -38,8 +38,8 @@ SearchDialog::SearchDialog(const QString &className, const QString &caption,
 
 void SearchDialog::setMode(SearchMode mode)
 {
-    static const QString words[] = { u"registro"_s, u"clienti"_s, u"visitatore"_s, u"operatore_ent"_s,
-        u"operatore_usc"_s };
+    static const QString words[]
+        = { u"registro"_s, u"clienti"_s, u"visitatore"_s, u"operatore_ent"_s, u"operatore_usc"_s };
     m_mode = mode;
     m_lblMemory->setText(words[int(mode)]);
 }

@@ -102,8 +102,8 @@ private:
 
     QString yearFile() const { return m_app->file(u"2026.vis"_s); }
 
-    static void addRow(const char *name, int cards, int shown, const QString &arrow, const QString &expected,
-        int card, bool emptyMessage)
+    static void addRow(const char *name, int cards, int shown, const QString &arrow, const QString &expected, int card,
+        bool emptyMessage)
     {
         for (Editor editor : { Editor::Visits, Editor::Clients }) {
             QTest::addRow("%s: %s", editor == Editor::Visits ? "visits" : "clients", name)
@@ -117,10 +117,7 @@ private Q_SLOTS:
         m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
         Windows().registro()->setYearFile(yearFile());
     }
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void navigation_data()
     {

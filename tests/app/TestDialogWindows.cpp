@@ -8,18 +8,18 @@
 #include "checks/CodFisc.h"
 #include "checks/Iban.h"
 #include "checks/PartitaIva.h"
-#include "visits/EntratiOggi.h"
-#include "visits/ExpVisite.h"
-#include "visits/NonUsciti.h"
-#include "visits/StampaVisita.h"
-#include "visits/TrovaVisite.h"
-#include "visits/UscitiOggi.h"
 #include "clients/AllegaCartella.h"
 #include "clients/Cartella.h"
 #include "clients/DaRinnovare.h"
 #include "clients/ExpClienti.h"
 #include "clients/TrovaClienti.h"
 #include "summaries/Riepilogo.h"
+#include "visits/EntratiOggi.h"
+#include "visits/ExpVisite.h"
+#include "visits/NonUsciti.h"
+#include "visits/StampaVisita.h"
+#include "visits/TrovaVisite.h"
+#include "visits/UscitiOggi.h"
 #include "widgets/Dialog.h"
 
 #include "AppFixture.h"
@@ -84,14 +84,8 @@ private:
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5)));
-    }
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5))); }
+    void cleanup() { m_app.reset(); }
 
     void dialogs_data()
     {

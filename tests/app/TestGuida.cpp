@@ -132,12 +132,12 @@ private Q_SLOTS:
                                        << u"Esportazione archivio Visitatori in Microsoft Excel."_s << 3
                                        << u"Il pulsante Esporta archivio consente di esportare i dati"_s;
         // The statistics open the same topic from both their panels.
-        QTest::newRow("statistics, start panel") << u"TfrmStatistiche"_s << u"imgGuida"_s << HelpTopic::Statistiche
-                                                 << u"Grafici statistici visite mensili."_s << 4
-                                                 << u"L'applicazione Statistiche visite mensili"_s;
-        QTest::newRow("statistics, chart panel") << u"TfrmStatistiche"_s << u"cmdGuida"_s << HelpTopic::Statistiche
-                                                 << u"Grafici statistici visite mensili."_s << 4
-                                                 << u"L'applicazione Statistiche visite mensili"_s;
+        QTest::newRow("statistics, start panel")
+            << u"TfrmStatistiche"_s << u"imgGuida"_s << HelpTopic::Statistiche
+            << u"Grafici statistici visite mensili."_s << 4 << u"L'applicazione Statistiche visite mensili"_s;
+        QTest::newRow("statistics, chart panel")
+            << u"TfrmStatistiche"_s << u"cmdGuida"_s << HelpTopic::Statistiche
+            << u"Grafici statistici visite mensili."_s << 4 << u"L'applicazione Statistiche visite mensili"_s;
         QTest::newRow("summary") << u"TfrmRiepilogo"_s << u"imgGuida"_s << HelpTopic::Riepilogo
                                  << u"Riepilogo Visite."_s << 4 << u"L'applicazione Riepiloghi Visite"_s;
     }

@@ -33,14 +33,8 @@ class TestKeyboard : public QObject
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(9, 0)));
-    }
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(9, 0))); }
+    void cleanup() { m_app.reset(); }
 
     // Escape presses the dialog's visible way out, a button or a picture, and only that one.
     void escapePressesTheExit_data()

@@ -115,14 +115,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(8, 30)));
-    }
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(8, 30))); }
+    void cleanup() { m_app.reset(); }
 
     void loginLayout()
     {

@@ -43,7 +43,8 @@ private Q_SLOTS:
         // The file shrank under the card shown: the card before it is the file's last.
         QTest::newRow("previous, file shrank under the card shown")
             << RecordArrow::Previous << 5 << 2 << A::Load << 2 << false;
-        QTest::newRow("previous, card shown just past the end") << RecordArrow::Previous << 3 << 2 << A::Load << 2 << false;
+        QTest::newRow("previous, card shown just past the end")
+            << RecordArrow::Previous << 3 << 2 << A::Load << 2 << false;
         QTest::newRow("next, file shrank under the card shown") << RecordArrow::Next << 5 << 2 << A::Stay << 5 << false;
     }
 

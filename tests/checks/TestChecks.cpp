@@ -68,7 +68,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString() << O::WrongLength;
         // The seven signs between "9" and "A" have no value: worth 0, this code would add up.
         for (const char16_t sign : u":;<=>?@")
-            QTest::addRow("sign %c between 9 and A", char(sign)) << u"BNCLRA8%1A41H501D"_s.arg(QChar(sign)) << O::Invalid;
+            QTest::addRow("sign %c between 9 and A", char(sign))
+                << u"BNCLRA8%1A41H501D"_s.arg(QChar(sign)) << O::Invalid;
         // Position 8 holds "0", worth 0: were a foreign character read as 0, these would pass.
         QTest::newRow("inner blank") << u"BNCLRA8 A41H501D"_s << O::Invalid;
         QTest::newRow("dot") << u"BNCLRA8.A41H501D"_s << O::Invalid;

@@ -85,14 +85,14 @@ private Q_SLOTS:
         QTest::newRow("notice days blank")
             << u"Rossi"_s << u"Mario"_s << u"01/03/2024"_s << u"01/03/2024"_s << u" "_s << 8 << B::Warning
             << u"Attenzione: per salvare la scheda è necessario indicare i giorni di preavviso."_s << 41;
-        QTest::newRow("same day, notice 0") << u"Rossi"_s << u"Mario"_s << u"01/03/2024"_s << u"01/03/2024"_s
-                                            << u"0"_s << 0 << B::Warning << QString() << none;
+        QTest::newRow("same day, notice 0") << u"Rossi"_s << u"Mario"_s << u"01/03/2024"_s << u"01/03/2024"_s << u"0"_s
+                                            << 0 << B::Warning << QString() << none;
         // As text "31/01/2024" comes after "01/02/2024".
-        QTest::newRow("due a day later in the next month") << u"Rossi"_s << u"Mario"_s << u"31/01/2024"_s
-                                                           << u"01/02/2024"_s << u"7"_s << 0 << B::Warning
-                                                           << QString() << none;
-        QTest::newRow("short dates without year") << u"Rossi"_s << u"Mario"_s << u"1/3"_s << u"2/3"_s << u"007"_s
-                                                  << 0 << B::Warning << QString() << none;
+        QTest::newRow("due a day later in the next month")
+            << u"Rossi"_s << u"Mario"_s << u"31/01/2024"_s << u"01/02/2024"_s << u"7"_s << 0 << B::Warning << QString()
+            << none;
+        QTest::newRow("short dates without year")
+            << u"Rossi"_s << u"Mario"_s << u"1/3"_s << u"2/3"_s << u"007"_s << 0 << B::Warning << QString() << none;
     }
 
     void saveChecks()
@@ -152,8 +152,8 @@ private Q_SLOTS:
         QTest::newRow("blanks around") << u" 7,1 "_s << u"7,10"_s;
         QTest::newRow("fifteen digits") << u"999999999999999"_s << u"999999999999999,00"_s;
         QTest::newRow("sixteen digits, from the file") << u"1234567890123456"_s << u"1234567890123456,00"_s;
-        QTest::newRow("fifteen nines rounded up to sixteen digits") << u"999999999999999,99"_s
-                                                                    << u"1000000000000000,00"_s;
+        QTest::newRow("fifteen nines rounded up to sixteen digits")
+            << u"999999999999999,99"_s << u"1000000000000000,00"_s;
         QTest::newRow("negative, whole") << u"-3"_s << u"-3,00"_s;
         QTest::newRow("negative, five decimals") << u"-1,23456"_s << u"-1,2346"_s;
         QTest::newRow("twenty digits, negative") << u"-12345678901234567890"_s << u"-12345678901234567168,00"_s;
@@ -215,12 +215,11 @@ private Q_SLOTS:
         card.Scadenza = u"01/02/2024"_s;
         const QList<ClientSheetRow> rows = ClientSheetRows(card);
         QCOMPARE(rows.size(), ClientSheetRowCount);
-        const QStringList titles = { u"Cognome e nome:"_s, u"Data di nascita:"_s, u"Comune di nascita:"_s,
-            u"Sesso:"_s, u"Recapito preferenziale:"_s, u"Indirizzo di residenza:"_s, u"Comune di residenza:"_s,
-            u"Professione:"_s, u"Tel. casa:"_s, u"Tel. ufficio:"_s, u"Tel. cellulare:"_s, u"Fax:"_s, u"E-mail:"_s,
-            u"Codice fiscale:"_s, u"Partita IVA:"_s, u"Carta di credito:"_s, u"IBAN:"_s, u"Estremi documento:"_s,
-            u"Codice Cliente:"_s, u"Categoria:"_s, u"Prodotti e servizi di interesse:"_s, u"Acquisto rateale"_s,
-            u"Totale:"_s, u"Note:"_s };
+        const QStringList titles = { u"Cognome e nome:"_s, u"Data di nascita:"_s, u"Comune di nascita:"_s, u"Sesso:"_s,
+            u"Recapito preferenziale:"_s, u"Indirizzo di residenza:"_s, u"Comune di residenza:"_s, u"Professione:"_s,
+            u"Tel. casa:"_s, u"Tel. ufficio:"_s, u"Tel. cellulare:"_s, u"Fax:"_s, u"E-mail:"_s, u"Codice fiscale:"_s,
+            u"Partita IVA:"_s, u"Carta di credito:"_s, u"IBAN:"_s, u"Estremi documento:"_s, u"Codice Cliente:"_s,
+            u"Categoria:"_s, u"Prodotti e servizi di interesse:"_s, u"Acquisto rateale"_s, u"Totale:"_s, u"Note:"_s };
         for (int i = 0; i < ClientSheetRowCount; ++i)
             QCOMPARE(rows.at(i).title, titles.at(i));
         QCOMPARE(rows.at(0).value, u"Rossi Mario"_s);

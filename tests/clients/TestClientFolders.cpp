@@ -288,7 +288,8 @@ private Q_SLOTS:
             u"Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\nSi "
             u"vuole sovrascrivere il file esistente?"_s);
         QCOMPARE(edit(&dialog, u"txtFile03"_s)->text(), u"contratto.pdf"_s);
-        QCOMPARE(readFile(attachments(u"contratto.pdf"_s)), yes ? QByteArray("nuovo") : QByteArray("di un'altra scheda"));
+        QCOMPARE(
+            readFile(attachments(u"contratto.pdf"_s)), yes ? QByteArray("nuovo") : QByteArray("di un'altra scheda"));
         QCOMPARE(entriesOf(attachments()), QStringList { u"contratto.pdf"_s });
     }
 
@@ -428,7 +429,8 @@ private Q_SLOTS:
 
         QCOMPARE(dialog.appliedSlots().has_value(), applied);
         if (applied) {
-            const AttachmentSlots expected { { { QString(), u"A"_s }, { u"foto.jpg"_s, u"Foto"_s }, { u"c.pdf"_s, u"C"_s } } };
+            const AttachmentSlots expected { { { QString(), u"A"_s }, { u"foto.jpg"_s, u"Foto"_s },
+                { u"c.pdf"_s, u"C"_s } } };
             QCOMPARE(*dialog.appliedSlots(), expected);
         }
         // Applica in a dialog the editor did not open does nothing: the dialog stays.

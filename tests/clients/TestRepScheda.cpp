@@ -2,11 +2,11 @@
 #include "PdfLayout.h"
 #include "TestPrinting.h"
 
-#include "output/ReportPrinting.h"
 #include "clients/RepScheda.h"
+#include "output/ReportPrinting.h"
 
-#include <QTemporaryDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -73,12 +73,11 @@ private Q_SLOTS:
         QVERIFY(page.size.height() > page.size.width());
         QVERIFY(qAbs(page.size.width() - 210 * PointsPerMm) < 1);
 
-        const QStringList titles = { u"Cognome e nome:"_s, u"Data di nascita:"_s, u"Comune di nascita:"_s,
-            u"Sesso:"_s, u"Recapito preferenziale:"_s, u"Indirizzo di residenza:"_s, u"Comune di residenza:"_s,
-            u"Professione:"_s, u"Tel. casa:"_s, u"Tel. ufficio:"_s, u"Tel. cellulare:"_s, u"Fax:"_s, u"E-mail:"_s,
-            u"Codice fiscale:"_s, u"Partita IVA:"_s, u"Carta di credito:"_s, u"IBAN:"_s, u"Estremi documento:"_s,
-            u"Codice Cliente:"_s, u"Categoria:"_s, u"Prodotti e servizi di interesse:"_s, u"Acquisto rateale"_s,
-            u"Totale:"_s, u"Note:"_s };
+        const QStringList titles = { u"Cognome e nome:"_s, u"Data di nascita:"_s, u"Comune di nascita:"_s, u"Sesso:"_s,
+            u"Recapito preferenziale:"_s, u"Indirizzo di residenza:"_s, u"Comune di residenza:"_s, u"Professione:"_s,
+            u"Tel. casa:"_s, u"Tel. ufficio:"_s, u"Tel. cellulare:"_s, u"Fax:"_s, u"E-mail:"_s, u"Codice fiscale:"_s,
+            u"Partita IVA:"_s, u"Carta di credito:"_s, u"IBAN:"_s, u"Estremi documento:"_s, u"Codice Cliente:"_s,
+            u"Categoria:"_s, u"Prodotti e servizi di interesse:"_s, u"Acquisto rateale"_s, u"Totale:"_s, u"Note:"_s };
         // The value each row starts with: its first field, trimmed.
         const QStringList values = { u"Rossi"_s, u"F4x"_s, u"Roma"_s, u"F3x"_s, u"F14x"_s, u"F8x"_s, u"F10x"_s,
             u"F21x"_s, u"F15x"_s, u"F17x"_s, u"F16x"_s, u"F18x"_s, u"F19x"_s, u"F2x"_s, u"F7x"_s, u"N."_s, u"F22x"_s,
@@ -88,8 +87,8 @@ private Q_SLOTS:
             const QList<PdfLine> found = page.linesContaining(title);
             QVERIFY2(!found.isEmpty(), qPrintable(title));
             const PdfLine &line = found.first();
-            QVERIFY2(line.box.top() > rowTop(row) && line.box.bottom() < rowTop(row) + 6 * PointsPerMm,
-                qPrintable(title));
+            QVERIFY2(
+                line.box.top() > rowTop(row) && line.box.bottom() < rowTop(row) + 6 * PointsPerMm, qPrintable(title));
             QVERIFY2(qAbs(line.box.left() - mmToPoints(3)) < 3, qPrintable(title));
 
             // The value's first word inside the row's band, at the value box's left edge.

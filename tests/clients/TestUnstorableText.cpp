@@ -1,8 +1,8 @@
 #include "app/AppWindows.h"
-#include "visits/Registro.h"
 #include "clients/AllegaCartella.h"
 #include "clients/Anagrafica.h"
 #include "storage/StorableText.h"
+#include "visits/Registro.h"
 
 #include "AppFixture.h"
 #include "ClientCards.h"
@@ -102,15 +102,9 @@ private:
     static void save(bool visits) { ClickControl(editor(visits), visits ? u"btnSalva"_s : u"cmdSalva"_s); }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42)));
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42))); }
 
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void characters_data()
     {

@@ -6,11 +6,11 @@
 
 #include "app/AppWindows.h"
 #include "base/TextFunctions.h"
-#include "visits/ExpVisite.h"
-#include "visits/Registro.h"
 #include "clients/ExpClienti.h"
 #include "storage/ClientFile.h"
 #include "storage/VisitFile.h"
+#include "visits/ExpVisite.h"
+#include "visits/Registro.h"
 #include "widgets/Help.h"
 #include "widgets/TMisc.h"
 

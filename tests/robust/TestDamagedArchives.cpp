@@ -11,19 +11,19 @@
 #include "app/AppWindows.h"
 #include "base/ProgramFolder.h"
 #include "base/RecordStep.h"
+#include "clients/Anagrafica.h"
+#include "clients/DaRinnovare.h"
+#include "clients/ExpClienti.h"
+#include "clients/TrovaClienti.h"
+#include "storage/StorageError.h"
+#include "storage/TSchedaAnagrafica.h"
+#include "storage/TSchedaVisita.h"
+#include "summaries/Riepilogo.h"
+#include "summaries/Statistiche.h"
 #include "visits/ExpVisite.h"
 #include "visits/Registro.h"
 #include "visits/TrovaVisite.h"
-#include "clients/Anagrafica.h"
-#include "clients/DaRinnovare.h"
-#include "clients/TrovaClienti.h"
-#include "storage/StorageError.h"
-#include "summaries/Riepilogo.h"
-#include "summaries/Statistiche.h"
-#include "clients/ExpClienti.h"
-#include "storage/TSchedaAnagrafica.h"
 #include "visits/VisitCardRules.h"
-#include "storage/TSchedaVisita.h"
 #include "widgets/ListBox.h"
 
 #include <QDialog>
@@ -238,15 +238,9 @@ private:
     std::optional<AppFixture> m_app;
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30))); }
 
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void screenOnDamagedFile_data()
     {

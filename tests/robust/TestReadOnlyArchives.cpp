@@ -13,10 +13,10 @@
 #include "app/Password.h"
 #include "base/PasswordStore.h"
 #include "base/ProgramFolder.h"
-#include "visits/PresenceLines.h"
-#include "visits/Registro.h"
 #include "storage/ArchiveBackup.h"
 #include "storage/LineStore.h"
+#include "visits/PresenceLines.h"
+#include "visits/Registro.h"
 
 #include <QApplication>
 #include <QDir>

@@ -12,14 +12,14 @@
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
 #include "base/RecordStep.h"
-#include "visits/ExpVisite.h"
-#include "visits/Registro.h"
-#include "visits/VisitCardRules.h"
 #include "clients/AllegaCartella.h"
 #include "clients/Anagrafica.h"
 #include "clients/ClientFolders.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
+#include "visits/ExpVisite.h"
+#include "visits/Registro.h"
+#include "visits/VisitCardRules.h"
 
 #include <QDir>
 #include <QLabel>
@@ -115,15 +115,9 @@ private Q_SLOTS:
             QSKIP("the C library cannot be interposed here");
     }
 
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30)));
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 3, 7), QTime(9, 30))); }
 
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void cleanupTestCase()
     {

@@ -138,21 +138,23 @@ private Q_SLOTS:
             QVERIFY2(whole == known || (whole == known + 1 && pending == 'A'),
                 qPrintable(u"kill %1: %2 whole records, %3 saves confirmed"_s.arg(kill).arg(whole).arg(known)));
             for (int position = 1; position <= whole; ++position) {
-                const QByteArray record = bytes.mid(qsizetype(position - 1) * TSchedaVisita::RecordSize, TSchedaVisita::RecordSize);
+                const QByteArray record
+                    = bytes.mid(qsizetype(position - 1) * TSchedaVisita::RecordSize, TSchedaVisita::RecordSize);
                 const int expected = position <= known ? confirmed.value(position) : pendingSerial;
                 if (record == crashCard(expected).toBytes())
                     continue;
                 QVERIFY2(pending == 'W' && position == pendingPosition && record == crashCard(pendingSerial).toBytes(),
-                    qPrintable(u"kill %1: position %2 holds serial %3 instead of %4 (in flight: %5 %6 %7; %8 whole, %9 known)"_s
-                                   .arg(kill)
-                                   .arg(position)
-                                   .arg(TSchedaVisita::fromBytes(record).Nome)
-                                   .arg(expected)
-                                   .arg(QChar::fromLatin1(pending ? pending : '-'))
-                                   .arg(pendingPosition)
-                                   .arg(pendingSerial)
-                                   .arg(whole)
-                                   .arg(known)));
+                    qPrintable(
+                        u"kill %1: position %2 holds serial %3 instead of %4 (in flight: %5 %6 %7; %8 whole, %9 known)"_s
+                            .arg(kill)
+                            .arg(position)
+                            .arg(TSchedaVisita::fromBytes(record).Nome)
+                            .arg(expected)
+                            .arg(QChar::fromLatin1(pending ? pending : '-'))
+                            .arg(pendingPosition)
+                            .arg(pendingSerial)
+                            .arg(whole)
+                            .arg(known)));
                 confirmed[position] = pendingSerial;
                 ++inFlightLanded;
             }

@@ -12,7 +12,6 @@
 
 #include <algorithm>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -275,7 +274,8 @@ private Q_SLOTS:
         VisitFile visits;
         QVERIFY_THROWS_EXCEPTION(StorageError, visits.open(path));
         QVERIFY_THROWS_EXCEPTION(StorageError, visits.count());
-        QVERIFY_THROWS_EXCEPTION(StorageError, VisitFile::scan(path, [](const VisitRecordView &, int) { return true; }));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, VisitFile::scan(path, [](const VisitRecordView &, int) { return true; }));
     }
 
     void missingProgramFolderThrows()
@@ -283,7 +283,8 @@ private Q_SLOTS:
         SetProgramFolder(m_dir->filePath(u"nessuna"_s));
         ClientFile clients;
         QVERIFY_THROWS_EXCEPTION(StorageError, clients.open(ClientFilePath()));
-        QVERIFY_THROWS_EXCEPTION(StorageError, ClientFile::scan(ClientFilePath(), [](const ClientRecordView &, int) { return true; }));
+        QVERIFY_THROWS_EXCEPTION(
+            StorageError, ClientFile::scan(ClientFilePath(), [](const ClientRecordView &, int) { return true; }));
     }
 
     void textSurvivesTheFile_data()

@@ -8,12 +8,12 @@
 #include "base/ListText.h"
 #include "base/SearchCriteria.h"
 #include "base/TextFunctions.h"
-#include "visits/PresenceLines.h"
-#include "visits/VisitSearch.h"
 #include "storage/LineStore.h"
 #include "storage/StoredText.h"
 #include "storage/TSchedaVisita.h"
 #include "storage/Windows1252.h"
+#include "visits/PresenceLines.h"
+#include "visits/VisitSearch.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -8,10 +8,10 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
 #include "output/ReportPrinting.h"
-#include "visits/MenuRegistro.h"
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyChart.h"
 #include "summaries/Statistiche.h"
+#include "visits/MenuRegistro.h"
 #include "widgets/Palette.h"
 #include "widgets/PrintService.h"
 

@@ -2,11 +2,11 @@
 #include "TestHelpers.h"
 
 #include "base/Clock.h"
-#include "visits/PresenceLines.h"
 #include "storage/StorageError.h"
 #include "summaries/MonthlyCounts.h"
 #include "summaries/SummaryCriteria.h"
 #include "summaries/VisitSummary.h"
+#include "visits/PresenceLines.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,9 +6,9 @@
 
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
-#include "visits/PresenceLines.h"
 #include "summaries/MenuRiepilogo.h"
 #include "summaries/Riepilogo.h"
+#include "visits/PresenceLines.h"
 #include "widgets/ListBox.h"
 
 #include <QApplication>

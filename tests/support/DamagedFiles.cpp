@@ -52,8 +52,7 @@ QList<DamagedFile> DamagedFiles()
         { u"zero length"_s, R::NoRecords, [](const QString &path, int) { write(path, QByteArray()); } },
         { u"shorter than one record"_s, R::NoRecords,
             [](const QString &path, int size) { write(path, randomBytes(size - 1, 13)); } },
-        { u"folder in place of the file"_s, R::Unreachable,
-            [](const QString &path, int) { QDir().mkpath(path); } },
+        { u"folder in place of the file"_s, R::Unreachable, [](const QString &path, int) { QDir().mkpath(path); } },
         // A link that leads back to itself: the system refuses to open or create it, even for root.
         { u"file that cannot be opened"_s, R::Unreachable,
             [](const QString &path, int) { QFile::link(QFileInfo(path).fileName(), path); } },
@@ -76,12 +75,13 @@ QString FileState(const QString &path)
     if (info.isSymLink())
         return u"link to "_s + info.symLinkTarget();
     if (info.isDir())
-        return u"folder holding "_s + QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u", "_s);
+        return u"folder holding "_s
+            + QDir(path).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(u", "_s);
     if (!info.exists())
         return u"nothing"_s;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return u"a file that cannot be read"_s;
-    return u"file of %1 bytes, SHA-1 %2"_s.arg(file.size()).arg(
-        QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()));
+    return u"file of %1 bytes, SHA-1 %2"_s.arg(file.size())
+        .arg(QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()));
 }

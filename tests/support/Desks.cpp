@@ -3,11 +3,11 @@
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 

@@ -27,7 +27,7 @@ public:
 
     bool message(QWidget *, MessageKind kind, const QString &text) override
     {
-        messages.append({kind, text});
+        messages.append({ kind, text });
         return answers.isEmpty() ? true : answers.takeFirst();
     }
     std::optional<QString> input(QWidget *, const QString &, const QString &prompt, const QString &) override

@@ -4,11 +4,11 @@
 #include "widgets/Screen.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
-#include <QFile>
-#include <QProcess>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;

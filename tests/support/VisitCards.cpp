@@ -1,8 +1,8 @@
 #include "VisitCards.h"
 
 #include "app/AppWindows.h"
-#include "visits/Registro.h"
 #include "storage/VisitFile.h"
+#include "visits/Registro.h"
 
 #include <QLabel>
 #include <QLineEdit>

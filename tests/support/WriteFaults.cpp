@@ -106,6 +106,6 @@ int FillDiskAtEveryStep(const QString &folder, long long step, const std::functi
     const std::function<void()> &attempt, const std::function<void(const FaultRun &)> &check)
 {
     return strikeInTurn(
-        folder, [step](WriteFaults &faults, int n) { faults.fillDiskAfter((n - 1) * step); }, step, prepare,
-        attempt, check);
+        folder, [step](WriteFaults &faults, int n) { faults.fillDiskAfter((n - 1) * step); }, step, prepare, attempt,
+        check);
 }

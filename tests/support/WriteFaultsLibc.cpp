@@ -12,8 +12,8 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <limits.h>
 #include <cstring>
+#include <limits.h>
 #include <mutex>
 #include <string>
 
@@ -91,7 +91,9 @@ long long bytesThatFit(int fd, long long offset, size_t count)
     std::lock_guard lock(s.mutex);
     if (s.diskLeft < 0)
         return -1;
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0)
         return -1;
     if (offset < 0) {

@@ -3,8 +3,8 @@
 #include "base/Clock.h"
 #include "base/FindInList.h"
 #include "base/ListText.h"
-#include "visits/PresenceLines.h"
 #include "storage/TSchedaVisita.h"
+#include "visits/PresenceLines.h"
 
 #include <QTest>
 

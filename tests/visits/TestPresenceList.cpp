@@ -6,11 +6,11 @@
 
 #include "app/AppWindows.h"
 #include "base/TextFunctions.h"
+#include "storage/VisitFile.h"
 #include "visits/EntratiOggi.h"
 #include "visits/NonUsciti.h"
 #include "visits/Registro.h"
 #include "visits/UscitiOggi.h"
-#include "storage/VisitFile.h"
 #include "widgets/ListBox.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
+#include "storage/TSchedaVisita.h"
 #include "visits/Registro.h"
 #include "visits/StampaVisita.h"
-#include "storage/TSchedaVisita.h"
 #include "widgets/Dialog.h"
 #include "widgets/ListBox.h"
 
@@ -139,10 +139,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(reg()));
     }
 
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void boxesFramesAndEnterCycle()
     {
@@ -425,8 +422,8 @@ private Q_SLOTS:
 
         click(u"btnSalva"_s);
         QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
-        QCOMPARE(
-            m_app->messages.lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+        QCOMPARE(m_app->messages.lastText(),
+            u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
         QCOMPARE(fileBytes(), bytes);
         QCOMPARE(position(), QString::number(existing + 1));
 
@@ -435,8 +432,8 @@ private Q_SLOTS:
         click(u"impOraUscita"_s);
         click(u"btnSalva"_s);
         QCOMPARE(m_app->messages.count(), 3);
-        QCOMPARE(
-            m_app->messages.lastText(), u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
+        QCOMPARE(m_app->messages.lastText(),
+            u"Le modifiche apportate alla scheda corrente sono state salvate in archivio."_s);
         card.DataUsc = u"07/03/2026"_s;
         card.OraUsc = u"09:05"_s;
         bytes = fileBytes();

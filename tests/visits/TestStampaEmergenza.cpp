@@ -6,8 +6,8 @@
 
 #include "app/Avvio.h"
 #include "app/Password.h"
-#include "visits/PeopleInside.h"
 #include "clients/Anagrafica.h"
+#include "visits/PeopleInside.h"
 #include "widgets/Screen.h"
 
 #include <QDir>
@@ -72,14 +72,8 @@ class TestStampaEmergenza : public QObject
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30)));
-    }
-    void cleanup()
-    {
-        m_app.reset();
-    }
+    void init() { m_app.emplace(QDateTime(QDate(2026, 12, 10), QTime(10, 15, 30))); }
+    void cleanup() { m_app.reset(); }
 
     void selectsPeopleInside()
     {

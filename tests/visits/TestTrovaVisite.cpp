@@ -3,9 +3,9 @@
 #include "TestPrinting.h"
 #include "VisitCards.h"
 
+#include "storage/VisitFile.h"
 #include "visits/Registro.h"
 #include "visits/TrovaVisite.h"
-#include "storage/VisitFile.h"
 #include "widgets/ListBox.h"
 
 #include <QApplication>

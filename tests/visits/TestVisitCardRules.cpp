@@ -235,12 +235,11 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("fields");
         QTest::addColumn<QStringList>("texts");
         using V = VisitField;
-        QTest::newRow("visitatore")
-            << ImportRole::Visitatore
-            << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc), int(V::TipoDoc), int(V::NumDoc),
-                   int(V::EnteRil), int(V::TelCel) }
-            << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s, u"Carta d'identità"_s, QString(),
-                   u"Comune di Roma"_s, u"333 1234567"_s };
+        QTest::newRow("visitatore") << ImportRole::Visitatore
+                                    << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc), int(V::TipoDoc),
+                                           int(V::NumDoc), int(V::EnteRil), int(V::TelCel) }
+                                    << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s,
+                                           u"Carta d'identità"_s, QString(), u"Comune di Roma"_s, u"333 1234567"_s };
         QTest::newRow("operatore_ent") << ImportRole::OperatoreEnt << QList<int> { int(V::OperatoreEnt) }
                                        << QStringList { u"Bianchi Anna Maria"_s };
         QTest::newRow("operatore_usc") << ImportRole::OperatoreUsc << QList<int> { int(V::OperatoreUsc) }

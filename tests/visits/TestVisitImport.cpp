@@ -4,9 +4,9 @@
 #include "TestHelpers.h"
 
 #include "app/AppWindows.h"
-#include "visits/Registro.h"
 #include "clients/Anagrafica.h"
 #include "storage/TSchedaVisita.h"
+#include "visits/Registro.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Dialog.h"
 #include "widgets/ListBox.h"
@@ -44,8 +44,7 @@ TSchedaAnagrafica clientCard(int n, const QString &cognome, const QString &scade
 }
 
 const QList<TSchedaAnagrafica> Registry = {
-    clientCard(1, u"Verdi"_s, u"31/12/2026"_s),
-    clientCard(2, u"Bianchi"_s, u"31/12/2026"_s),
+    clientCard(1, u"Verdi"_s, u"31/12/2026"_s), clientCard(2, u"Bianchi"_s, u"31/12/2026"_s),
     clientCard(3, u"Neri"_s, u"01/03/2026"_s), // the only instalment due on 7 March 2026
 };
 
@@ -122,12 +121,14 @@ private Q_SLOTS:
         QTest::newRow("visitatore") << u"impVisitatore"_s << u"visitatore"_s
                                     << QList<int> { int(V::Cognome), int(V::Nome), int(V::CodFisc), int(V::TipoDoc),
                                            int(V::NumDoc), int(V::EnteRil), int(V::TelCel) }
-                                    << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s,
-                                           u"k2f30"_s, QString(), u"k2f32"_s, u"k2f16"_s };
+                                    << QStringList { u"Bianchi"_s, u"Anna Maria"_s, u"BNCNMR80A41H501X"_s, u"k2f30"_s,
+                                           QString(), u"k2f32"_s, u"k2f16"_s };
         QTest::newRow("operatore_ent") << u"impOperatoreEnt"_s << u"operatore_ent"_s
-                                       << QList<int> { int(V::OperatoreEnt) } << QStringList { u"Bianchi Anna Maria"_s };
+                                       << QList<int> { int(V::OperatoreEnt) }
+                                       << QStringList { u"Bianchi Anna Maria"_s };
         QTest::newRow("operatore_usc") << u"impOperatoreUscita"_s << u"operatore_usc"_s
-                                       << QList<int> { int(V::OperatoreUsc) } << QStringList { u"Bianchi Anna Maria"_s };
+                                       << QList<int> { int(V::OperatoreUsc) }
+                                       << QStringList { u"Bianchi Anna Maria"_s };
     }
 
     void visitEditorImports()

@@ -2,8 +2,8 @@
 #include "VisitCards.h"
 
 #include "base/SearchCriteria.h"
-#include "visits/VisitSearch.h"
 #include "storage/StorageError.h"
+#include "visits/VisitSearch.h"
 
 #include <QDir>
 #include <QFile>

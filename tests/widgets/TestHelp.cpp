@@ -5,7 +5,6 @@
 
 using namespace Qt::StringLiterals;
 
-
 // The help seam: a help request reaches the opener start-up set, with its owner and topic. What each
 // help control opens is tested with the help window (tests/app/TestGuida).
 class TestHelp : public QObject

@@ -55,7 +55,7 @@ private Q_SLOTS:
         QLineEdit *a = box(&form, u"txtA"_s, 10);
         QLineEdit *b = box(&form, u"txtB"_s, 40);
         QLineEdit *c = box(&form, u"txtC"_s, 70);
-        InstallEnterCycle({a, b, c});
+        InstallEnterCycle({ a, b, c });
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         a->setFocus();

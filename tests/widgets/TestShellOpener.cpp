@@ -53,8 +53,8 @@ private Q_SLOTS:
             << QUrl::fromLocalFile(u"/opt/portavel/Documenti_Allegati/contratto \"firmato\".pdf"_s);
         QTest::newRow("shell signs") << QUrl::fromLocalFile(u"/tmp/a.xls\"; rm -rf ~ $(reboot) `id` | cat"_s);
         QTest::newRow("web address") << QUrl(u"https://www.portavel.it"_s);
-        QTest::newRow("mailto with subject and body")
-            << QUrl(u"mailto:info@portavel.it?subject=Software Portavel&body=Salve, desidererei:"_s, QUrl::TolerantMode);
+        QTest::newRow("mailto with subject and body") << QUrl(
+            u"mailto:info@portavel.it?subject=Software Portavel&body=Salve, desidererei:"_s, QUrl::TolerantMode);
     }
     void openHandsTheAddressToTheDesktop()
     {
