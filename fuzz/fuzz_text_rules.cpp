@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "base/RecordBar.h"
+#include "base/RecordStep.h"
 #include "base/TextFunctions.h"
 #include "clients/ClientCardRules.h"
 #include "storage/StorableText.h"
@@ -59,9 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (UnstorableCharacters(text).isEmpty() && !trimmed.contains(u"  "_s))
         FUZZ_CHECK(storable == trimmed);
 
-    // The position label holds a position, nothing, or a text the editor refuses.
-    if (const std::optional<int> position = PositionFromLabel(text))
-        FUZZ_CHECK(*position >= 0);
+    // Every arrow of the record bar leads to a card of the file, or nowhere.
+    for (RecordArrow arrow : { RecordArrow::First, RecordArrow::Previous, RecordArrow::Next, RecordArrow::Last }) {
+        const RecordStep step = ArrowStep(arrow, std::max(0, places), width);
+        if (step.action == RecordStep::Action::Load)
+            FUZZ_CHECK(step.position >= 1 && step.position <= width);
+    }
 
     // A card of any typed texts is either refused with one message or saved with valid dates and
     // times, the exit not before the entry.

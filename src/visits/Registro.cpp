@@ -157,8 +157,7 @@ void TfrmRegistro::buildButtons()
         QPushButton *button = MakeButton(
             panel(), text(b.name), text(b.caption), QRect(8, top, 232, 48), ButtonStyle::Command, text(b.icon));
         hintLine()->addHint(button, text(b.hint));
-        if (b.slot)
-            connect(button, &QPushButton::clicked, this, b.slot);
+        connect(button, &QPushButton::clicked, this, b.slot);
         top += 54;
     }
 }
@@ -237,8 +236,7 @@ void TfrmRegistro::buildSections()
                 ClickableImage *image
                     = makeImage(shape, text(row.image), text(row.icon), QRect(BoxLeft + row.width + 8, y - 1, 28, 28));
                 hintLine()->addHint(image, text(row.hint));
-                if (row.slot)
-                    connect(image, &ClickableImage::clicked, this, row.slot);
+                connect(image, &ClickableImage::clicked, this, row.slot);
             }
             if (row.byF2) {
                 auto *f2 = new QShortcut(QKeySequence(Qt::Key_F2), edit);

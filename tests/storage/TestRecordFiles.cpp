@@ -357,12 +357,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("stopAt"); // 0: never stop
         QTest::newRow("empty file") << 0 << 0;
         QTest::newRow("one") << 1 << 0;
-        QTest::newRow("one block") << 1024 << 0;
-        QTest::newRow("one past a block") << 1025 << 0;
+        // A scan reads 256 KiB at a time: 330 visit cards.
+        QTest::newRow("one block") << 330 << 0;
+        QTest::newRow("one past a block") << 331 << 0;
         QTest::newRow("several blocks") << 2500 << 0;
         QTest::newRow("stop at the first") << 2500 << 1;
-        QTest::newRow("stop at a block's end") << 2500 << 1024;
-        QTest::newRow("stop inside the second block") << 2500 << 1500;
+        QTest::newRow("stop at a block's end") << 2500 << 330;
+        QTest::newRow("stop inside the second block") << 2500 << 500;
     }
     void scanMatchesSequentialReads()
     {
