@@ -475,7 +475,7 @@ void TfrmAnagrafica::cmdCartellaClick()
         return;
     }
     TfrmCartella dlg(this);
-    dlg.setPosition(QString::number(*position()));
+    dlg.setPosition(*position());
     dlg.exec();
 }
 

@@ -42,17 +42,19 @@ TfrmCartella::TfrmCartella(QWidget *parent)
     connect(m_btnChiudi, &QPushButton::clicked, this, &TfrmCartella::btnChiudiClick);
 }
 
-void TfrmCartella::setPosition(const QString &position)
+void TfrmCartella::setPosition(int position)
 {
-    m_lblMemory->setText(position);
+    m_position = position;
+    m_lblMemory->setText(QString::number(position));
 }
 
 void TfrmCartella::btnApriCartellaClick()
 {
-    const std::optional<QString> folder = ClientFolderPath(TrimmedText(m_lblMemory));
+    const QString position = QString::number(m_position);
+    const std::optional<QString> folder = ClientFolderPath(position);
     if (!folder || !MakeFolder(*folder)) {
         // A file in the folder's place, or a folder that cannot be made: nothing is opened.
-        const QString shown = folder ? *folder : ProgramFolder() + u"Visitatore_"_s + TrimmedText(m_lblMemory);
+        const QString shown = folder ? *folder : ProgramFolder() + u"Visitatore_"_s + position;
         Messages::error(ClientFolderTexts::folderFailed(QDir::toNativeSeparators(shown)), this);
         return;
     }

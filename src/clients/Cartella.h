@@ -14,14 +14,15 @@ class TfrmCartella : public Dialog
 public:
     explicit TfrmCartella(QWidget *parent = nullptr);
 
-    // The stored card's position, which names its folder (the hidden lblMemory).
-    void setPosition(const QString &position);
+    // The stored card's position, which names its folder (the hidden lblMemory shows it).
+    void setPosition(int position);
 
 private:
     void btnApriCartellaClick();
     void btnChiudiClick();
 
     QLabel *m_lblMemory;
+    int m_position = 0;
     QPushButton *m_btnApriCartella;
     QPushButton *m_btnChiudi;
 };

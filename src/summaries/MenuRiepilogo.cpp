@@ -273,14 +273,14 @@ void TfrmMenuRiepilogo::btnVisualizzaClick()
         return;
     }
 
-    m_lblFile->setText(VisitFilePath(TrimText(m_txtAnno->text())));
+    const QString yearFile = VisitFilePath(TrimText(m_txtAnno->text()));
+    m_lblFile->setText(yearFile);
     // Also when the button was pressed from the keyboard; painted now, as reading a long year takes a while.
     m_lblAttendere->show();
     m_lblAttendere->repaint();
     try {
         TfrmRiepilogo summary(this);
-        if (!summary.buildSummary({ TrimmedText(m_lblFile), TrimmedText(m_lblDataInizio), TrimmedText(m_lblDataFine),
-                m_txtTipologia->text() })) {
+        if (!summary.buildSummary({ yearFile, check.dataInizio, check.dataFine, m_txtTipologia->text() })) {
             failCheck(u"Attenzione: il file di archivio non risulta accessibile."_s, false, nullptr);
             return;
         }

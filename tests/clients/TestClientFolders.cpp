@@ -148,7 +148,7 @@ private Q_SLOTS:
     {
         for (int round = 0; round < 2; ++round) {
             TfrmCartella dialog;
-            dialog.setPosition(u"3"_s);
+            dialog.setPosition(3);
             dialog.show();
             button(&dialog, u"btnApriCartella"_s)->click();
             QVERIFY(!dialog.isVisible());
@@ -167,7 +167,7 @@ private Q_SLOTS:
     {
         QVERIFY(writeFile(program(u"Visitatore_4"_s), "non una cartella"));
         TfrmCartella dialog;
-        dialog.setPosition(u"4"_s);
+        dialog.setPosition(4);
         dialog.show();
         button(&dialog, u"btnApriCartella"_s)->click();
         QCOMPARE(m_messages->count(), 1);
@@ -182,7 +182,7 @@ private Q_SLOTS:
     void folderDialogCloses()
     {
         TfrmCartella dialog;
-        dialog.setPosition(u"5"_s);
+        dialog.setPosition(5);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), u" Gestione cartella abbinata alla scheda corrente"_s);
         QCOMPARE(button(&dialog, u"btnApriCartella"_s)->text(), u"Apri cartella"_s);
