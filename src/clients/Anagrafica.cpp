@@ -442,12 +442,8 @@ void TfrmAnagrafica::cmdSalvaClick()
 {
     const TSchedaAnagrafica card = currentCard();
     if (const std::optional<ClientSaveFailure> failure = CheckClientCardForSave(card)) {
-        if (failure->box == ClientSaveFailure::Box::Warning)
-            Messages::warning(failure->message, this);
-        else
-            Messages::notice(failure->message, this);
-        if (failure->focus)
-            control(*failure->focus)->setFocus(Qt::OtherFocusReason);
+        refuseSave(failure->box == ClientSaveFailure::Box::Warning, failure->message,
+            failure->focus ? control(*failure->focus) : nullptr);
         return;
     }
     QList<CaptionedBox> captioned;

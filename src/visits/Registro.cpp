@@ -308,11 +308,7 @@ void TfrmRegistro::btnSalvaClick()
 {
     TSchedaVisita card = currentCard();
     if (const std::optional<VisitSaveFailure> failure = CheckVisitCardForSave(card)) {
-        if (failure->box == VisitSaveFailure::Box::Warning)
-            Messages::warning(failure->message, this);
-        else
-            Messages::notice(failure->message, this);
-        box(failure->focus)->setFocus(Qt::OtherFocusReason);
+        refuseSave(failure->box == VisitSaveFailure::Box::Warning, failure->message, box(failure->focus));
         return;
     }
     QList<CaptionedBox> captioned;

@@ -32,6 +32,16 @@ bool CardEditor::mayLeaveCard()
     return !cardChanged() || Messages::confirm(ArchiveTexts::unsavedChanges(), this);
 }
 
+void CardEditor::refuseSave(bool warning, const QString &message, QWidget *focus)
+{
+    if (warning)
+        Messages::warning(message, this);
+    else
+        Messages::notice(message, this);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
 void CardEditor::runFileAction(const std::function<void()> &action)
 {
     try {

@@ -39,6 +39,9 @@ protected:
     // The save button's action, also on Ctrl+S.
     virtual void saveCard() = 0;
 
+    // A save check refused the card: its message as a warning or a notice, then the focus on the
+    // box it names, if any.
+    void refuseSave(bool warning, const QString &message, QWidget *focus);
     // Runs one file action; any access failure ends it with the one fixed message.
     void runFileAction(const std::function<void()> &action);
 
