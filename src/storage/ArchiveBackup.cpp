@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -67,32 +70,75 @@ bool renameInPlace(const QString &from, const QString &to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// Every archive copied into `folder` under its own name, each checked against its archive
-// before it takes that name.
-bool copyArchives(const QString &folder)
+// The copy of an earlier day becomes `target` too, when it holds exactly what the archive holds;
+// false when it does not, or where the file system takes no link.
+bool linkEqualCopy(const QString &source, const QString &earlier, const QString &target)
+{
+    const QFileInfo archive(source);
+    const QFileInfo copy(earlier);
+    if (!copy.isFile() || copy.isSymLink() || copy.size() != archive.size())
+        return false;
+    const QByteArray digest = digestOf(source);
+    if (digest.isEmpty() || digestOf(earlier) != digest)
+        return false;
+    if (::linkat(AT_FDCWD, QFile::encodeName(earlier).constData(), AT_FDCWD, QFile::encodeName(target).constData(), 0)
+        != 0)
+        return false;
+    // Checked as a copy is: the linked copy and the archive, both read again, still agree.
+    if (digestOf(target) == digest && digestOf(source) == digest)
+        return true;
+    QFile::remove(target);
+    return false;
+}
+
+// Every archive copied into `folder` under its own name, or linked from `earlierDay` (a day folder
+// with its trailing separator, or nothing) when its copy there is equal; each checked against its
+// archive before it takes that name.
+bool copyArchives(const QString &folder, const QString &earlierDay)
 {
     for (const QString &name : ArchiveFileNames()) {
         const QString source = ProgramFolder() + name;
         const QString working = folder + name + u".tmp"_s;
-        const QByteArray copied = copyFile(source, working);
-        if (copied.isEmpty() || digestOf(working) != copied || digestOf(source) != copied)
-            return false;
+        if (earlierDay.isEmpty() || !linkEqualCopy(source, earlierDay + name, working)) {
+            const QByteArray copied = copyFile(source, working);
+            if (copied.isEmpty() || digestOf(working) != copied || digestOf(source) != copied)
+                return false;
+        }
         if (!renameInPlace(working, folder + name))
             return false;
     }
     return true;
 }
 
-void keepRecent(int keep)
+// The day folders, oldest first.
+QStringList dayFolders()
 {
     QStringList days;
     const QDir root(BackupFolder());
     for (const QString &name : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
         if (isDayName(name))
             days << name;
-    std::sort(days.begin(), days.end(), std::greater<>());
-    for (qsizetype i = keep; i < days.size(); ++i)
-        QDir(root.filePath(days.at(i))).removeRecursively();
+    std::sort(days.begin(), days.end());
+    return days;
+}
+
+// The most recent day folder before `dayName`, with its trailing separator; empty when none.
+QString earlierDay(const QString &dayName)
+{
+    QString found;
+    for (const QString &day : dayFolders()) {
+        if (day < dayName)
+            found = BackupFolder() + day + u'/';
+    }
+    return found;
+}
+
+void keepRecent(int keep)
+{
+    // A day's links keep what they share with older days when those go.
+    const QStringList days = dayFolders();
+    for (qsizetype i = 0; i + keep < days.size(); ++i)
+        QDir(BackupFolder() + days.at(i)).removeRecursively();
 }
 
 } // namespace
@@ -121,7 +167,8 @@ BackupOutcome BackUpArchives(const QDate &today, int keep)
     // A working folder left by a copy that was cut short is ours to clear.
     const QString working = BackupFolder() + u"."_s + dayName + u".part"_s;
     QDir(working).removeRecursively();
-    const bool done = QDir().mkpath(working) && copyArchives(working + u'/') && renameInPlace(working, day);
+    const bool done
+        = QDir().mkpath(working) && copyArchives(working + u'/', earlierDay(dayName)) && renameInPlace(working, day);
     if (!done) {
         QDir(working).removeRecursively();
         return BackupOutcome::Failed;

@@ -6,6 +6,11 @@
 // The day is built in a hidden working folder and renamed into place only once every copy was
 // written, synced to the disk and read back equal to its archive: a day folder that exists is a
 // whole copy, and a day whose copy failed is tried again at the next login.
+//
+// An archive equal (size and SHA-256) to its copy in the most recent earlier day folder is not
+// copied again: that copy gets a second name, a hard link, in today's folder, so days of an unchanged
+// archive take its room once. Links only ever join copies to copies, never to the archive, which
+// is written in place. Where links are not possible the archive is copied.
 
 #include <QDate>
 #include <QString>

@@ -16,6 +16,9 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -72,6 +75,37 @@ QMap<QString, QByteArray> writeArchives(const QString &folder)
     return archives;
 }
 
+// The file's identity on its disk: two names of one file share it.
+std::pair<dev_t, ino_t> identityOf(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return { info.st_dev, info.st_ino };
+}
+
+// Whether the folder's file system takes hard links.
+bool linksPossible(const QString &folder)
+{
+    const QString a = folder + u"/.probe-a"_s;
+    const QString b = folder + u"/.probe-b"_s;
+    writeFile(a, "probe");
+    const bool linked = ::link(QFile::encodeName(a).constData(), QFile::encodeName(b).constData()) == 0;
+    QFile::remove(a);
+    QFile::remove(b);
+    return linked;
+}
+
+// Overwrites the archive's first bytes in place, as a save does.
+void overwriteInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.write(bytes) == bytes.size());
+}
+
 } // namespace
 
 class TestArchiveBackup : public QObject
@@ -100,6 +134,86 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(day() + u"2026.vis"_s), archives.value(u"2026.vis"_s));
         QCOMPARE(BackUpArchives(today.addDays(1)), BackupOutcome::Done);
         QCOMPARE(bytesOf(BackupFolder() + u"2026-12-11/2026.vis"_s), QByteArray("changed"));
+    }
+
+    // A day whose archives equal the day before's copies gives those copies a second name instead
+    // of copying again; a changed archive is copied. The archive itself never shares a copy's file,
+    // so the saves written into it in place leave every day's copy as it was.
+    void unchangedArchivesAreLinked()
+    {
+        if (!linksPossible(m_folder->path()))
+            QSKIP("this file system takes no hard links: every day is copied");
+        const auto archives = writeArchives(m_folder->path());
+        QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
+        // Same size as before, one byte changed: copied, not linked.
+        overwriteInPlace(m_folder->file(u"2025.vis"_s), "Z");
+        QCOMPARE(BackUpArchives(today.addDays(1)), BackupOutcome::Done);
+
+        const QString first = day();
+        const QString second = BackupFolder() + u"2026-12-11/"_s;
+        for (const QString &name : archives.keys()) {
+            const bool changed = name == u"2025.vis"_s;
+            QCOMPARE(identityOf(second + name) == identityOf(first + name), !changed);
+            QVERIFY(identityOf(second + name) != identityOf(m_folder->file(name)));
+            QCOMPARE(bytesOf(second + name), bytesOf(m_folder->file(name)));
+        }
+        QCOMPARE(bytesOf(first + u"2025.vis"_s), archives.value(u"2025.vis"_s));
+
+        // A save into an archive changes no copy, linked or not.
+        overwriteInPlace(m_folder->file(u"2026.vis"_s), "saved");
+        overwriteInPlace(m_folder->file(u"Visitatori.pro"_s), "saved");
+        QCOMPARE(contents(first, { u"2026.vis"_s, u"Visitatori.pro"_s }),
+            contents(second, { u"2026.vis"_s, u"Visitatori.pro"_s }));
+        QCOMPARE(bytesOf(second + u"2026.vis"_s), archives.value(u"2026.vis"_s));
+        QCOMPARE(bytesOf(second + u"Visitatori.pro"_s), archives.value(u"Visitatori.pro"_s));
+
+        // The next day copies the saved archives and links the rest; dropping the oldest days keeps
+        // what the newer ones share with them.
+        QCOMPARE(BackUpArchives(today.addDays(2), 1), BackupOutcome::Done);
+        const QString third = BackupFolder() + u"2026-12-12/"_s;
+        QVERIFY(!QDir(first).exists() && !QDir(second).exists());
+        QCOMPARE(bytesOf(third + u"2026.vis"_s), bytesOf(m_folder->file(u"2026.vis"_s)));
+        QCOMPARE(bytesOf(third + u"unins000.dll"_s), archives.value(u"unins000.dll"_s));
+    }
+
+    // With an earlier day to link from, a failure at any step, the link's included, leaves the day
+    // whole or absent: a link refused makes a copy instead.
+    void failingDiskWithAnEarlierDay()
+    {
+        if (!WriteFaults::available())
+            QSKIP("the C library cannot be interposed here");
+        const auto archives = writeArchives(m_folder->path());
+        const QString second = BackupFolder() + u"2026-12-11/"_s;
+        BackupOutcome outcome = BackupOutcome::Done;
+        bool copiedInsteadOfLinked = false;
+        const auto prepare = [] {
+            QDir(BackupFolder()).removeRecursively();
+            QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
+        };
+        const auto attempt = [&] { outcome = BackUpArchives(today.addDays(1)); };
+        const auto check = [&](const FaultRun &run) {
+            QCOMPARE(contents(day(), archives.keys()), archives);
+            QCOMPARE(contents(m_folder->path(), archives.keys()), archives);
+            if (outcome == BackupOutcome::Done) {
+                QCOMPARE(contents(second, archives.keys()), archives);
+                QCOMPARE(filesUnder(BackupFolder()).size(), 2 * archives.size());
+                // The archive whose link was refused was copied instead.
+                if (run.struck && run.operation == u"link"_s) {
+                    for (const QString &name : archives.keys())
+                        copiedInsteadOfLinked |= identityOf(second + name) != identityOf(day() + name);
+                }
+                return;
+            }
+            QVERIFY2(outcome == BackupOutcome::Failed, qPrintable(run.operation));
+            QVERIFY2(!QDir(second).exists(), qPrintable(run.operation));
+            QCOMPARE(filesUnder(BackupFolder()).size(), archives.size());
+        };
+        const int points = StrikeEveryStep(m_folder->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(points > 0);
+        if (linksPossible(m_folder->path()))
+            QVERIFY(copiedInsteadOfLinked);
     }
 
     void keepsFourteenDays()
