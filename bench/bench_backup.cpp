@@ -74,8 +74,8 @@ QDate backUpFortnight(const QDate &first, const QString &yearFile, bool save)
         total += ms;
     }
     const char *what = save ? "a card saved each day" : "archive unchanged";
-    std::printf("14 days, %s: %lld ms in all, slowest day %lld ms\n", what,
-        static_cast<long long>(total), static_cast<long long>(slowest));
+    std::printf("14 days, %s: %lld ms in all, slowest day %lld ms\n", what, static_cast<long long>(total),
+        static_cast<long long>(slowest));
     PrintCount(save ? "disk of the day folders after the saves (bytes)" : "disk of 14 unchanged days (bytes)",
         diskBytes(BackupFolder()));
     return day;
