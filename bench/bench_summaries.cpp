@@ -62,7 +62,8 @@ int main(int argc, char **argv)
     {
         TfrmRiepilogo dlg;
         timer.restart();
-        dlg.buildSummary({ yearFile, u"01/03/"_s + y, u"31/03/"_s + y, QString() });
+        const SummaryRequest march { yearFile, u"01/03/"_s + y, u"31/03/"_s + y, QString() };
+        dlg.buildSummary(march, ReadVisitSummary(march));
         dlg.show();
         QApplication::processEvents();
         PrintTime("summary screen of March: read, fill, show", timer.restart());

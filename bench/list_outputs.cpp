@@ -87,7 +87,7 @@ void search(const QString &yearFile, const QString &box, const QString &typed)
 void summary(const SummaryRequest &request)
 {
     TfrmRiepilogo dlg;
-    const bool read = dlg.buildSummary(request);
+    const bool read = dlg.buildSummary(request, ReadVisitSummary(request));
     const QString title = u"summary %1-%2 \"%3\" (read: %4)"_s.arg(request.start, request.end, request.reason)
                               .arg(read ? u"yes"_s : u"no"_s);
     printList(title.toUtf8().constData(), dlg.findChild<ListBox *>(u"lstRecords"_s));

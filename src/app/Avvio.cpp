@@ -3,13 +3,19 @@
 #include "app/Info.h"
 #include "app/Maker.h"
 #include "app/Splash.h"
+#include "base/Clock.h"
 #include "visits/StampaEmergenza.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Help.h"
 #include "widgets/Look.h"
+#include "widgets/Messages.h"
 #include "widgets/TMisc.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -51,6 +57,69 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     connect(emergenza, &ClickableImage::clicked, this, [this] { PrintEmergencyList(this); });
     ClickableImage *sito = addImage(u"imgSito"_s, u":/img/banner_sito.svg"_s, QRect(217, 626, 560, 46));
     connect(sito, &ClickableImage::clicked, this, &TfrmAvvio::imgSitoClick);
+
+    m_lblCopiaSicurezza = MakeLabel(panel(), u"lblCopiaSicurezza"_s, QString(), QRect(217, 582, 560, 24),
+        { VerdanaFont(9), Palette::HelpInk, Qt::AlignCenter });
+    m_backupStatus.setInterval(200);
+    connect(&m_backupStatus, &QTimer::timeout, this, &TfrmAvvio::showBackupProgress);
+    connect(&m_backup, &QFutureWatcher<BackupOutcome>::finished, this, &TfrmAvvio::backupFinished);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmAvvio::stopDailyBackup);
+}
+
+TfrmAvvio::~TfrmAvvio()
+{
+    stopDailyBackup();
+}
+
+void TfrmAvvio::startDailyBackup()
+{
+    if (m_backup.isRunning())
+        return;
+    m_backupDay = Clock::today();
+    m_backupProgress.reset();
+    m_backup.setFuture(QtConcurrent::run([this, day = m_backupDay] {
+        const WorkProgress::Scope scope(m_backupProgress);
+        return BackUpArchives(day);
+    }));
+    showBackupProgress();
+    m_backupStatus.start();
+}
+
+void TfrmAvvio::stopDailyBackup()
+{
+    if (!m_backup.isRunning())
+        return;
+    m_backupProgress.cancel();
+    m_backup.waitForFinished();
+}
+
+void TfrmAvvio::showBackupProgress()
+{
+    // 100 only once the copy is whole: the last reads check it.
+    const int percent = std::min(99, m_backupProgress.permille() / 10);
+    m_lblCopiaSicurezza->setText(u"Copia di sicurezza in corso... %1%"_s.arg(percent));
+}
+
+void TfrmAvvio::backupFinished()
+{
+    m_backupStatus.stop();
+    m_lblCopiaSicurezza->clear();
+    switch (m_backup.result()) {
+    case BackupOutcome::Done:
+        m_lblCopiaSicurezza->setText(
+            u"Copia di sicurezza del "_s + m_backupDay.toString(u"dd/MM/yyyy"_s) + u" completata."_s);
+        break;
+    case BackupOutcome::Failed: {
+        // Over whatever the operator is working on: a failure must not go unseen.
+        QWidget *over = QApplication::activeWindow();
+        Messages::warning(
+            u"Attenzione: non è stato possibile eseguire la copia di sicurezza degli archivi."_s, over ? over : this);
+        break;
+    }
+    case BackupOutcome::AlreadyDone:
+    case BackupOutcome::Stopped:
+        break;
+    }
 }
 
 void TfrmAvvio::addTile(const QString &field, int x, Screen *(*target)())

@@ -1,10 +1,17 @@
 #pragma once
 // TfrmAvvio: the start menu. Three tiles lead to the registry, the visit register and the
-// summaries; closing it ends the program.
+// summaries; closing it ends the program. The day's copy of the archives runs behind it, with its
+// status line lblCopiaSicurezza.
 
+#include "base/WorkProgress.h"
+#include "storage/ArchiveBackup.h"
 #include "widgets/Screen.h"
 
+#include <QFutureWatcher>
+#include <QTimer>
+
 class ClickableImage;
+class QLabel;
 
 class TfrmAvvio : public Screen
 {
@@ -12,6 +19,13 @@ class TfrmAvvio : public Screen
 
 public:
     explicit TfrmAvvio(QWidget *parent = nullptr);
+    ~TfrmAvvio() override;
+
+    // Starts the day's copy of the archives on a worker thread, unless one is running.
+    void startDailyBackup();
+    // Stops a running copy and waits for it: its unfinished day folder is removed, so the next
+    // login tries again.
+    void stopDailyBackup();
 
 protected:
     void onClose() override;
@@ -25,4 +39,12 @@ private:
     void imgSitoClick();
     void imgInfoClick();
     void imgSplashClick();
+    void showBackupProgress();
+    void backupFinished();
+
+    QLabel *m_lblCopiaSicurezza;
+    WorkProgress m_backupProgress;
+    QFutureWatcher<BackupOutcome> m_backup;
+    QTimer m_backupStatus;
+    QDate m_backupDay;
 };

@@ -1,6 +1,7 @@
 #include "app/EmergencyKey.h"
 
 #include "visits/StampaEmergenza.h"
+#include "widgets/OffWindowWork.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,7 +16,9 @@ bool EmergencyKey::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     if (key->key() != Qt::Key_F12 || key->modifiers() != Qt::NoModifier)
         return false;
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+    // A modal dialog keeps the key for itself, save the progress of a long work: the desk may need
+    // the roll-call while a year is being read.
+    if ((QApplication::activeModalWidget() && !OffWindowWorkRunning()) || QApplication::activePopupWidget())
         return false;
     if (!key->isAutoRepeat())
         PrintEmergencyList(static_cast<QWidget *>(watched)->window());

@@ -1,10 +1,9 @@
 #include "app/Password.h"
 
-#include "base/Clock.h"
+#include "app/Avvio.h"
 #include "base/Crypt.h"
 #include "base/PasswordStore.h"
 #include "base/ProgramFolder.h"
-#include "storage/ArchiveBackup.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
@@ -129,8 +128,10 @@ void TfrmPassword::cmdOKClick()
         // The login screen never comes back after this; keep no typed password in it.
         clearPassword();
         if (IsWritableFolder(ProgramFolder())) {
-            backUpArchives();
-            switchTo(Screen::of(ScreenId::Avvio));
+            // The day's copy runs behind the start menu: the desk is not kept waiting for it.
+            auto *avvio = static_cast<TfrmAvvio *>(Screen::of(ScreenId::Avvio));
+            switchTo(avvio);
+            avvio->startDailyBackup();
         } else {
             // Archives that cannot be written are still read; the operator must know saves will fail.
             switchTo(Screen::of(ScreenId::Avvio));
@@ -143,16 +144,6 @@ void TfrmPassword::cmdOKClick()
     Messages::notice(u"Attenzione: password errata."_s, this);
     m_txtPassword->clear();
     m_txtPassword->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmPassword::backUpArchives()
-{
-    // The day's copy, before anyone works on the archives; a failure must not keep the desk out.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const BackupOutcome outcome = BackUpArchives(Clock::today());
-    QGuiApplication::restoreOverrideCursor();
-    if (outcome == BackupOutcome::Failed)
-        Messages::warning(u"Attenzione: non è stato possibile eseguire la copia di sicurezza degli archivi."_s, this);
 }
 
 void TfrmPassword::cmdEsciClick()

@@ -29,8 +29,6 @@ private:
     void txtPasswordChange();
     void txtPasswordKeyDown();
     void cmdOKClick();
-    // The daily copy of the archives, made at login.
-    void backUpArchives();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
 

@@ -4,6 +4,7 @@
 #include "clients/InstalmentsDue.h"
 #include "output/ListReport.h"
 #include "widgets/ListBox.h"
+#include "widgets/OffWindowWork.h"
 
 using namespace Qt::StringLiterals;
 
@@ -12,10 +13,15 @@ TfrmDaRinnovare::TfrmDaRinnovare(QWidget *parent)
         u"TfrmDaRinnovare"_s, u" Riepilogo rate in scadenza o scadute"_s, u"RATE IN SCADENZA O SCADUTE"_s, parent)
 { }
 
-void TfrmDaRinnovare::fill(ListBox *list)
+bool TfrmDaRinnovare::fill(ListBox *list)
 {
-    const ListedLines read = ReadInstalmentsDue(Clock::today());
-    list->setLines(read.lines, read.positions);
+    const QDate today = Clock::today();
+    const std::optional<ListedLines> read = ComputeOffWindow<ListedLines>(
+        this, u"Ricerca delle rate in corso..."_s, [today] { return ReadInstalmentsDue(today); });
+    if (!read)
+        return false;
+    list->setLines(read->lines, read->positions);
+    return true;
 }
 
 void TfrmDaRinnovare::takeLine(const QString &line, int listedPosition)

@@ -19,7 +19,7 @@ public:
     const std::optional<ClientCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    void fill(ListBox *list) override;
+    bool fill(ListBox *list) override;
     void takeLine(const QString &line, int listedPosition) override;
     void printLines(const QStringList &lines) override;
 

@@ -1,16 +1,19 @@
 #include "output/ExportScreen.h"
 
 #include "base/ProgramFolder.h"
+#include "base/WorkProgress.h"
 #include "storage/StorageError.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/HintLine.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/OffWindowWork.h"
 #include "widgets/TMisc.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QBuffer>
 #include <QHash>
 #include <QHeaderView>
 #include <QShowEvent>
@@ -20,6 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+const QString ExportCaption = u"Esportazione in corso..."_s;
 const QString ExportQuestion = u"L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
                                u"di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?"_s;
 const QString ExportDone
@@ -233,10 +237,14 @@ void ExportScreen::showEvent(QShowEvent *event)
 
 void ExportScreen::formShow()
 {
-    const WaitCursor wait;
     GridCells cells(int(m_spec.sheet.columns.size()));
     try {
-        readCards(cells);
+        if (!RunOffWindow(this, ExportCaption, [&] { readCards(cells); })) {
+            // Annulla: no grid is shown; the screen closes once the showing is over.
+            QMetaObject::invokeMethod(
+                this, [this] { closeDialog(); }, Qt::QueuedConnection);
+            return;
+        }
     } catch (const StorageError &) {
         // The grid shows the cards read before the failure.
     }
@@ -251,9 +259,24 @@ void ExportScreen::cmdEsportaClick()
         return;
     const QString path = ProgramFolder() + m_spec.sheet.fileName.toString();
     try {
+        // The file is made off the window and written here, whole, once made: Annulla leaves an
+        // earlier export as it was.
+        const int rows = m_model->rowCount();
+        const std::optional<QByteArray> bytes = ComputeOffWindow<QByteArray>(this, ExportCaption, [&] {
+            WorkProgress::expectRead(rows);
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            WriteSpreadsheet(&buffer, m_spec.sheet, rows, [this](int row, int column) {
+                if (column == 0)
+                    WorkProgress::read(1);
+                return m_model->cell(row, column);
+            });
+            return buffer.data();
+        });
+        if (!bytes)
+            return;
         const WaitCursor wait;
-        SaveSpreadsheet(path, m_spec.sheet, m_model->rowCount(),
-            [this](int row, int column) { return m_model->cell(row, column); });
+        SaveSpreadsheet(path, *bytes);
     } catch (const StorageError &) {
         Messages::notice(ExportFailed, this);
         return;

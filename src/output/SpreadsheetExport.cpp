@@ -135,13 +135,14 @@ void WriteSpreadsheet(QIODevice *device, const ExportSheet &sheet, int rows, con
     put(device, u"</table></body></html>"_s);
 }
 
-void SaveSpreadsheet(const QString &path, const ExportSheet &sheet, int rows, const ExportCell &cell)
+void SaveSpreadsheet(const QString &path, const QByteArray &bytes)
 {
-    // Until commit() the rows go to a temporary file; leaving early discards it.
+    // Until commit() the bytes go to a temporary file; leaving early discards it.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw StorageError(u"Cannot create %1: %2"_s.arg(path, file.errorString()));
-    WriteSpreadsheet(&file, sheet, rows, cell);
+    if (file.write(bytes) != bytes.size())
+        throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));
     // An export the disk never confirmed must not replace the earlier one.
     if (!CommitToDisk(file))
         throw StorageError(u"Cannot write %1: %2"_s.arg(path, file.errorString()));

@@ -88,6 +88,6 @@ using ExportCell = std::function<QString(int row, int column)>;
 // Throws StorageError when a write fails.
 void WriteSpreadsheet(QIODevice *device, const ExportSheet &sheet, int rows, const ExportCell &cell);
 
-// Writes the file at `path` whole or not at all: the rows go to a temporary file beside it, which
+// Writes the file at `path` whole or not at all: the bytes go to a temporary file beside it, which
 // replaces an earlier file only once complete. Throws StorageError, leaving an earlier file as it was.
-void SaveSpreadsheet(const QString &path, const ExportSheet &sheet, int rows, const ExportCell &cell);
+void SaveSpreadsheet(const QString &path, const QByteArray &bytes);

@@ -2,15 +2,20 @@
 
 #include "base/DiskSync.h"
 #include "base/ProgramFolder.h"
+#include "base/WorkProgress.h"
+#include "storage/FixedRecordFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <openssl/evp.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,6 +25,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qint64 chunkSize = 1 << 20;
+// A save during an archive's copy makes the copy start again; a desk saving without pause
+// for this many copies leaves the day to the next login.
+constexpr int copyAttempts = 5;
 
 // Only folders named for a real day are the copies' own; "2025-13-45" is someone else's.
 bool isDayName(const QString &name)
@@ -28,14 +36,64 @@ bool isDayName(const QString &name)
     return day.match(name).hasMatch() && QDate::fromString(name, u"yyyy-MM-dd"_s).isValid();
 }
 
+// SHA-256 by the system's cryptographic library, which uses the processor's own instructions:
+// several times faster than a portable one on archives of a gigabyte.
+class Sha256
+{
+public:
+    Sha256()
+        : m_context(EVP_MD_CTX_new(), &EVP_MD_CTX_free)
+    {
+        m_ok = m_context && EVP_DigestInit_ex(m_context.get(), EVP_sha256(), nullptr) == 1;
+    }
+    void add(const QByteArray &bytes)
+    {
+        m_ok = m_ok && EVP_DigestUpdate(m_context.get(), bytes.constData(), std::size_t(bytes.size())) == 1;
+    }
+    // Empty when the library failed.
+    QByteArray result()
+    {
+        QByteArray digest(EVP_MAX_MD_SIZE, '\0');
+        unsigned int size = 0;
+        if (!m_ok || EVP_DigestFinal_ex(m_context.get(), reinterpret_cast<unsigned char *>(digest.data()), &size) != 1)
+            return {};
+        digest.resize(size);
+        return digest;
+    }
+
+private:
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> m_context;
+    bool m_ok = false;
+};
+
+// Reads the whole of `in` in chunks, handing each to `take`; false on a read error or when `take`
+// refuses. `counted` reports the chunks to the day's progress (and stops when it was cancelled).
+template<typename Take> bool readChunks(QFile &in, bool counted, Take take)
+{
+    QByteArray chunk;
+    while (!in.atEnd()) {
+        chunk = in.read(chunkSize);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            return false;
+        if (!take(chunk))
+            return false;
+        if (counted)
+            WorkProgress::read(chunk.size());
+    }
+    return in.error() == QFileDevice::NoError;
+}
+
 // The digest of a whole file read from its start; empty when it cannot be read.
-QByteArray digestOf(const QString &path)
+QByteArray digestOf(const QString &path, bool counted = false)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file))
+    Sha256 hash;
+    if (!readChunks(file, counted, [&hash](const QByteArray &chunk) {
+            hash.add(chunk);
+            return true;
+        }))
         return {};
     return hash.result();
 }
@@ -47,16 +105,13 @@ QByteArray copyFile(const QString &source, const QString &target)
     QFile out(target);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(chunkSize);
-        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return {};
-        hash.addData(chunk);
-        if (out.write(chunk) != chunk.size())
-            return {};
-    }
-    if (in.error() != QFileDevice::NoError || !out.flush() || !SyncToDisk(out.handle()))
+    Sha256 hash;
+    if (!readChunks(in, true, [&](const QByteArray &chunk) {
+            hash.add(chunk);
+            return out.write(chunk) == chunk.size();
+        }))
+        return {};
+    if (!out.flush() || !SyncToDisk(out.handle()))
         return {};
     out.close();
     if (out.error() != QFileDevice::NoError)
@@ -70,25 +125,54 @@ bool renameInPlace(const QString &from, const QString &to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// The copy of an earlier day becomes `target` too, when it holds exactly what the archive holds;
-// false when it does not, or where the file system takes no link.
-bool linkEqualCopy(const QString &source, const QString &earlier, const QString &target)
+enum class Attempt { Done, Failed, ArchiveChanged };
+
+// The copy of an earlier day becomes `target` too, when it holds exactly what the archive holds
+// (`digest`, read just now); false when it does not, or where the file system takes no link.
+bool linkEqualCopy(const QByteArray &digest, const QString &earlier, const QString &target)
 {
-    const QFileInfo archive(source);
-    const QFileInfo copy(earlier);
-    if (!copy.isFile() || copy.isSymLink() || copy.size() != archive.size())
-        return false;
-    const QByteArray digest = digestOf(source);
     if (digest.isEmpty() || digestOf(earlier) != digest)
         return false;
-    if (::linkat(AT_FDCWD, QFile::encodeName(earlier).constData(), AT_FDCWD, QFile::encodeName(target).constData(), 0)
-        != 0)
-        return false;
-    // Checked as a copy is: the linked copy and the archive, both read again, still agree.
-    if (digestOf(target) == digest && digestOf(source) == digest)
-        return true;
+    return ::linkat(
+               AT_FDCWD, QFile::encodeName(earlier).constData(), AT_FDCWD, QFile::encodeName(target).constData(), 0)
+        == 0;
+}
+
+// One attempt at the archive's copy `target`: linked from `earlier` (a file of the day before, or
+// nothing) when that is equal, else copied and read back. The check against the archive holds
+// only when no save of this program touched a record file meanwhile and the archive still reads
+// as it did: otherwise the copy may mix records from before and after a save.
+Attempt backUpOnce(const QString &source, const QString &earlier, const QString &target)
+{
+    const quint64 marks = FixedRecordFile::writeMarks();
+    const auto unchanged = [&marks] { return FixedRecordFile::writeMarks() == marks; };
     QFile::remove(target);
-    return false;
+
+    const QFileInfo archive(source);
+    const QFileInfo copy(earlier);
+    if (!earlier.isEmpty() && copy.isFile() && !copy.isSymLink() && copy.size() == archive.size()) {
+        const QByteArray digest = digestOf(source, true);
+        if (digest.isEmpty())
+            return Attempt::Failed;
+        if (linkEqualCopy(digest, earlier, target)) {
+            if (unchanged())
+                return Attempt::Done;
+            QFile::remove(target);
+            return Attempt::ArchiveChanged;
+        }
+        // Read once already; the copy reads it again.
+        WorkProgress::expectRead(archive.size());
+    }
+
+    const QByteArray copied = copyFile(source, target);
+    if (copied.isEmpty() || digestOf(target) != copied)
+        return Attempt::Failed;
+    const QByteArray now = digestOf(source);
+    if (now.isEmpty())
+        return Attempt::Failed;
+    if (now != copied || !unchanged())
+        return Attempt::ArchiveChanged;
+    return Attempt::Done;
 }
 
 // Every archive copied into `folder` under its own name, or linked from `earlierDay` (a day folder
@@ -96,15 +180,20 @@ bool linkEqualCopy(const QString &source, const QString &earlier, const QString 
 // archive before it takes that name.
 bool copyArchives(const QString &folder, const QString &earlierDay)
 {
-    for (const QString &name : ArchiveFileNames()) {
+    const QStringList names = ArchiveFileNames();
+    for (const QString &name : names)
+        WorkProgress::expectRead(QFileInfo(ProgramFolder() + name).size());
+    for (const QString &name : names) {
         const QString source = ProgramFolder() + name;
         const QString working = folder + name + u".tmp"_s;
-        if (earlierDay.isEmpty() || !linkEqualCopy(source, earlierDay + name, working)) {
-            const QByteArray copied = copyFile(source, working);
-            if (copied.isEmpty() || digestOf(working) != copied || digestOf(source) != copied)
-                return false;
+        const QString earlier = earlierDay.isEmpty() ? QString() : earlierDay + name;
+        Attempt attempt = Attempt::ArchiveChanged;
+        for (int i = 0; i < copyAttempts && attempt == Attempt::ArchiveChanged; ++i) {
+            if (i > 0)
+                WorkProgress::expectRead(QFileInfo(source).size());
+            attempt = backUpOnce(source, earlier, working);
         }
-        if (!renameInPlace(working, folder + name))
+        if (attempt != Attempt::Done || !renameInPlace(working, folder + name))
             return false;
     }
     return true;
@@ -167,8 +256,14 @@ BackupOutcome BackUpArchives(const QDate &today, int keep)
     // A working folder left by a copy that was cut short is ours to clear.
     const QString working = BackupFolder() + u"."_s + dayName + u".part"_s;
     QDir(working).removeRecursively();
-    const bool done
-        = QDir().mkpath(working) && copyArchives(working + u'/', earlierDay(dayName)) && renameInPlace(working, day);
+    bool done = false;
+    try {
+        done = QDir().mkpath(working) && copyArchives(working + u'/', earlierDay(dayName))
+            && renameInPlace(working, day);
+    } catch (const WorkCancelled &) {
+        QDir(working).removeRecursively();
+        return BackupOutcome::Stopped;
+    }
     if (!done) {
         QDir(working).removeRecursively();
         return BackupOutcome::Failed;

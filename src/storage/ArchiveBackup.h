@@ -11,6 +11,10 @@
 // copied again: that copy gets a second name, a hard link, in today's folder, so days of an unchanged
 // archive take its room once. Links only ever join copies to copies, never to the archive, which
 // is written in place. Where links are not possible the archive is copied.
+//
+// The copy may run on a worker thread while the desk works: a save of this program during an
+// archive's copy makes that copy start again, so no copy mixes records from before and after it.
+// Under a work with progress the bytes read count, and a cancelled work stops the copy.
 
 #include <QDate>
 #include <QString>
@@ -20,6 +24,7 @@ enum class BackupOutcome {
     Done, // today's folder was made
     AlreadyDone, // today's folder was there already; nothing copied
     Failed, // nothing of today left behind
+    Stopped, // cancelled (the program is ending): nothing of today left behind
 };
 
 // The folder of the day copies, with its trailing separator: <program folder>Backup/.

@@ -1,6 +1,7 @@
 #include "storage/FixedRecordFile.h"
 
 #include "base/DiskSync.h"
+#include "base/WorkProgress.h"
 #include "storage/StorageError.h"
 
 #include <QDeadlineTimer>
@@ -9,6 +10,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -27,6 +29,16 @@ constexpr qint64 ScanBlockBytes = 256 * 1024;
 constexpr int LockWaitMs = 12000;
 constexpr int StaleLockMs = 10000;
 constexpr auto LockRetryPause = std::chrono::milliseconds(2);
+
+std::atomic<quint64> writeMarkCount { 0 };
+
+// Marks a write's start and its end, however it ends.
+struct WriteMark
+{
+    WriteMark() { ++writeMarkCount; }
+    ~WriteMark() { ++writeMarkCount; }
+    Q_DISABLE_COPY_MOVE(WriteMark)
+};
 
 } // namespace
 
@@ -94,8 +106,14 @@ QByteArray FixedRecordFile::readAt(int position)
     return record;
 }
 
+quint64 FixedRecordFile::writeMarks()
+{
+    return writeMarkCount;
+}
+
 void FixedRecordFile::writeAt(int position, QByteArrayView record)
 {
+    const WriteMark mark;
     if (position < 1 || position > count())
         fail(u"No record at position %1 of %2"_s.arg(position).arg(count()));
     // A save that fails leaves the stored card as it was: neither half written nor written without
@@ -111,6 +129,7 @@ void FixedRecordFile::writeAt(int position, QByteArrayView record)
 
 int FixedRecordFile::append(QByteArrayView record)
 {
+    const WriteMark mark;
     requireOpen();
     QLockFile lock(m_file.fileName() + u".lock"_s);
     lock.setStaleLockTime(StaleLockMs);
@@ -146,10 +165,12 @@ void FixedRecordFile::scan(
     file.open(path, Access::Read);
     const qint64 total = file.count();
     const qint64 blockRecords = std::max<qint64>(1, ScanBlockBytes / recordSize);
+    WorkProgress::expectRead(total * recordSize);
     QByteArray block;
     for (qint64 first = 0; first < total; first += blockRecords) {
         const qint64 records = std::min(blockRecords, total - first);
         file.readRecords(first, records, block);
+        WorkProgress::read(records * recordSize);
         for (qint64 i = 0; i < records; ++i) {
             if (!visit(block.constData() + i * recordSize, int(first + i + 1))) {
                 file.close();

@@ -37,9 +37,14 @@ public:
     int append(QByteArrayView record);
 
     // Reads the file in large blocks and calls `visit` with each record's bytes and position
-    // until it returns false. Opens it for reading (as open does) and closes it itself.
+    // until it returns false. Opens it for reading (as open does) and closes it itself. Under a
+    // work with progress each block counts, and a cancelled work stops it with WorkCancelled.
     static void scan(
         const QString &path, int recordSize, const std::function<bool(const char *record, int position)> &visit);
+
+    // Grows by one as each write or append of this program to any record file begins and again as
+    // it ends: a reader that finds the same count before and after its reading saw no write of ours.
+    static quint64 writeMarks();
 
 private:
     void requireOpen() const;

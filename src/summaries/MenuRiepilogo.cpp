@@ -5,11 +5,13 @@
 #include "storage/VisitFile.h"
 #include "summaries/Riepilogo.h"
 #include "summaries/SummaryCriteria.h"
+#include "summaries/VisitSummary.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/OffWindowWork.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -279,8 +281,15 @@ void TfrmMenuRiepilogo::btnVisualizzaClick()
     m_lblAttendere->show();
     m_lblAttendere->repaint();
     try {
+        const SummaryRequest request { yearFile, check.dataInizio, check.dataFine, m_txtTipologia->text() };
+        const std::optional<VisitSummary> read = ComputeOffWindow<VisitSummary>(
+            this, u"Riepilogo in corso..."_s, [&request] { return ReadVisitSummary(request); });
+        if (!read) {
+            m_lblAttendere->hide();
+            return;
+        }
         TfrmRiepilogo summary(this);
-        if (!summary.buildSummary({ yearFile, check.dataInizio, check.dataFine, m_txtTipologia->text() })) {
+        if (!summary.buildSummary(request, *read)) {
             failCheck(u"Attenzione: il file di archivio non risulta accessibile."_s, false, nullptr);
             return;
         }

@@ -88,12 +88,11 @@ TfrmRiepilogo::TfrmRiepilogo(QWidget *parent)
     connect(guida, &ClickableImage::clicked, this, [this] { ShowHelp(this, HelpTopic::Riepilogo); });
 }
 
-bool TfrmRiepilogo::buildSummary(const SummaryRequest &request)
+bool TfrmRiepilogo::buildSummary(const SummaryRequest &request, const VisitSummary &summary)
 {
     m_lstRecords->resetFind();
     m_txtTrova->clear();
     m_titTipologia->setText(SummaryReasonHeading(request.reason));
-    const VisitSummary summary = ReadVisitSummary(request);
     if (!summary.readable) {
         m_lstRecords->clear();
         m_lblTotCosti->setText(u"0"_s);

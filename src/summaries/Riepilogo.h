@@ -18,9 +18,9 @@ class TfrmRiepilogo : public Dialog
 public:
     explicit TfrmRiepilogo(QWidget *parent = nullptr);
 
-    // Reads the summary the request asks for into the screen, before it is shown. False when the
+    // Puts the summary read for the request into the screen, before it is shown. False when the
     // year file could not be read: the screen then holds nothing worth showing.
-    bool buildSummary(const SummaryRequest &request);
+    bool buildSummary(const SummaryRequest &request, const VisitSummary &summary);
 
     void done(int result) override;
 

@@ -13,6 +13,7 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/OffWindowWork.h"
 #include "widgets/PrintService.h"
 #include "widgets/YearBox.h"
 
@@ -179,16 +180,19 @@ void TfrmStatistiche::btnApriClick()
     for (QLabel *counter : m_monthCounters)
         counter->setText(u"0"_s);
 
-    MonthlyCounts counts {};
+    std::optional<MonthlyCounts> counts;
     try {
-        counts = CountVisitsPerMonth(yearFile, year.toInt());
+        counts = ComputeOffWindow<MonthlyCounts>(
+            this, u"Conteggio in corso..."_s, [&] { return CountVisitsPerMonth(yearFile, year.toInt()); });
     } catch (const StorageError &) {
         // The year file cannot be read: the start panel stays, without a word.
         return;
     }
+    if (!counts)
+        return;
     for (std::size_t m = 0; m < 12; ++m)
-        m_monthCounters[m]->setText(QString::number(counts[m]));
-    m_chart->setCounts(counts, year.toInt());
+        m_monthCounters[m]->setText(QString::number((*counts)[m]));
+    m_chart->setCounts(*counts, year.toInt());
     showChartPanel(true);
 }
 

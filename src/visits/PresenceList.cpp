@@ -34,9 +34,10 @@ PresenceList::PresenceList(PresenceKind kind, QWidget *parent)
     , m_kind(kind)
 { }
 
-void PresenceList::fill(ListBox *list)
+bool PresenceList::fill(ListBox *list)
 {
     list->setLines(ListPresenceLines(m_kind, m_yearFile, PresenceToday()));
+    return true;
 }
 
 void PresenceList::takeLine(const QString &line, int listedPosition)

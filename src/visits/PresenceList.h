@@ -23,7 +23,7 @@ public:
     const std::optional<PresenceCard> &chosenCard() const { return m_chosen; }
 
 protected:
-    void fill(ListBox *list) override;
+    bool fill(ListBox *list) override;
     void takeLine(const QString &line, int listedPosition) override;
     void printLines(const QStringList &lines) override;
 

@@ -25,7 +25,12 @@ void ListDialog::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     m_panel->resetSearch();
-    fill(m_panel->lstRecords());
+    if (!fill(m_panel->lstRecords())) {
+        // Closed once the showing is over.
+        QMetaObject::invokeMethod(
+            this, [this] { closeDialog(QDialog::Rejected); }, Qt::QueuedConnection);
+        return;
+    }
     m_panel->txtTrova()->setFocus(Qt::OtherFocusReason);
 }
 

@@ -15,8 +15,9 @@ class ListDialog : public Dialog
 protected:
     ListDialog(const QString &className, const QString &caption, const QString &banner, QWidget *parent);
 
-    // Fills the list; never throws.
-    virtual void fill(ListBox *list) = 0;
+    // Fills the list; never throws. False when the operator cancelled the reading: the screen then
+    // closes without a word.
+    virtual bool fill(ListBox *list) = 0;
     // The operator chose this line, built from the card at `listedPosition`: find the card and keep
     // it for the opener. Throws StorageError when the file cannot be read: the screen closes without
     // a word and the opener keeps the card it had.

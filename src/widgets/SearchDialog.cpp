@@ -6,6 +6,7 @@
 #include "widgets/ListPanel.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/OffWindowWork.h"
 #include "widgets/Screen.h"
 
 #include <QLabel>
@@ -65,17 +66,22 @@ void SearchDialog::btnCercaClick()
 {
     const SearchCriteria criteria(m_criteria->typed());
     m_criteria->setFilledCount(criteria.filledCount());
-    LineStore found;
+    std::optional<LineStore> found;
     try {
-        found = search(criteria);
+        found = ComputeOffWindow<LineStore>(this, u"Ricerca in corso..."_s, [&] { return search(criteria); });
     } catch (const StorageError &) {
         // The criteria stay as typed, so the operator can try again.
         m_criteria->lblAttendere()->hide();
         Messages::notice(AccessFailureText(), this);
         return;
     }
+    if (!found) {
+        // Annulla: the criteria stay, nothing found is shown.
+        m_criteria->lblAttendere()->hide();
+        return;
+    }
     ListBox *list = m_results->lstRecords();
-    list->setLines(std::move(found));
+    list->setLines(std::move(*found));
     m_lblTrovate->setText(FoundCountText(list->count()));
 
     m_results->show();

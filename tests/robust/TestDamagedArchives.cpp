@@ -176,8 +176,9 @@ ScreenUse yearSummary()
     return { u"summary of the year"_s, u"2026.vis"_s, TSchedaVisita::RecordSize,
         [](Reads reads) {
             TfrmRiepilogo summary;
-            const bool built = summary.buildSummary(
-                { ProgramFolder() + u"2026.vis"_s, u"01/01/2026"_s, u"31/12/2026"_s, QString() });
+            const SummaryRequest request { ProgramFolder() + u"2026.vis"_s, u"01/01/2026"_s, u"31/12/2026"_s,
+                QString() };
+            const bool built = summary.buildSummary(request, ReadVisitSummary(request));
             QCOMPARE(built, reads != Reads::Unreachable);
             if (built) {
                 bool isNumber = false;

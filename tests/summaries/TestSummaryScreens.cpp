@@ -107,7 +107,8 @@ private:
     std::unique_ptr<TfrmRiepilogo> summary(const QString &start, const QString &end, const QString &reason)
     {
         auto dlg = std::make_unique<TfrmRiepilogo>(menu());
-        if (!dlg->buildSummary({ m_app->file(u"2024.vis"_s), start, end, reason }))
+        const SummaryRequest request { m_app->file(u"2024.vis"_s), start, end, reason };
+        if (!dlg->buildSummary(request, ReadVisitSummary(request)))
             return {};
         dlg->show();
         return dlg;
@@ -314,7 +315,8 @@ private Q_SLOTS:
     void missingYearIsAnEmptySummary()
     {
         auto dlg = std::make_unique<TfrmRiepilogo>(menu());
-        QVERIFY(dlg->buildSummary({ m_app->file(u"2031.vis"_s), u"01/01/2031"_s, u"31/12/2031"_s, QString() }));
+        const SummaryRequest request { m_app->file(u"2031.vis"_s), u"01/01/2031"_s, u"31/12/2031"_s, QString() };
+        QVERIFY(dlg->buildSummary(request, ReadVisitSummary(request)));
         QVERIFY(QFile::exists(m_app->file(u"2031.vis"_s)));
         QCOMPARE(on<ListBox>(dlg.get(), u"lstRecords"_s)->count(), 0);
         QCOMPARE(text(dlg.get(), u"lblTotCosti"_s), u"0"_s);
