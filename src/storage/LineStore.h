@@ -5,6 +5,7 @@
 // it is asked for: painted, printed or searched.
 
 #include "base/ListText.h"
+#include "storage/LargeBlocks.h"
 #include "storage/StoredText.h"
 
 #include <QByteArray>
@@ -20,6 +21,9 @@
 class LineStore
 {
 public:
+    // Room for up to `lines` lines of `bytes` in all, taken from the system only as it is filled:
+    // a list that may hold every card of a file grows without copying itself.
+    void reserve(qsizetype lines, qsizetype bytes);
     // A line in the code page's bytes, as built from stored fields.
     void append(QByteArrayView line, int tag);
     // Any text: a line with a character no byte stands for is kept as it is.
@@ -56,8 +60,8 @@ private:
     QByteArrayView bytes(const Row &row) const;
     QString text(const Row &row) const;
 
-    std::vector<Row> m_rows;
-    QByteArray m_bytes;
+    std::vector<Row, LargeBlockAllocator<Row>> m_rows;
+    std::vector<char, LargeBlockAllocator<char>> m_bytes;
     QStringList m_wide;
 };
 
@@ -66,7 +70,9 @@ private:
 class LineBytes
 {
 public:
-    void clear() { m_line.clear(); }
+    // Keeps its memory: one LineBytes builds every line of a list.
+    // Keeps its memory: one LineBytes builds every line of a list.
+    void clear() { m_line.truncate(0); }
     // Surname, one blank and first name (both trimmed), padded or cut to `width`.
     void name(QByteArrayView surname, QByteArrayView firstName, int width);
     // The (trimmed) value padded or cut to `width`.

@@ -8,6 +8,8 @@
 #include "storage/StoredText.h"
 #include "storage/VisitFile.h"
 
+#include <QFileInfo>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -96,6 +98,10 @@ QString PresenceReportTitle(PresenceKind kind, const QString &today)
 LineStore ListPresenceLines(PresenceKind kind, const QString &yearFile, const QString &today, bool *complete)
 {
     LineStore result;
+    // Any card may be listed; the room not filled is never touched. A line is about 80 bytes and
+    // its reason; a longer one makes the store grow.
+    const qint64 cards = QFileInfo(yearFile).size() / TSchedaVisita::RecordSize;
+    result.reserve(cards, cards * 128);
     LineBytes built;
     const std::optional<QByteArray> day = StoredText::exactBytes(today);
     if (complete)
