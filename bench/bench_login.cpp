@@ -146,8 +146,8 @@ int main(int argc, char **argv)
         screen.show();
         const qint64 filled = timer.elapsed();
         QMetaObject::invokeMethod(screen.findChild<QObject *>(u"cmdEsporta"_s), "clicked");
-        std::printf("visit export: grid %lld ms, grid and file %lld ms, longest stall %lld ms, file %lld bytes\n", filled,
-            timer.elapsed(), stall.worstMs(), QFileInfo(ProgramFolder() + u"Registro_Visite.xls"_s).size());
+        std::printf("visit export: grid %lld ms, grid and file %lld ms, longest stall %lld ms, file %lld bytes\n",
+            filled, timer.elapsed(), stall.worstMs(), QFileInfo(ProgramFolder() + u"Registro_Visite.xls"_s).size());
     }
     Windows().avvio()->stopDailyBackup();
     DestroyAppWindows();

@@ -1,9 +1,6 @@
 #include "storage/LineStore.h"
 
-#include <QtEndian>
-
 #include <algorithm>
-#include <cstring>
 
 void LineStore::reserve(qsizetype lines, qsizetype bytes)
 {
@@ -16,8 +13,11 @@ void LineStore::append(QByteArrayView line, int tag)
     Row row;
     row.key.fill(0);
     const qsizetype n = std::min<qsizetype>(line.size(), KeySize);
-    for (qsizetype i = 0; i < n; ++i)
-        row.key[size_t(i)] = StoredText::sortRank(static_cast<unsigned char>(line[i]));
+    const auto &ranks = StoredText::sortRanks();
+    for (qsizetype i = 0; i < n; ++i) {
+        const std::uint64_t rank = ranks[static_cast<unsigned char>(line[i])];
+        row.key[size_t(i / 8)] |= rank << (56 - 8 * (i % 8));
+    }
     row.sequence = std::uint32_t(m_rows.size());
     row.offset = std::uint32_t(m_bytes.size());
     row.length = std::int32_t(line.size());
@@ -90,12 +90,11 @@ bool LineStore::less(const Row &a, const Row &b) const
     if (a.length < 0 || b.length < 0) {
         order = CompareListText(text(a), text(b));
     } else {
-        // The first eight ranks decide most comparisons in one step.
-        const std::uint64_t headA = qFromBigEndian<std::uint64_t>(a.key.data());
-        const std::uint64_t headB = qFromBigEndian<std::uint64_t>(b.key.data());
-        if (headA != headB)
-            return headA < headB;
-        order = std::memcmp(a.key.data(), b.key.data(), KeySize);
+        // Eight ranks at a time: the first word decides most comparisons.
+        for (std::size_t w = 0; w < a.key.size(); ++w) {
+            if (a.key[w] != b.key[w])
+                return a.key[w] < b.key[w];
+        }
         // Equal prefixes, one line at least longer than the prefix: the rest decides.
         if (order == 0 && (a.length > KeySize || b.length > KeySize)) {
             const auto *pa = reinterpret_cast<const unsigned char *>(m_bytes.data() + a.offset);

@@ -50,7 +50,9 @@ private:
     static constexpr int KeySize = 44;
     struct Row
     {
-        std::array<std::uint8_t, KeySize> key; // sort ranks of the first bytes, zeros after the end
+        // Sort ranks of the first KeySize bytes, eight to a word with the first most significant,
+        // zeros after the end: words compare as the ranks do.
+        std::array<std::uint64_t, (KeySize + 7) / 8> key;
         std::uint32_t sequence; // order of appending
         std::uint32_t offset; // into m_bytes, or into m_wide for a line kept as text
         std::int32_t length; // bytes; -1 for a line kept as text

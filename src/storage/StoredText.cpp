@@ -63,6 +63,11 @@ std::uint8_t sortRank(unsigned char byte)
     return tables().rank[byte];
 }
 
+const std::array<std::uint8_t, 256> &sortRanks()
+{
+    return tables().rank;
+}
+
 QByteArrayView trimmed(QByteArrayView bytes)
 {
     const auto &blank = tables().blank;

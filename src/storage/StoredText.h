@@ -23,6 +23,8 @@ char16_t character(unsigned char byte);
 // The rank of the byte's character in the list order (a to z as their capitals, the rest by code
 // value): equal ranks for equal characters, never 0.
 std::uint8_t sortRank(unsigned char byte);
+// The ranks of all 256 bytes, for loops over many bytes.
+const std::array<std::uint8_t, 256> &sortRanks();
 
 // The bytes without the characters up to 32 at both ends, as TrimText trims the decoded text.
 QByteArrayView trimmed(QByteArrayView bytes);

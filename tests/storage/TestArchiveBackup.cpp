@@ -345,6 +345,31 @@ private Q_SLOTS:
         QCOMPARE(contents(day(), archives.keys()), archives);
     }
 
+    // Ending the program during the copy waits for the copy to stop: no unfinished day is left
+    // behind, and the next start copies the day whole.
+    void endingDuringTheCopy()
+    {
+        m_folder.reset();
+        AppFixture app(QDateTime(today, QTime(8, 30)));
+        writeFile(
+            app.file(u"unins000.dll"_s), "[Accesso]\r\nValore=" + ScrambleText(u"PORTAVEL"_s).toLatin1() + "\r\n");
+        const QByteArray year(64 << 20, 'y');
+        writeFile(app.file(u"2026.vis"_s), year);
+        Windows().password()->showScreen();
+        QTest::keyClicks(Windows().password()->findChild<QLineEdit *>(u"txtPassword"_s), u"portavel"_s);
+        QTest::mouseClick(Windows().password()->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+        Windows().avvio()->stopDailyBackup();
+        const QStringList left
+            = QDir(app.file(u"Backup"_s)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QVERIFY2(left.isEmpty() || left == QStringList { u"2026-12-10"_s }, qPrintable(left.join(u' ')));
+        if (left.isEmpty()) {
+            Windows().avvio()->startDailyBackup();
+            QTRY_VERIFY(
+                Windows().avvio()->findChild<QLabel *>(u"lblCopiaSicurezza"_s)->text().endsWith(u"completata."_s));
+        }
+        QCOMPARE(bytesOf(app.file(u"Backup/2026-12-10/2026.vis"_s)), year);
+    }
+
     // The start menu shows at once after the login and the copy runs behind it, its status line
     // counting until the completion text; a failed copy warns once and lets the operator in.
     void atLogin_data()
