@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 
@@ -111,6 +113,24 @@ void overwriteInPlace(const QString &path, const QByteArray &bytes)
     QVERIFY(file.write(bytes) == bytes.size());
 }
 
+// Makes today's copy on a worker thread, as the start menu does, and runs `meanwhile` on this
+// thread once the copy has read its first chunk.
+BackupOutcome copyTodayWhile(WorkProgress &progress, const std::function<void()> &meanwhile)
+{
+    std::atomic<bool> ended { false };
+    BackupOutcome outcome = BackupOutcome::Failed;
+    std::thread worker([&] {
+        const WorkProgress::Scope scope(progress);
+        outcome = BackUpArchives(today);
+        ended = true;
+    });
+    while (progress.done() == 0 && !ended)
+        std::this_thread::yield();
+    meanwhile();
+    worker.join();
+    return outcome;
+}
+
 } // namespace
 
 class TestArchiveBackup : public QObject
@@ -195,18 +215,12 @@ private Q_SLOTS:
         saved.Cognome = u"Salvata"_s;
 
         WorkProgress progress;
-        std::optional<BackupOutcome> outcome;
-        std::thread worker([&] {
-            const WorkProgress::Scope scope(progress);
-            outcome = BackUpArchives(today);
+        const BackupOutcome outcome = copyTodayWhile(progress, [&] {
+            VisitFile file;
+            file.open(yearFile);
+            file.writeAt(1, saved);
+            file.close();
         });
-        while (progress.done() == 0 && !outcome)
-            std::this_thread::yield();
-        VisitFile file;
-        file.open(yearFile);
-        file.writeAt(1, saved);
-        file.close();
-        worker.join();
 
         QCOMPARE(outcome, BackupOutcome::Done);
         QVERIFY2(progress.total() > cards.size(), "the copy started again after the save");
@@ -219,16 +233,7 @@ private Q_SLOTS:
         const auto archives = writeArchives(m_folder->path());
         writeFile(m_folder->file(u"2024.vis"_s), QByteArray(32 << 20, 'd'));
         WorkProgress progress;
-        std::optional<BackupOutcome> outcome;
-        std::thread worker([&] {
-            const WorkProgress::Scope scope(progress);
-            outcome = BackUpArchives(today);
-        });
-        while (progress.done() == 0 && !outcome)
-            std::this_thread::yield();
-        progress.cancel();
-        worker.join();
-        QCOMPARE(outcome, BackupOutcome::Stopped);
+        QCOMPARE(copyTodayWhile(progress, [&progress] { progress.cancel(); }), BackupOutcome::Stopped);
         QCOMPARE(filesUnder(BackupFolder()), QStringList());
         QCOMPARE(QDir(BackupFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 
