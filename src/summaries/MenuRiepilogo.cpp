@@ -233,12 +233,7 @@ void TfrmMenuRiepilogo::onClose()
 
 void TfrmMenuRiepilogo::failCheck(const QString &message, bool warning, QWidget *focus)
 {
-    if (warning)
-        Messages::warning(message, this);
-    else
-        Messages::notice(message, this);
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
+    Messages::refuse(message, warning, this, focus);
     m_lblAttendere->hide();
 }
 

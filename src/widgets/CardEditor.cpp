@@ -34,12 +34,7 @@ bool CardEditor::mayLeaveCard()
 
 void CardEditor::refuseSave(bool warning, const QString &message, QWidget *focus)
 {
-    if (warning)
-        Messages::warning(message, this);
-    else
-        Messages::notice(message, this);
-    if (focus)
-        focus->setFocus(Qt::OtherFocusReason);
+    Messages::refuse(message, warning, this, focus);
 }
 
 void CardEditor::runFileAction(const std::function<void()> &action)

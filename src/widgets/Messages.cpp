@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -96,6 +97,16 @@ void Messages::error(const QString &text, QWidget *parent)
 void Messages::information(const QString &text, QWidget *parent)
 {
     currentHandler->message(parent, MessageKind::Information, text);
+}
+
+void Messages::refuse(const QString &text, bool asWarning, QWidget *parent, QWidget *focus)
+{
+    if (asWarning)
+        warning(text, parent);
+    else
+        notice(text, parent);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 bool Messages::confirm(const QString &text, QWidget *parent)

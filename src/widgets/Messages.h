@@ -31,6 +31,9 @@ public:
     static void warning(const QString &text, QWidget *parent = nullptr);
     static void error(const QString &text, QWidget *parent = nullptr);
     static void information(const QString &text, QWidget *parent = nullptr);
+    // A check that refused what was typed: its message as a warning or a notice, then the focus
+    // in the box it names (none keeps the focus where it is).
+    static void refuse(const QString &text, bool asWarning, QWidget *parent, QWidget *focus);
     // Yes and No: true unless the answer is No.
     static bool confirm(const QString &text, QWidget *parent = nullptr);
     // One-line input box; nothing when cancelled.
