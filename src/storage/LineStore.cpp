@@ -1,6 +1,7 @@
 #include "storage/LineStore.h"
 
 #include <algorithm>
+#include <cstring>
 
 void LineStore::reserve(qsizetype lines, qsizetype bytes)
 {
@@ -89,31 +90,34 @@ bool LineStore::less(const Row &a, const Row &b) const
     int order = 0;
     if (a.length < 0 || b.length < 0) {
         order = CompareListText(text(a), text(b));
-    } else {
-        // Eight ranks at a time: the first word decides most comparisons.
-        for (std::size_t w = 0; w < a.key.size(); ++w) {
-            if (a.key[w] != b.key[w])
-                return a.key[w] < b.key[w];
-        }
+    } else if (a.length > KeySize || b.length > KeySize) {
         // Equal prefixes, one line at least longer than the prefix: the rest decides.
-        if (order == 0 && (a.length > KeySize || b.length > KeySize)) {
-            const auto *pa = reinterpret_cast<const unsigned char *>(m_bytes.data() + a.offset);
-            const auto *pb = reinterpret_cast<const unsigned char *>(m_bytes.data() + b.offset);
-            const std::int32_t n = std::min(a.length, b.length);
-            for (std::int32_t i = KeySize; i < n && order == 0; ++i) {
-                if (pa[i] != pb[i])
-                    order = int(StoredText::sortRank(pa[i])) - int(StoredText::sortRank(pb[i]));
-            }
-            if (order == 0)
-                order = a.length - b.length;
+        const auto *pa = reinterpret_cast<const unsigned char *>(m_bytes.data() + a.offset);
+        const auto *pb = reinterpret_cast<const unsigned char *>(m_bytes.data() + b.offset);
+        const std::int32_t n = std::min(a.length, b.length);
+        for (std::int32_t i = KeySize; i < n && order == 0; ++i) {
+            if (pa[i] != pb[i])
+                order = int(StoredText::sortRank(pa[i])) - int(StoredText::sortRank(pb[i]));
         }
+        if (order == 0)
+            order = a.length - b.length;
     }
     return order != 0 ? order < 0 : a.sequence < b.sequence;
 }
 
 void LineStore::sort()
 {
-    std::sort(m_rows.begin(), m_rows.end(), [this](const Row &a, const Row &b) { return less(a, b); });
+    std::sort(m_rows.begin(), m_rows.end(), [this](const Row &a, const Row &b) {
+        // Eight ranks at a time, kept inline: the first word decides most comparisons. A line kept
+        // as text has a zero key, so it always goes the slow way.
+        if (a.length >= 0 && b.length >= 0) {
+            for (std::size_t w = 0; w < a.key.size(); ++w) {
+                if (a.key[w] != b.key[w])
+                    return a.key[w] < b.key[w];
+            }
+        }
+        return less(a, b);
+    });
 }
 
 bool LineStore::lineMatches(qsizetype index, const FoldedKey &key) const
@@ -127,27 +131,42 @@ ListedLines LineStore::toListed() const
     return { lines(), tags(), true };
 }
 
+char *LineBytes::room(qsizetype bytes)
+{
+    if (m_size + bytes > qsizetype(m_buffer.size()))
+        m_buffer.resize(std::max(m_buffer.size() * 2, std::size_t(m_size + bytes)));
+    char *at = m_buffer.data() + m_size;
+    m_size += bytes;
+    return at;
+}
+
+void LineBytes::text(QByteArrayView value)
+{
+    if (!value.isEmpty())
+        std::memcpy(room(value.size()), value.data(), std::size_t(value.size()));
+}
+
 void LineBytes::name(QByteArrayView surname, QByteArrayView firstName, int width)
 {
-    const qsizetype from = m_line.size();
-    m_line += surname;
-    m_line += ' ';
-    m_line += firstName;
+    const qsizetype from = m_size;
+    text(surname);
+    *room(1) = ' ';
+    text(firstName);
     pad(from, width);
 }
 
 void LineBytes::column(QByteArrayView value, int width)
 {
-    const qsizetype from = m_line.size();
-    m_line += value;
+    const qsizetype from = m_size;
+    text(value);
     pad(from, width);
 }
 
 void LineBytes::pad(qsizetype from, int width)
 {
-    const qsizetype written = m_line.size() - from;
+    const qsizetype written = m_size - from;
     if (written < width)
-        m_line.append(width - written, ' ');
+        std::memset(room(width - written), ' ', std::size_t(width - written));
     else
-        m_line.truncate(from + width);
+        m_size = from + width;
 }

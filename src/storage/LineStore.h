@@ -58,6 +58,7 @@ private:
         std::int32_t length; // bytes; -1 for a line kept as text
         int tag;
     };
+    // The order of two rows whose key words are equal, or of which one is kept as text.
     bool less(const Row &a, const Row &b) const;
     QByteArrayView bytes(const Row &row) const;
     QString text(const Row &row) const;
@@ -73,16 +74,18 @@ class LineBytes
 {
 public:
     // Keeps its memory: one LineBytes builds every line of a list.
-    // Keeps its memory: one LineBytes builds every line of a list.
-    void clear() { m_line.truncate(0); }
+    void clear() { m_size = 0; }
     // Surname, one blank and first name (both trimmed), padded or cut to `width`.
     void name(QByteArrayView surname, QByteArrayView firstName, int width);
     // The (trimmed) value padded or cut to `width`.
     void column(QByteArrayView value, int width);
-    void text(QByteArrayView value) { m_line += value; }
-    QByteArrayView view() const { return m_line; }
+    void text(QByteArrayView value);
+    QByteArrayView view() const { return QByteArrayView(m_buffer.data(), m_size); }
 
 private:
+    // Plain bytes, not a QByteArray: a million lines pay no sharing checks on each append.
+    char *room(qsizetype bytes);
     void pad(qsizetype from, int width);
-    QByteArray m_line;
+    std::vector<char> m_buffer = std::vector<char>(512);
+    qsizetype m_size = 0;
 };
