@@ -2,20 +2,17 @@
 
 #include "base/DiskSync.h"
 #include "base/WorkProgress.h"
+#include "storage/FileLock.h"
 #include "storage/StorageError.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <climits>
 #include <cstring>
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -23,13 +20,6 @@ namespace {
 
 // Small enough to stay in the processor's cache between the read and the look at its records.
 constexpr qint64 ScanBlockBytes = 256 * 1024;
-// An append holds the lock for one write and one flush. A lock left by a crashed copy on this
-// machine is taken over at once; one from another machine only once it is clearly older than
-// any append, even on a slow shared folder.
-constexpr int LockWaitMs = 12000;
-constexpr int StaleLockMs = 10000;
-constexpr auto LockRetryPause = std::chrono::milliseconds(2);
-
 std::atomic<quint64> writeMarkCount { 0 };
 
 // Marks a write's start and its end, however it ends.
@@ -131,15 +121,7 @@ int FixedRecordFile::append(QByteArrayView record)
 {
     const WriteMark mark;
     requireOpen();
-    QLockFile lock(m_file.fileName() + u".lock"_s);
-    lock.setStaleLockTime(StaleLockMs);
-    // Short pauses rather than tryLock's own doubling waits, which can outlast a busy neighbour's gaps.
-    const QDeadlineTimer deadline(LockWaitMs);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            fail(u"Cannot lock for appending"_s);
-        std::this_thread::sleep_for(LockRetryPause);
-    }
+    const FileLock lock(m_file.fileName());
     // Counted under the lock: another copy may have appended since this file was opened.
     const qint64 index = m_file.size() / m_recordSize;
     if (index >= INT_MAX)
@@ -154,7 +136,6 @@ int FixedRecordFile::append(QByteArrayView record)
             SyncToDisk(m_file.handle());
         throw;
     }
-    lock.unlock();
     return int(index + 1);
 }
 
