@@ -2,13 +2,18 @@
 
 #include "app/Info.h"
 #include "app/Maker.h"
+#include "app/Operatori.h"
 #include "app/Splash.h"
 #include "base/Clock.h"
+#include "base/Session.h"
+#include "storage/OperatorStore.h"
 #include "visits/StampaEmergenza.h"
+#include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Help.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/Roles.h"
 #include "widgets/TMisc.h"
 
 #include <QApplication>
@@ -55,6 +60,13 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     ClickableImage *emergenza = addImage(u"imgEmergenza"_s, u":/img/icona_emergenza.svg"_s, QRect(859, 12, 56, 56));
     emergenza->setToolTip(u"Stampa immediata dell'elenco delle persone presenti in sede."_s);
     connect(emergenza, &ClickableImage::clicked, this, [this] { PrintEmergencyList(this); });
+    m_imgOperatori = addImage(u"imgOperatori"_s, u":/img/icona_operatori.svg"_s, QRect(80, 12, 56, 56));
+    m_imgOperatori->setToolTip(u"Gestione degli operatori e dei loro permessi."_s);
+    connect(m_imgOperatori, &ClickableImage::clicked, this, &TfrmAvvio::imgOperatoriClick);
+    m_imgCambiaOperatore
+        = addImage(u"imgCambiaOperatore"_s, u":/img/icona_cambiaoperatore.svg"_s, QRect(859, 624, 56, 56));
+    m_imgCambiaOperatore->setToolTip(u"Termina la sessione e torna alla schermata di accesso."_s);
+    connect(m_imgCambiaOperatore, &ClickableImage::clicked, this, &TfrmAvvio::imgCambiaOperatoreClick);
     ClickableImage *sito = addImage(u"imgSito"_s, u":/img/banner_sito.svg"_s, QRect(217, 626, 560, 46));
     connect(sito, &ClickableImage::clicked, this, &TfrmAvvio::imgSitoClick);
 
@@ -108,8 +120,10 @@ void TfrmAvvio::backupFinished()
     case BackupOutcome::Done:
         m_lblCopiaSicurezza->setText(
             u"Copia di sicurezza del "_s + m_backupDay.toString(u"dd/MM/yyyy"_s) + u" completata."_s);
+        RecordActivity(u"copia_sicurezza"_s, m_backupDay.toString(u"yyyy-MM-dd"_s), this);
         break;
     case BackupOutcome::Failed: {
+        RecordActivity(u"copia_sicurezza"_s, u"non riuscita"_s, this);
         // Over whatever the operator is working on: a failure must not go unseen.
         QWidget *over = QApplication::activeWindow();
         Messages::warning(
@@ -163,6 +177,28 @@ void TfrmAvvio::imgSplashClick()
 {
     TfrmSplash dlg(this);
     dlg.exec();
+}
+
+void TfrmAvvio::onShow()
+{
+    ApplyRole(m_imgOperatori);
+    // Without operators there is nobody to change: the start menu stays as it always was.
+    m_imgCambiaOperatore->setVisible(OperatorStore::configured());
+}
+
+void TfrmAvvio::imgOperatoriClick()
+{
+    TfrmOperatori dlg(this);
+    dlg.exec();
+    onShow();
+}
+
+void TfrmAvvio::imgCambiaOperatoreClick()
+{
+    RecordActivity(u"cambio_operatore"_s, QString(), this);
+    Session::logOut();
+    // The login emptied its boxes when this operator came in.
+    switchTo(Screen::of(ScreenId::Password));
 }
 
 void TfrmAvvio::onClose()

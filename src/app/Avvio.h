@@ -28,6 +28,7 @@ public:
     void stopDailyBackup();
 
 protected:
+    void onShow() override;
     void onClose() override;
 
 private:
@@ -39,9 +40,13 @@ private:
     void imgSitoClick();
     void imgInfoClick();
     void imgSplashClick();
+    void imgOperatoriClick();
+    void imgCambiaOperatoreClick();
     void showBackupProgress();
     void backupFinished();
 
+    ClickableImage *m_imgOperatori;
+    ClickableImage *m_imgCambiaOperatore;
     QLabel *m_lblCopiaSicurezza;
     WorkProgress m_backupProgress;
     QFutureWatcher<BackupOutcome> m_backup;

@@ -2,7 +2,11 @@
 
 #include "app/Password.h"
 #include "base/Crypt.h"
+#include "base/LoginAttempts.h"
 #include "base/PasswordStore.h"
+#include "storage/OperatorStore.h"
+#include "storage/StorageError.h"
+#include "widgets/Activity.h"
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
@@ -82,6 +86,10 @@ void TfrmCambiaPassword::txtChange()
 
 void TfrmCambiaPassword::cmdOKClick()
 {
+    if (OperatorStore::configured()) {
+        changeOperatorPassword();
+        return;
+    }
     const QString failure = u"Attenzione: si è verificato un errore durante la procedura di modifica della password."
                             " Si consiglia di reinstallare il software."_s;
     QString stored;
@@ -115,6 +123,53 @@ void TfrmCambiaPassword::cmdOKClick()
         PasswordStore::writePassword(password);
     } catch (const PasswordError &) {
         Messages::notice(failure, this);
+        return;
+    }
+    RecordActivity(u"cambio_password"_s, QString(), this);
+    Messages::notice(u"Modifica della password completata con successo."_s, this);
+    close();
+}
+
+void TfrmCambiaPassword::changeOperatorPassword()
+{
+    const auto *login = qobject_cast<TfrmPassword *>(Screen::of(ScreenId::Password));
+    const QString name = login ? login->operatorName() : QString();
+    // The old password is a login like any other: the same lockout, or this screen would be the
+    // way round it.
+    if (LoginAttempts::isLocked(name)) {
+        refuse(u"Attenzione: troppi tentativi errati. Riprovare tra 60 secondi."_s, { m_txtPasswordOld });
+        return;
+    }
+    try {
+        const std::optional<Operator> found = OperatorStore::verify(name, m_txtPasswordOld->text());
+        if (!found) {
+            LoginAttempts::failed(name);
+            RecordActivity(u"accesso_negato"_s, name, this);
+            refuse(u"Attenzione: vecchia password errata."_s, { m_txtPasswordOld });
+            return;
+        }
+        LoginAttempts::succeeded(name);
+        switch (OperatorStore::setPassword(found->name, m_txtPasswordNew->text(), m_txtConferma->text())) {
+        case OperatorRefusal::None:
+            break;
+        case OperatorRefusal::ShortPassword:
+            refuse(
+                u"Attenzione: la password deve contenere almeno 8 caratteri."_s, { m_txtPasswordNew, m_txtConferma });
+            return;
+        case OperatorRefusal::ConfirmationDiffers:
+            refuse(u"Attenzione: la nuova password non è stata confermata correttamente."
+                   " E' necessario reinserire entrambi i valori."_s,
+                { m_txtPasswordNew, m_txtConferma });
+            return;
+        default:
+            refuse(u"Attenzione: vecchia password errata."_s, { m_txtPasswordOld });
+            return;
+        }
+        RecordActivity(u"cambio_password"_s, found->name, this);
+    } catch (const StorageError &) {
+        Messages::notice(u"Attenzione: si è verificato un errore durante la procedura di modifica della password."
+                         " Si consiglia di reinstallare il software."_s,
+            this);
         return;
     }
     Messages::notice(u"Modifica della password completata con successo."_s, this);

@@ -1,5 +1,6 @@
 #pragma once
-// TfrmCambiaPassword: changes the installation's password, after checking the old one and a
+// TfrmCambiaPassword: changes the installation's password, or, once the office has operators, the
+// password of the operator named on the login screen, after checking the old one and a
 // confirmation of the new one. Closing it always leads back to the login screen.
 
 #include "widgets/Screen.h"
@@ -23,6 +24,7 @@ protected:
 private:
     void txtChange();
     void cmdOKClick();
+    void changeOperatorPassword();
     void cmdEsciClick();
     // Empties the boxes and puts the focus into the first of them.
     void refuse(const QString &message, const QList<QLineEdit *> &boxes);

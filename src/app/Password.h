@@ -1,6 +1,7 @@
 #pragma once
 // TfrmPassword: the login screen and main window. The operator types the installation's password
-// to reach the start menu, or goes on to change it.
+// to reach the start menu, or goes on to change it. Once the office has operators, each types
+// their own name and password instead.
 
 #include "widgets/Screen.h"
 
@@ -19,6 +20,8 @@ public:
 
     // Empties the password box and the working label, as the change screen leaves them on closing.
     void clearPassword();
+    // The operator's name as typed, trimmed: whose password the change screen changes.
+    QString operatorName() const;
 
 protected:
     void onShow() override;
@@ -31,7 +34,16 @@ private:
     void cmdOKClick();
     void cmdEsciClick();
     void btnCambiaPasswordClick();
+    // The operator's box and its caption appear, and the screen grows for them, once an operator exists.
+    void layOut(bool withOperators);
+    // Empties both boxes, for the next operator.
+    void clearBoxes();
+    void enter();
+    void operatorLogin();
 
+    QLabel *m_lblOperatore;
+    QLineEdit *m_txtOperatore;
+    QLabel *m_lblPassword;
     QLineEdit *m_txtPassword;
     QPushButton *m_cmdOK;
     QPushButton *m_cmdEsci;

@@ -40,7 +40,8 @@ QString ownFolder()
 bool IsArchiveName(const QString &fileName)
 {
     static const QRegularExpression year(u"^[0-9]{4}\\.vis$"_s);
-    return fileName == u"Visitatori.pro"_s || fileName == u"unins000.dll"_s || year.match(fileName).hasMatch();
+    return fileName == u"Visitatori.pro"_s || fileName == u"unins000.dll"_s || fileName == u"Operatori.ini"_s
+        || year.match(fileName).hasMatch();
 }
 
 bool HoldsArchives(const QString &folder)

@@ -12,7 +12,7 @@ QString ProgramFolder();
 void SetProgramFolder(const QString &folder);
 
 // The files a day copy saves and whose presence makes a folder an archives' folder: each
-// <yyyy>.vis, Visitatori.pro and the password store unins000.dll.
+// <yyyy>.vis, Visitatori.pro, the password store unins000.dll and the operators' store Operatori.ini.
 bool IsArchiveName(const QString &fileName);
 // Whether `folder` holds any of those files.
 bool HoldsArchives(const QString &folder);

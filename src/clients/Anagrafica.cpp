@@ -17,6 +17,7 @@
 #include "output/ReportPrinting.h"
 #include "storage/ClientFile.h"
 #include "storage/StorableText.h"
+#include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
@@ -25,6 +26,7 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/Roles.h"
 #include "widgets/StorableBoxes.h"
 #include "widgets/TMisc.h"
 
@@ -407,7 +409,14 @@ TSchedaAnagrafica TfrmAnagrafica::currentCard() const
 
 void TfrmAnagrafica::onShow()
 {
+    ApplyRole(findChild<ClickableImage *>(u"cmdEsporta"_s), hintLine());
     clearCard();
+}
+
+void TfrmAnagrafica::cardStored(int position, bool added)
+{
+    RecordActivity(
+        u"salvataggio_anagrafica"_s, QString::number(position) + (added ? u" nuova"_s : u" modifica"_s), this);
 }
 
 void TfrmAnagrafica::clearCard()
@@ -497,7 +506,9 @@ void TfrmAnagrafica::cmdFileClick()
 void TfrmAnagrafica::cmdStampaClick()
 {
     FillRepScheda(m_repScheda, currentCard(), Clock::now());
-    PrintReport(this, m_repScheda);
+    if (PrintReport(this, m_repScheda) == PrintOutcome::Printed)
+        RecordActivity(
+            u"stampa"_s, position() ? u"scheda anagrafica %1"_s.arg(*position()) : u"scheda anagrafica"_s, this);
 }
 
 void TfrmAnagrafica::cmdEsportaClick()

@@ -30,6 +30,7 @@ protected:
     void onShow() override;
     QString recordFilePath() const override { return ClientFilePath(); }
     void saveCard() override { cmdSalvaClick(); }
+    void cardStored(int position, bool added) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:

@@ -3,6 +3,7 @@
 #include "base/ProgramFolder.h"
 #include "base/WorkProgress.h"
 #include "storage/StorageError.h"
+#include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/HintLine.h"
@@ -277,6 +278,7 @@ void ExportScreen::cmdEsportaClick()
             return;
         const WaitCursor wait;
         SaveSpreadsheet(path, *bytes);
+        RecordActivity(u"esportazione"_s, m_spec.sheet.fileName.toString() + u' ' + QString::number(rows), this);
     } catch (const StorageError &) {
         Messages::notice(ExportFailed, this);
         return;

@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
+#include "widgets/Activity.h"
 #include "widgets/Palette.h"
 
 using namespace Qt::StringLiterals;
@@ -50,7 +51,8 @@ ReportLayout BuildListReport(const QString &title, const QStringList &lines, con
     return layout;
 }
 
-void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines)
+void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines, const QString &printed)
 {
-    PrintReport(parent, BuildListReport(title, lines, Clock::today()));
+    if (PrintReport(parent, BuildListReport(title, lines, Clock::today())) == PrintOutcome::Printed)
+        RecordActivity(u"stampa"_s, printed, parent);
 }

@@ -20,7 +20,9 @@ inline constexpr qreal ListLinePitch = 12.822;
 
 // Shows the print dialog, prints the list and tells the operator when printing fails.
 // Cancelling the dialog prints nothing.
-void PrintListReport(QWidget *parent, const QString &title, const QStringList &lines);
+// `printed` names it in the activity register once printed.
+void PrintListReport(
+    QWidget *parent, const QString &title, const QStringList &lines, const QString &printed = QStringLiteral("elenco"));
 
 // The filled layout, printed on the given date.
 ReportLayout BuildListReport(const QString &title, const QStringList &lines, const QDate &printed);

@@ -138,5 +138,5 @@ void TfrmRiepilogo::btnStampaClick()
     if (!Messages::confirm(u"Si vuole stampare il presente riepilogo?"_s, this))
         return;
     PrintListReport(this, SummaryReportTitle(m_titTipologia->text()),
-        SummaryReportLines(m_lstRecords->lines(), m_lblIntervallo->text(), m_lblTotCosti->text()));
+        SummaryReportLines(m_lstRecords->lines(), m_lblIntervallo->text(), m_lblTotCosti->text()), u"riepilogo"_s);
 }

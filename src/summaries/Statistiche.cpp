@@ -6,6 +6,7 @@
 #include "storage/VisitFile.h"
 #include "summaries/MonthlyChart.h"
 #include "summaries/MonthlyCounts.h"
+#include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Help.h"
@@ -215,4 +216,6 @@ void TfrmStatistiche::btnStampaClick()
     printer->setDocName(u"Statistiche visite mensili"_s);
     if (chosen > 0 && !m_chart->print(printer.get(), chosen))
         Messages::error(PrintErrorMessage(), this);
+    else if (chosen > 0)
+        RecordActivity(u"stampa"_s, u"statistiche"_s, this);
 }

@@ -1,6 +1,7 @@
 #include "visits/Registro.h"
 
 #include "base/Clock.h"
+#include "base/Session.h"
 #include "base/TextFunctions.h"
 #include "checks/CodFisc.h"
 #include "clients/TrovaClienti.h"
@@ -13,6 +14,7 @@
 #include "visits/TrovaVisite.h"
 #include "visits/UscitiOggi.h"
 #include "visits/VisitCardRules.h"
+#include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/GradientPanel.h"
@@ -21,8 +23,10 @@
 #include "widgets/KeyRules.h"
 #include "widgets/Look.h"
 #include "widgets/Messages.h"
+#include "widgets/Roles.h"
 #include "widgets/StorableBoxes.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -284,7 +288,15 @@ void TfrmRegistro::setYearFile(const QString &path)
 
 void TfrmRegistro::onShow()
 {
+    ApplyRole(findChild<QPushButton *>(u"btnExcel"_s), hintLine());
     newCard();
+}
+
+void TfrmRegistro::cardStored(int position, bool added)
+{
+    RecordActivity(u"salvataggio_visita"_s,
+        QFileInfo(m_yearFile).fileName() + u' ' + QString::number(position) + (added ? u" nuova"_s : u" modifica"_s),
+        this);
 }
 
 void TfrmRegistro::newCard()
@@ -293,6 +305,9 @@ void TfrmRegistro::newCard()
         edit->clear();
     ShowBoxText(box(VisitField::DataEnt), today());
     ShowBoxText(box(VisitField::OraEnt), currentTime());
+    // Editable still: the operator may register a visit for a colleague.
+    if (Session::hasOperator())
+        ShowBoxText(box(VisitField::OperatoreEnt), Session::operatorName());
     recordBar()->setPosition(std::nullopt);
     rememberCard();
     box(VisitField::OperatoreEnt)->setFocus(Qt::OtherFocusReason);
@@ -360,6 +375,8 @@ void TfrmRegistro::btnStampaClick()
 {
     TfrmStampaVisita dlg(this);
     dlg.setCard(currentCard());
+    const QString file = QFileInfo(m_yearFile).fileName();
+    dlg.setPrintedAs(position() ? u"ricevuta %1 %2"_s.arg(file).arg(*position()) : u"ricevuta "_s + file);
     dlg.exec();
 }
 
@@ -393,6 +410,8 @@ void TfrmRegistro::impOraEntClick()
 void TfrmRegistro::impDataUscClick()
 {
     ShowBoxText(box(VisitField::DataUsc), today());
+    if (Session::hasOperator() && TrimmedText(box(VisitField::OperatoreUsc)).isEmpty())
+        ShowBoxText(box(VisitField::OperatoreUsc), Session::operatorName());
 }
 
 void TfrmRegistro::impOraUscitaClick()

@@ -35,6 +35,7 @@ protected:
     QString recordFilePath() const override { return m_yearFile; }
     TSchedaVisita asStored(const TSchedaVisita &card) const override { return VisitCardAsStored(card); }
     void saveCard() override { btnSalvaClick(); }
+    void cardStored(int position, bool added) override;
 
 private Q_SLOTS:
     void btnNuovoClick();

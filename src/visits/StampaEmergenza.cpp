@@ -4,6 +4,7 @@
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
 #include "visits/PeopleInside.h"
+#include "widgets/Activity.h"
 #include "widgets/Messages.h"
 #include "widgets/Palette.h"
 
@@ -126,6 +127,7 @@ void PrintEmergencyList(QWidget *owner)
     if (PrintReportAtOnce(owner, BuildEmergencyReport(inside.people, inside.unreadableFiles, now))
         != PrintOutcome::Printed)
         return;
+    RecordActivity(u"emergenza"_s, QString::number(inside.people.size()), owner);
     QString notice
         = u"Elenco di emergenza stampato: "_s + QString::number(inside.people.size()) + u" persone presenti in sede."_s;
     for (const QString &file : inside.unreadableFiles)

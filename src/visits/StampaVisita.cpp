@@ -3,6 +3,7 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
+#include "widgets/Activity.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Look.h"
 
@@ -142,7 +143,10 @@ void TfrmStampaVisita::btnStampaClick()
     m_repDocumento.setOrientation(QPageLayout::Portrait);
     fillReport();
     // A failed print leaves the dialog open, with the error shown, so the operator can retry.
-    if (PrintReport(this, m_repDocumento) != PrintOutcome::Failed)
+    const PrintOutcome outcome = PrintReport(this, m_repDocumento);
+    if (outcome == PrintOutcome::Printed)
+        RecordActivity(u"stampa"_s, m_printedAs, this);
+    if (outcome != PrintOutcome::Failed)
         closeDialog();
 }
 

@@ -17,6 +17,8 @@ public:
 
     // The card the receipt prints; an empty card until the opener hands one in.
     void setCard(const TSchedaVisita &card);
+    // How the activity register names the print: the receipt, its file and position.
+    void setPrintedAs(const QString &details) { m_printedAs = details; }
 
 public Q_SLOTS:
     void btnStampaClick();
@@ -28,6 +30,7 @@ private:
 
     ReportLayout m_repDocumento;
     TSchedaVisita m_card;
+    QString m_printedAs;
     QPushButton *m_btnAnnulla;
     QPushButton *m_btnStampa;
 };

@@ -111,22 +111,32 @@ protected:
     void storeCard(const Record &card, PastTheEnd pastTheEnd)
     {
         const std::optional<int> shown = position();
+        std::optional<int> stored;
+        bool added = false;
         withFile(File::Access::ReadWrite, [&](File &file) {
             if (shown && (pastTheEnd == PastTheEnd::Fails || *shown <= file.count())) {
                 file.writeAt(*shown, card);
+                stored = *shown;
                 rememberCard();
                 file.close();
                 Messages::information(ArchiveTexts::changesSaved(), this);
             } else {
                 // The card is on the disk once the append returns: it has its position even if
                 // closing then fails, so a second save overwrites it instead of adding it again.
-                recordBar()->setPosition(file.append(card));
+                stored = file.append(card);
+                added = true;
+                recordBar()->setPosition(*stored);
                 rememberCard();
                 file.close();
                 Messages::information(ArchiveTexts::inserted(), this);
             }
         });
+        // Once the file is closed: the register's own trouble never touches the card.
+        if (stored)
+            cardStored(*stored, added);
     }
+    // A card was written at `position`, added or overwritten: the editor records it.
+    virtual void cardStored(int position, bool added) = 0;
 
     // The card a list or a search handed back, if any, replaces the one on screen when it may.
     void takeChosen(const std::optional<StoredRecord<Record>> &chosen)

@@ -13,6 +13,7 @@ public:
     HintLine(QWidget *parent, const QRect &geometry, const QString &initialText);
 
     void addHint(QWidget *control, const QString &hint);
+    QString hint(QWidget *control) const { return m_hints.value(control); }
     // The window's background, its shapes and panels: moving over them empties the line.
     void addBackground(QWidget *background);
 

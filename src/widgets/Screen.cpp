@@ -69,6 +69,18 @@ void Screen::setBackground(const QColor &top, const QColor &bottom)
     update();
 }
 
+void Screen::setPanelSize(const QSize &size)
+{
+    m_panel->setFixedSize(size);
+    if (m_kind == Kind::Fixed && this->size() != size) {
+        const QPoint centre = geometry().center();
+        setFixedSize(size);
+        QRect r(QPoint(), size);
+        r.moveCenter(centre);
+        move(r.topLeft());
+    }
+}
+
 void Screen::showScreen()
 {
     if (m_kind == Kind::Maximized) {

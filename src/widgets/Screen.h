@@ -30,6 +30,8 @@ public:
     Kind kind() const { return m_kind; }
     QWidget *panel() const { return m_panel; }
     void setBackground(const QColor &top, const QColor &bottom);
+    // A screen of fixed size that grows or shrinks keeps its centre where it was.
+    void setPanelSize(const QSize &size);
 
     // Shows this screen maximised or centred, as its kind asks.
     void showScreen();

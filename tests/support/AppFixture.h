@@ -8,6 +8,8 @@
 
 #include "app/AppWindows.h"
 #include "base/Clock.h"
+#include "base/LoginAttempts.h"
+#include "base/Session.h"
 
 #include <QDateTime>
 
@@ -22,6 +24,8 @@ public:
     ~AppFixture()
     {
         DestroyAppWindows();
+        Session::logOut();
+        LoginAttempts::clear();
         Clock::reset();
     }
     AppFixture(const AppFixture &) = delete;
