@@ -10,6 +10,7 @@
 #include "storage/ActivityLog.h"
 #include "storage/OperatorStore.h"
 #include "visits/Registro.h"
+#include "visits/StampaEmergenza.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/HintLine.h"
 #include "widgets/ListBox.h"
@@ -18,12 +19,16 @@
 #include "TestHelpers.h"
 #include "TestPrinting.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -115,6 +120,13 @@ private:
         return events;
     }
 
+    // The day's copy ends behind the start menu and goes into the register: wait for it, so that
+    // the lines after it come in the order the test makes them.
+    static void waitForDayCopy(const QString &operatorName)
+    {
+        QTRY_VERIFY(registerEvents().contains(operatorName + u" copia_sicurezza 2026-03-07"_s));
+    }
+
 private Q_SLOTS:
     void init() { m_app.emplace(Start); }
     void cleanup() { m_app.reset(); }
@@ -133,7 +145,8 @@ private Q_SLOTS:
         QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isHidden());
         QVERIFY(in<ClickableImage>(avvio(), u"imgOperatori"_s)->isEnabled());
         QCOMPARE(m_app->messages.count(), 0);
-        QCOMPARE(registerEvents(), QStringList { u"- accesso"_s });
+        waitForDayCopy(u"-"_s);
+        QCOMPARE(registerEvents(), (QStringList { u"- accesso"_s, u"- copia_sicurezza 2026-03-07"_s }));
     }
 
     void operatorChecks_data()
@@ -256,6 +269,7 @@ private Q_SLOTS:
         }
         logIn(u"  anna ROSSI "_s, u"segreta123"_s);
         QVERIFY(avvio()->isVisible());
+        waitForDayCopy(u"Anna Rossi"_s);
         QCOMPARE(Session::operatorName(), u"Anna Rossi"_s);
         QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isVisible());
         QCOMPARE(registerEvents().mid(0, 5),
@@ -364,6 +378,7 @@ private Q_SLOTS:
         addOperators();
         showLogin();
         logIn(u"bruno"_s, u"bruno12345"_s);
+        waitForDayCopy(u"Bruno"_s);
         TfrmRegistro *reg = Windows().registro();
         reg->setYearFile(m_app->file(u"2026.vis"_s));
         reg->showScreen();
@@ -383,9 +398,44 @@ private Q_SLOTS:
         QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 nuova"_s);
         click(reg, u"btnSalva"_s);
         QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 modifica"_s);
+
+        // The receipt and the roll-call, once printed, under the same name.
+        const PdfPrinting printing(m_app->file(u"stampa.pdf"_s));
+        QTimer::singleShot(0, this, [] {
+            if (QWidget *receipt = QApplication::activeModalWidget())
+                click(receipt, u"btnStampa"_s);
+        });
+        click(reg, u"btnStampa"_s);
+        QCOMPARE(printing.dialogs, 1);
+        QCOMPARE(registerEvents().last(), u"Bruno stampa ricevuta 2026.vis 1"_s);
+        PrintEmergencyList(reg);
+        QCOMPARE(registerEvents().last(), u"Bruno emergenza 0"_s);
+
         const ActivityLog::Check check = ActivityLog::verify(ActivityLog::path());
         QVERIFY(check.intact);
-        QCOMPARE(check.lines, 3);
+        QCOMPARE(check.lines, 6);
+    }
+
+    // A register that cannot be written never stops a save; with operators it is said once a run.
+    void registerFailureWarnsOnce()
+    {
+        addOperators();
+        QVERIFY(QDir().mkdir(ActivityLog::path()));
+        showLogin();
+        logIn(u"bruno"_s, u"bruno12345"_s);
+        QVERIFY(avvio()->isVisible());
+        const QString warning = u"Attenzione: non è stato possibile scrivere nel registro delle attività."_s;
+        QCOMPARE(m_app->messages.lastText(), warning);
+        TfrmRegistro *reg = Windows().registro();
+        reg->setYearFile(m_app->file(u"2026.vis"_s));
+        reg->showScreen();
+        type(reg, u"txtCognome"_s, u"Verdi"_s);
+        type(reg, u"txtNome"_s, u"Luca"_s);
+        const qsizetype before = m_app->messages.count();
+        click(reg, u"btnSalva"_s);
+        QCOMPARE(m_app->messages.count(), before + 1);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
+        QCOMPARE(QFileInfo(m_app->file(u"2026.vis"_s)).size(), qint64(TSchedaVisita::RecordSize));
     }
 };
 

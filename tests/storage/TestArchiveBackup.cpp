@@ -73,6 +73,7 @@ QMap<QString, QByteArray> writeArchives(const QString &folder)
         { u"2026.vis"_s, QByteArray(792 * 5 + 17, 'b') }, // a torn last record is copied as it is
         { u"Visitatori.pro"_s, QByteArray(4043 * 2, 'c') },
         { u"unins000.dll"_s, "[Accesso]\r\nValore=00\r\n" },
+        { u"Operatori.ini"_s, "[Operatore1]\nNome=Anna\n" },
     };
     for (auto it = archives.begin(); it != archives.end(); ++it)
         writeFile(folder + it.key(), it.value());
@@ -149,8 +150,8 @@ private Q_SLOTS:
         const auto archives = writeArchives(m_folder->path());
         QCOMPARE(BackUpArchives(today), BackupOutcome::Done);
         QCOMPARE(filesUnder(BackupFolder()),
-            (QStringList { u"2026-12-10/2025.vis"_s, u"2026-12-10/2026.vis"_s, u"2026-12-10/Visitatori.pro"_s,
-                u"2026-12-10/unins000.dll"_s }));
+            (QStringList { u"2026-12-10/2025.vis"_s, u"2026-12-10/2026.vis"_s, u"2026-12-10/Operatori.ini"_s,
+                u"2026-12-10/Visitatori.pro"_s, u"2026-12-10/unins000.dll"_s }));
         QCOMPARE(contents(day(), archives.keys()), archives);
 
         // Later logins of the same day copy nothing.
