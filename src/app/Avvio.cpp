@@ -6,7 +6,12 @@
 #include "app/Splash.h"
 #include "base/Clock.h"
 #include "base/Session.h"
+#include "base/TextFunctions.h"
+#include "privacy/Privacy.h"
+#include "privacy/Retention.h"
 #include "storage/OperatorStore.h"
+#include "storage/PrivacySettings.h"
+#include "storage/StorageError.h"
 #include "visits/StampaEmergenza.h"
 #include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
@@ -63,6 +68,10 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     m_imgOperatori = addImage(u"imgOperatori"_s, u":/img/icona_operatori.svg"_s, QRect(80, 12, 56, 56));
     m_imgOperatori->setToolTip(u"Gestione degli operatori e dei loro permessi."_s);
     connect(m_imgOperatori, &ClickableImage::clicked, this, &TfrmAvvio::imgOperatoriClick);
+    m_imgPrivacy = addImage(u"imgPrivacy"_s, u":/img/icona_privacy.svg"_s, QRect(148, 12, 56, 56));
+    m_imgPrivacy->setToolTip(
+        u"Conservazione dei dati, informativa, accesso e cancellazione dei dati di una persona."_s);
+    connect(m_imgPrivacy, &ClickableImage::clicked, this, &TfrmAvvio::imgPrivacyClick);
     m_imgCambiaOperatore
         = addImage(u"imgCambiaOperatore"_s, u":/img/icona_cambiaoperatore.svg"_s, QRect(859, 624, 56, 56));
     m_imgCambiaOperatore->setToolTip(u"Termina la sessione e torna alla schermata di accesso."_s);
@@ -75,6 +84,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     m_backupStatus.setInterval(200);
     connect(&m_backupStatus, &QTimer::timeout, this, &TfrmAvvio::showBackupProgress);
     connect(&m_backup, &QFutureWatcher<BackupOutcome>::finished, this, &TfrmAvvio::backupFinished);
+    connect(&m_anonymising, &QFutureWatcher<int>::finished, this, &TfrmAvvio::anonymisingFinished);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &TfrmAvvio::stopDailyBackup);
 }
 
@@ -99,10 +109,55 @@ void TfrmAvvio::startDailyBackup()
 
 void TfrmAvvio::stopDailyBackup()
 {
+    if (m_anonymising.isRunning()) {
+        // Stops between two cards: those written stay anonymous, the rest wait for the next login.
+        m_anonymisingProgress.cancel();
+        m_anonymising.waitForFinished();
+    }
     if (!m_backup.isRunning())
         return;
     m_backupProgress.cancel();
     m_backup.waitForFinished();
+}
+
+void TfrmAvvio::startDailyAnonymising()
+{
+    if (m_anonymising.isRunning())
+        return;
+    PrivacySettings settings;
+    try {
+        settings = PrivacySettings::read();
+    } catch (const StorageError &) {
+        return;
+    }
+    const QDate today = Clock::today();
+    if (!settings.months || *settings.months < 1 || settings.lastAutomaticRun == today)
+        return;
+    m_cutOff = RetentionCutOff(today, *settings.months);
+    m_anonymisingProgress.reset();
+    m_anonymising.setFuture(QtConcurrent::run([this, cutOff = m_cutOff] {
+        const WorkProgress::Scope scope(m_anonymisingProgress);
+        return AnonymiseDueVisits(cutOff);
+    }));
+}
+
+void TfrmAvvio::anonymisingFinished()
+{
+    int done = 0;
+    try {
+        done = m_anonymising.result();
+        PrivacySettings settings = PrivacySettings::read();
+        settings.lastAutomaticRun = Clock::today();
+        settings.lastAutomaticCount = done;
+        settings.write();
+    } catch (const WorkCancelled &) {
+        return;
+    } catch (const StorageError &error) {
+        QWidget *over = QApplication::activeWindow();
+        Messages::warning(PrivacyFailureText(error.file()), over ? over : this);
+        return;
+    }
+    RecordActivity(u"anonimizzazione"_s, DateText(m_cutOff) + u' ' + QString::number(done), this);
 }
 
 void TfrmAvvio::showBackupProgress()
@@ -134,6 +189,9 @@ void TfrmAvvio::backupFinished()
     case BackupOutcome::Stopped:
         break;
     }
+    // Never without the day's copy: anonymising cannot be undone, the copy keeps what it changed.
+    if (m_backup.result() == BackupOutcome::Done || m_backup.result() == BackupOutcome::AlreadyDone)
+        startDailyAnonymising();
 }
 
 void TfrmAvvio::addTile(const QString &field, int x, Screen *(*target)())
@@ -182,6 +240,7 @@ void TfrmAvvio::imgSplashClick()
 void TfrmAvvio::onShow()
 {
     ApplyRole(m_imgOperatori);
+    ApplyRole(m_imgPrivacy);
     // Without operators there is nobody to change: the start menu stays as it always was.
     m_imgCambiaOperatore->setVisible(OperatorStore::configured());
 }
@@ -191,6 +250,12 @@ void TfrmAvvio::imgOperatoriClick()
     TfrmOperatori dlg(this);
     dlg.exec();
     onShow();
+}
+
+void TfrmAvvio::imgPrivacyClick()
+{
+    TfrmPrivacy dlg(this);
+    dlg.exec();
 }
 
 void TfrmAvvio::imgCambiaOperatoreClick()

@@ -42,14 +42,23 @@ private:
     void imgSplashClick();
     void imgOperatoriClick();
     void imgCambiaOperatoreClick();
+    void imgPrivacyClick();
     void showBackupProgress();
     void backupFinished();
+    // Once a day, after the day's copy: visits older than the office keeps them become anonymous,
+    // on a worker thread.
+    void startDailyAnonymising();
+    void anonymisingFinished();
 
     ClickableImage *m_imgOperatori;
     ClickableImage *m_imgCambiaOperatore;
+    ClickableImage *m_imgPrivacy;
     QLabel *m_lblCopiaSicurezza;
     WorkProgress m_backupProgress;
     QFutureWatcher<BackupOutcome> m_backup;
     QTimer m_backupStatus;
     QDate m_backupDay;
+    WorkProgress m_anonymisingProgress;
+    QFutureWatcher<int> m_anonymising;
+    QDate m_cutOff;
 };

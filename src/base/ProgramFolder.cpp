@@ -41,7 +41,7 @@ bool IsArchiveName(const QString &fileName)
 {
     static const QRegularExpression year(u"^[0-9]{4}\\.vis$"_s);
     return fileName == u"Visitatori.pro"_s || fileName == u"unins000.dll"_s || fileName == u"Operatori.ini"_s
-        || year.match(fileName).hasMatch();
+        || fileName == u"Impostazioni.ini"_s || fileName == u"Informativa.txt"_s || year.match(fileName).hasMatch();
 }
 
 bool HoldsArchives(const QString &folder)

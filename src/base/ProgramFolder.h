@@ -12,7 +12,8 @@ QString ProgramFolder();
 void SetProgramFolder(const QString &folder);
 
 // The files a day copy saves and whose presence makes a folder an archives' folder: each
-// <yyyy>.vis, Visitatori.pro, the password store unins000.dll and the operators' store Operatori.ini.
+// <yyyy>.vis, Visitatori.pro, the password store unins000.dll, the operators' store Operatori.ini,
+// the settings Impostazioni.ini and the privacy notice Informativa.txt.
 bool IsArchiveName(const QString &fileName);
 // Whether `folder` holds any of those files.
 bool HoldsArchives(const QString &folder);

@@ -4,6 +4,7 @@
 #include "widgets/Gradient.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -346,4 +347,42 @@ bool ReportLayout::render(QPagedPaintDevice *device, QString *error) const
     if (!painter.end())
         return fail(u"the printer did not finish the document"_s);
     return true;
+}
+
+QStringList WrapReportText(const QString &text, const QString &fontFamily, qreal pointSize, qreal width)
+{
+    // Measured at the layout's own resolution, whatever the screen's.
+    QImage device(1, 1, QImage::Format_RGB32);
+    const int dotsPerMeter = int(std::lround(ReportLayout::UnitsPerInch / 0.0254));
+    device.setDotsPerMeterX(dotsPerMeter);
+    device.setDotsPerMeterY(dotsPerMeter);
+    QFont font(fontFamily);
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font, &device);
+    const auto fits = [&](const QString &line) { return metrics.horizontalAdvance(line) <= width; };
+
+    QStringList lines;
+    for (const QString &paragraph : QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n')) {
+        QString line;
+        for (const QString &word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            const QString joined = line.isEmpty() ? word : line + u' ' + word;
+            if (fits(joined)) {
+                line = joined;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.append(line);
+            line.clear();
+            // A word wider than the line is cut where it must be.
+            for (const QChar c : word) {
+                if (!line.isEmpty() && !fits(line + c)) {
+                    lines.append(line);
+                    line.clear();
+                }
+                line += c;
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
 }

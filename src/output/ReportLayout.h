@@ -70,3 +70,8 @@ private:
     // A deque, so adding a band never moves the ones before it.
     std::deque<ReportBand> m_bands;
 };
+
+// `text` cut into lines, at blanks where it can, each no wider than `width` layout units when
+// printed in that font; its own line breaks are kept. For a memo that must not lose the end of a
+// long text.
+QStringList WrapReportText(const QString &text, const QString &fontFamily, qreal pointSize, qreal width);

@@ -3,9 +3,12 @@
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
 #include "output/ReportPrinting.h"
+#include "storage/PrivacySettings.h"
+#include "storage/StorageError.h"
 #include "widgets/Activity.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Look.h"
+#include "widgets/Messages.h"
 
 #include <QPushButton>
 
@@ -50,6 +53,11 @@ struct CopyPlace
 };
 
 constexpr qreal RowPitch = 18.9;
+// The privacy notice under each copy: small print, wrapped to the copy's width, at most as many
+// lines as leave both copies and the foot on one sheet.
+constexpr qreal NoticeWidth = 702;
+constexpr qreal NoticePitch = 11;
+constexpr int NoticeMaxLines = 11;
 
 ReportElement arial(ReportElement e, qreal pointSize, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -89,16 +97,38 @@ void addCopy(QList<ReportElement> &elements, const CopyPlace &copy)
         Palette::LightSteelBlue, 9, copy.label));
 }
 
-ReportLayout buildRepDocumento()
+ReportElement noticeMemo(const QString &suffix, qreal top, const QStringList &lines)
 {
+    ReportElement e = arial(ReportElement::memo(u"txtInformativa"_s + suffix,
+                                QRectF(3.8, top, 710.6, NoticePitch * qreal(lines.size())), NoticePitch, lines),
+        7);
+    e.padding = 4;
+    return e;
+}
+
+// Without a notice the sheet is as it always was; with one, each copy has it under its card and
+// the second copy moves down to make room.
+ReportLayout buildRepDocumento(QStringList notice = {})
+{
+    if (notice.size() > NoticeMaxLines) {
+        notice = notice.mid(0, NoticeMaxLines);
+        notice.last() += u" ..."_s;
+    }
+    const qreal noticeHeight = NoticePitch * qreal(notice.size());
+    const qreal cutAt = notice.isEmpty() ? 385.5 : 362.0 + noticeHeight + 10;
+    const qreal shift = cutAt - 385.5;
     ReportLayout layout(u"Scheda Visitatore"_s, QPageLayout::Portrait);
     ReportBand &page = layout.addBand(u"Pagina"_s, layout.printableSize().height());
     addCopy(page.elements, { u"_A"_s, 3.8, 26.5, 336.4, u"COPIA PER VISITATORE"_s });
-    ReportElement cut = ReportElement::line(u"linTaglio"_s, QPointF(0, 385.5), QPointF(718.1, 385.5));
+    ReportElement cut = ReportElement::line(u"linTaglio"_s, QPointF(0, cutAt), QPointF(718.1, cutAt));
     cut.arrowAtStart = true;
     cut.arrowAtEnd = true;
     page.elements.append(cut);
-    addCopy(page.elements, { u"_B"_s, 412.0, 434.6, 744.6, u"COPIA PER ENTE"_s });
+    addCopy(page.elements, { u"_B"_s, 412.0 + shift, 434.6 + shift, 744.6 + shift, u"COPIA PER ENTE"_s });
+    if (!notice.isEmpty()) {
+        page.elements.append(noticeMemo(u"_A"_s, 362.0, notice));
+        page.elements.append(noticeMemo(u"_B"_s, 770.5 + shift, notice));
+    }
     page.elements.append(
         strip(u"txtCalce"_s, QRectF(3.8, 1020.4731, 710.6, 21.9), Palette::Gold, 8, u"Data e ora stampa"_s));
     return layout;
@@ -140,6 +170,17 @@ void TfrmStampaVisita::fillReport()
 
 void TfrmStampaVisita::btnStampaClick()
 {
+    // The office's notice as it stands now: another desk may have changed it.
+    try {
+        const PrivacySettings settings = PrivacySettings::read();
+        m_repDocumento = buildRepDocumento(settings.printNotice
+                ? WrapReportText(PrivacySettings::readNotice(), u"Arial"_s, 7, NoticeWidth)
+                : QStringList());
+    } catch (const StorageError &) {
+        // Printed without the notice the office asked for, it would be a receipt it must not give.
+        Messages::warning(AccessFailureText(), this);
+        return;
+    }
     m_repDocumento.setOrientation(QPageLayout::Portrait);
     fillReport();
     // A failed print leaves the dialog open, with the error shown, so the operator can retry.

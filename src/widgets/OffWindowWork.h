@@ -23,7 +23,7 @@ std::optional<Result> ComputeOffWindow(QWidget *parent, const QString &caption, 
 {
     std::optional<Result> result;
     if (!RunOffWindow(parent, caption, [&] { result.emplace(work()); }))
-        result.reset();
+        return std::nullopt;
     return result;
 }
 
