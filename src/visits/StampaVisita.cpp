@@ -54,8 +54,9 @@ struct CopyPlace
 
 constexpr qreal RowPitch = 18.9;
 // The privacy notice under each copy: small print, wrapped to the copy's width, at most as many
-// lines as leave both copies and the foot on one sheet.
-constexpr qreal NoticeWidth = 702;
+// lines as leave both copies and the foot on one sheet. Measured narrower than the copy: the printer
+// spaces small print a little wider than the screen does.
+constexpr qreal NoticeWidth = 650;
 constexpr qreal NoticePitch = 11;
 constexpr int NoticeMaxLines = 11;
 

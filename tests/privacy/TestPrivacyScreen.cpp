@@ -243,6 +243,16 @@ private Q_SLOTS:
         QCOMPARE(copies.size(), 1);
         QVERIFY(heads.at(0).box.top() < copies.first().box.top());
         QVERIFY(heads.at(1).box.top() > copies.first().box.top());
+
+        // A notice near its 1200 characters still prints whole, wrapped, on the one sheet.
+        const QString longNotice
+            = PrivacySettings::defaultNotice() + u' ' + QString(1200, u'w').replace(u"wwwwwwww"_s, u"esteso "_s);
+        QVERIFY(longNotice.size() > 1200);
+        PrivacySettings::writeNotice(longNotice.left(1188) + u" Fine testo."_s);
+        const QList<PdfPage> wrapped = print();
+        QCOMPARE(wrapped.size(), 1);
+        QCOMPARE(PdfPages(pdf).first().count(u"Garante per la protezione dei dati personali."_s), 2);
+        QCOMPARE(PdfPages(pdf).first().count(u"Fine testo."_s), 2);
     }
 
     // Once a day, after the day's copy, the old visits become anonymous without a question.
