@@ -59,22 +59,6 @@ private:
     }
     static QWidget *login() { return Windows().password(); }
     static QWidget *avvio() { return Windows().avvio(); }
-    static void type(QWidget *window, const QString &box, const QString &text)
-    {
-        QLineEdit *edit = in(window, box);
-        edit->clear();
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    static void click(QWidget *window, const QString &button)
-    {
-        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
-    }
-    static void clickImage(QWidget *window, const QString &name)
-    {
-        auto *image = in<ClickableImage>(window, name);
-        QTest::mouseClick(image, Qt::LeftButton, {}, image->rect().center());
-    }
     static void addOperators()
     {
         QCOMPARE(OperatorStore::add(u"Anna Rossi"_s, u"segreta123"_s, u"segreta123"_s, OperatorRole::Amministratore),
@@ -94,9 +78,9 @@ private:
     }
     void logIn(const QString &name, const QString &password)
     {
-        type(login(), u"txtOperatore"_s, name);
-        type(login(), u"txtPassword"_s, password);
-        click(login(), u"cmdOK"_s);
+        TypeInto(login(), u"txtOperatore"_s, name);
+        TypeInto(login(), u"txtPassword"_s, password);
+        ClickControl(login(), u"cmdOK"_s);
     }
     void expectRefused(const QString &text)
     {
@@ -139,8 +123,8 @@ private Q_SLOTS:
         showLogin();
         QVERIFY(in(login(), u"txtOperatore"_s)->isHidden());
         QCOMPARE(login()->size(), QSize(440, 280));
-        type(login(), u"txtPassword"_s, u"portavel"_s);
-        click(login(), u"cmdOK"_s);
+        TypeInto(login(), u"txtPassword"_s, u"portavel"_s);
+        ClickControl(login(), u"cmdOK"_s);
         QVERIFY(avvio()->isVisible());
         QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isHidden());
         QVERIFY(in<ClickableImage>(avvio(), u"imgOperatori"_s)->isEnabled());
@@ -191,11 +175,11 @@ private Q_SLOTS:
         TfrmOperatori dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        type(&dlg, u"txtNome"_s, name);
-        type(&dlg, u"txtPassword"_s, password);
-        type(&dlg, u"txtConferma"_s, confirmation);
+        TypeInto(&dlg, u"txtNome"_s, name);
+        TypeInto(&dlg, u"txtPassword"_s, password);
+        TypeInto(&dlg, u"txtConferma"_s, confirmation);
         in<QComboBox>(&dlg, u"cboRuolo"_s)->setCurrentIndex(role);
-        click(&dlg, u"btnAggiungi"_s);
+        ClickControl(&dlg, u"btnAggiungi"_s);
 
         QCOMPARE(m_app->messages.count(), 1);
         QCOMPARE(m_app->messages.lastText(), message);
@@ -226,24 +210,24 @@ private Q_SLOTS:
         QVERIFY(list->lines().at(2).contains(u"disattivato"_s));
         list->selectRow(0);
         for (const QString &button : { u"btnDisattiva"_s, u"btnCambiaRuolo"_s }) {
-            click(&dlg, button);
+            ClickControl(&dlg, button);
             QCOMPARE(m_app->messages.lastText(), u"Attenzione: deve restare almeno un amministratore attivo."_s);
         }
         QCOMPARE(OperatorStore::read().first().role, OperatorRole::Amministratore);
         QVERIFY(OperatorStore::read().first().active);
 
-        type(&dlg, u"txtPassword"_s, u"nuovissima1"_s);
-        type(&dlg, u"txtConferma"_s, u"nuovissima1"_s);
-        click(&dlg, u"btnNuovaPassword"_s);
+        TypeInto(&dlg, u"txtPassword"_s, u"nuovissima1"_s);
+        TypeInto(&dlg, u"txtConferma"_s, u"nuovissima1"_s);
+        ClickControl(&dlg, u"btnNuovaPassword"_s);
         QCOMPARE(m_app->messages.lastText(), u"Password modificata."_s);
         QVERIFY(OperatorStore::verify(u"anna rossi"_s, u"nuovissima1"_s));
         QVERIFY(!OperatorStore::verify(u"anna rossi"_s, u"segreta123"_s));
 
         // A second administrator: now the first may step down.
         list->selectRow(1);
-        click(&dlg, u"btnCambiaRuolo"_s);
+        ClickControl(&dlg, u"btnCambiaRuolo"_s);
         list->selectRow(0);
-        click(&dlg, u"btnDisattiva"_s);
+        ClickControl(&dlg, u"btnDisattiva"_s);
         QVERIFY(!OperatorStore::read().first().active);
         QVERIFY(list->lines().at(1).contains(u"Amministratore"_s));
         QVERIFY(list->lines().at(0).contains(u"disattivato"_s));
@@ -258,7 +242,7 @@ private Q_SLOTS:
         showLogin();
         QVERIFY(in(login(), u"txtOperatore"_s)->isVisible());
         QVERIFY(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
-        type(login(), u"txtPassword"_s, u"portavel"_s);
+        TypeInto(login(), u"txtPassword"_s, u"portavel"_s);
         QVERIFY2(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled(), "OK needs the operator's name too");
 
         const QList<std::pair<QString, QString>> refused = { { u"Nessuno"_s, u"segreta123"_s },
@@ -277,7 +261,7 @@ private Q_SLOTS:
                 u"- accesso_negato Anna Rossi"_s, u"Anna Rossi accesso"_s }));
 
         // Changing operator leaves nothing typed and nobody logged in.
-        clickImage(avvio(), u"imgCambiaOperatore"_s);
+        ClickControl(avvio(), u"imgCambiaOperatore"_s);
         QVERIFY(login()->isVisible());
         QVERIFY(in(login(), u"txtOperatore"_s)->text().isEmpty());
         QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
@@ -302,7 +286,7 @@ private Q_SLOTS:
         // Another name is not locked.
         logIn(u"Anna Rossi"_s, u"segreta123"_s);
         QVERIFY(avvio()->isVisible());
-        clickImage(avvio(), u"imgCambiaOperatore"_s);
+        ClickControl(avvio(), u"imgCambiaOperatore"_s);
         Clock::setFixed(Start.addSecs(60));
         logIn(u"Bruno"_s, u"bruno12345"_s);
         QVERIFY(avvio()->isVisible());
@@ -314,15 +298,15 @@ private Q_SLOTS:
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         addOperators();
         showLogin();
-        type(login(), u"txtOperatore"_s, u"BRUNO"_s);
-        click(login(), u"btnCambiaPassword"_s);
+        TypeInto(login(), u"txtOperatore"_s, u"BRUNO"_s);
+        ClickControl(login(), u"btnCambiaPassword"_s);
         QWidget *change = Windows().cambiaPassword();
         QVERIFY(change->isVisible());
         const auto attempt = [&](const QString &old, const QString &fresh, const QString &confirmation) {
-            type(change, u"txtPasswordOld"_s, old);
-            type(change, u"txtPasswordNew"_s, fresh);
-            type(change, u"txtConferma"_s, confirmation);
-            click(change, u"cmdOK"_s);
+            TypeInto(change, u"txtPasswordOld"_s, old);
+            TypeInto(change, u"txtPasswordNew"_s, fresh);
+            TypeInto(change, u"txtConferma"_s, confirmation);
+            ClickControl(change, u"cmdOK"_s);
         };
         attempt(u"portavel"_s, u"nuovapass1"_s, u"nuovapass1"_s);
         QCOMPARE(m_app->messages.lastText(), u"Attenzione: vecchia password errata."_s);
@@ -367,7 +351,7 @@ private Q_SLOTS:
             QCOMPARE(ana->findChild<HintLine *>()->hint(esporta),
                 administrator ? u"Esporta le schede in archivio in un file di Microsoft Excel."_s : Reserved);
             ana->hide();
-            clickImage(avvio(), u"imgCambiaOperatore"_s);
+            ClickControl(avvio(), u"imgCambiaOperatore"_s);
         }
     }
 
@@ -384,28 +368,28 @@ private Q_SLOTS:
         reg->showScreen();
         QCOMPARE(in(reg, u"txtOperatoreEnt"_s)->text(), u"Bruno"_s);
         QVERIFY(!in(reg, u"txtOperatoreEnt"_s)->isReadOnly());
-        clickImage(reg, u"impDataUsc"_s);
+        ClickControl(reg, u"impDataUsc"_s);
         QCOMPARE(in(reg, u"txtOperatoreUsc"_s)->text(), u"Bruno"_s);
-        type(reg, u"txtOperatoreUsc"_s, u"Portiere"_s);
-        clickImage(reg, u"impDataUsc"_s);
+        TypeInto(reg, u"txtOperatoreUsc"_s, u"Portiere"_s);
+        ClickControl(reg, u"impDataUsc"_s);
         QCOMPARE(in(reg, u"txtOperatoreUsc"_s)->text(), u"Portiere"_s);
 
-        type(reg, u"txtCognome"_s, u"Verdi"_s);
-        type(reg, u"txtNome"_s, u"Luca"_s);
-        clickImage(reg, u"impOraUscita"_s);
-        click(reg, u"btnSalva"_s);
+        TypeInto(reg, u"txtCognome"_s, u"Verdi"_s);
+        TypeInto(reg, u"txtNome"_s, u"Luca"_s);
+        ClickControl(reg, u"impOraUscita"_s);
+        ClickControl(reg, u"btnSalva"_s);
         QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
         QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 nuova"_s);
-        click(reg, u"btnSalva"_s);
+        ClickControl(reg, u"btnSalva"_s);
         QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 modifica"_s);
 
         // The receipt and the roll-call, once printed, under the same name.
         const PdfPrinting printing(m_app->file(u"stampa.pdf"_s));
         QTimer::singleShot(0, this, [] {
             if (QWidget *receipt = QApplication::activeModalWidget())
-                click(receipt, u"btnStampa"_s);
+                ClickControl(receipt, u"btnStampa"_s);
         });
-        click(reg, u"btnStampa"_s);
+        ClickControl(reg, u"btnStampa"_s);
         QCOMPARE(printing.dialogs, 1);
         QCOMPARE(registerEvents().last(), u"Bruno stampa ricevuta 2026.vis 1"_s);
         PrintEmergencyList(reg);
@@ -429,10 +413,10 @@ private Q_SLOTS:
         TfrmRegistro *reg = Windows().registro();
         reg->setYearFile(m_app->file(u"2026.vis"_s));
         reg->showScreen();
-        type(reg, u"txtCognome"_s, u"Verdi"_s);
-        type(reg, u"txtNome"_s, u"Luca"_s);
+        TypeInto(reg, u"txtCognome"_s, u"Verdi"_s);
+        TypeInto(reg, u"txtNome"_s, u"Luca"_s);
         const qsizetype before = m_app->messages.count();
-        click(reg, u"btnSalva"_s);
+        ClickControl(reg, u"btnSalva"_s);
         QCOMPARE(m_app->messages.count(), before + 1);
         QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
         QCOMPARE(QFileInfo(m_app->file(u"2026.vis"_s)).size(), qint64(TSchedaVisita::RecordSize));

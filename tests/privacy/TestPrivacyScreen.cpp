@@ -71,17 +71,6 @@ private:
             qFatal("no control %s", qPrintable(name));
         return child;
     }
-    static void type(QWidget *window, const QString &box, const QString &text)
-    {
-        QLineEdit *edit = in(window, box);
-        edit->clear();
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    static void click(QWidget *window, const QString &button)
-    {
-        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
-    }
     // Two years with cards on both sides of the cut-off (07/03/2025 for twelve months): two are due.
     void writeYears()
     {
@@ -125,12 +114,12 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QCOMPARE(in<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->toPlainText(), PrivacySettings::defaultNotice());
         QVERIFY(!in<QCheckBox>(&dlg, u"chkInformativa"_s)->isChecked());
-        type(&dlg, u"txtMesi"_s, months);
+        TypeInto(&dlg, u"txtMesi"_s, months);
         const QString notice = QString(noticeLength - 1, u'a') + u'è';
         in<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->setPlainText(notice);
         in<QCheckBox>(&dlg, u"chkInformativa"_s)->setChecked(true);
         m_app->messages.messages.clear();
-        click(&dlg, u"btnSalvaImpostazioni"_s);
+        ClickControl(&dlg, u"btnSalvaImpostazioni"_s);
         QCOMPARE(m_app->messages.lastText(), message);
         if (!focus.isEmpty()) {
             QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
@@ -154,19 +143,19 @@ private Q_SLOTS:
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
         QTRY_COMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(), u"Schede di visita da anonimizzare: 0"_s);
-        type(&dlg, u"txtMesi"_s, u"12"_s);
+        TypeInto(&dlg, u"txtMesi"_s, u"12"_s);
         QCOMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
             u"Schede di visita da anonimizzare: 2, con data non leggibile: 1"_s);
 
         m_app->messages.answers = { false };
-        click(&dlg, u"btnAnonimizza"_s);
+        ClickControl(&dlg, u"btnAnonimizza"_s);
         QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: 2 schede di visita con data d'ingresso anteriore al 07/03/2025 saranno rese anonime in modo "
             u"definitivo. Continuare?"_s);
         QCOMPARE(bytesOf(m_app->file(u"2026.vis"_s)), before2026);
 
         m_app->messages.answers = { true };
-        click(&dlg, u"btnAnonimizza"_s);
+        ClickControl(&dlg, u"btnAnonimizza"_s);
         QCOMPARE(m_app->messages.lastText(), u"Schede rese anonime: 2."_s);
         QCOMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
             u"Schede di visita da anonimizzare: 0, con data non leggibile: 1"_s);
@@ -177,7 +166,7 @@ private Q_SLOTS:
         for (int kept : { 2, 3, 4, 5 })
             QVERIFY(!IsAnonymisedVisit(cardAt(m_app->file(u"2026.vis"_s), kept)));
 
-        click(&dlg, u"btnAnonimizza"_s);
+        ClickControl(&dlg, u"btnAnonimizza"_s);
         QCOMPARE(m_app->messages.lastText(), u"Nessuna scheda da rendere anonima."_s);
     }
 
@@ -188,24 +177,24 @@ private Q_SLOTS:
         TfrmPrivacy dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        type(&dlg, u"txtCognomePersona"_s, u"rossi"_s);
-        click(&dlg, u"btnCerca"_s);
+        TypeInto(&dlg, u"txtCognomePersona"_s, u"rossi"_s);
+        ClickControl(&dlg, u"btnCerca"_s);
         QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: indicare il codice fiscale oppure cognome e nome della persona."_s);
 
-        type(&dlg, u"txtCodFiscPersona"_s, u"rssmra80a01h501u"_s);
-        click(&dlg, u"btnCerca"_s);
+        TypeInto(&dlg, u"txtCodFiscPersona"_s, u"rssmra80a01h501u"_s);
+        ClickControl(&dlg, u"btnCerca"_s);
         QCOMPARE(in<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 2 visite, 0 schede anagrafiche."_s);
         QCOMPARE(in<ListBox>(&dlg, u"lstSchede"_s)->lines().first(),
             u"2025.vis n. 1  10/01/2025 08:00  Rossi Mario  Riunione"_s);
 
         m_app->messages.answers = { true };
-        click(&dlg, u"btnCancellaPersona"_s);
+        ClickControl(&dlg, u"btnCancellaPersona"_s);
         QCOMPARE(m_app->messages.lastText(),
             u"Dati della persona resi anonimi: 2 schede di visita, 0 schede anagrafiche."_s);
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2025.vis"_s), 1)));
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2026.vis"_s), 5)));
-        click(&dlg, u"btnCerca"_s);
+        ClickControl(&dlg, u"btnCerca"_s);
         QCOMPARE(in<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 0 visite, 0 schede anagrafiche."_s);
         const QByteArray log = bytesOf(ActivityLog::path());
         QVERIFY(log.contains("cancellazione_persona\t2 0\t"));
@@ -221,7 +210,7 @@ private Q_SLOTS:
             TfrmStampaVisita dlg;
             dlg.setCard(visit(u"07/03/2026"_s, QString()));
             dlg.show();
-            click(&dlg, u"btnStampa"_s);
+            ClickControl(&dlg, u"btnStampa"_s);
             return ReadPdfLayout(pdf);
         };
         const QList<PdfPage> plain = print();
@@ -264,8 +253,8 @@ private Q_SLOTS:
         settings.write();
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         Windows().password()->showScreen();
-        type(Windows().password(), u"txtPassword"_s, u"portavel"_s);
-        click(Windows().password(), u"cmdOK"_s);
+        TypeInto(Windows().password(), u"txtPassword"_s, u"portavel"_s);
+        ClickControl(Windows().password(), u"cmdOK"_s);
         QTRY_COMPARE_WITH_TIMEOUT(PrivacySettings::read().lastAutomaticRun, Now.date(), 10000);
         QCOMPARE(PrivacySettings::read().lastAutomaticCount, 2);
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2025.vis"_s), 1)));

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -22,6 +23,15 @@ void ClickControl(QWidget *window, const QString &name)
     auto *image = window->findChild<ClickableImage *>(name);
     QVERIFY2(image, qPrintable(name));
     QTest::mouseClick(image, Qt::LeftButton);
+}
+
+void TypeInto(QWidget *window, const QString &box, const QString &text)
+{
+    auto *edit = window->findChild<QLineEdit *>(box);
+    QVERIFY2(edit, qPrintable(box));
+    edit->clear();
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 void CheckHoverHint(Screen *screen, const QString &control, const QString &hint, const QString &initial,

@@ -28,6 +28,9 @@ class Screen;
 
 // Clicks a window's push button, or its clickable image with the mouse, found by name.
 void ClickControl(QWidget *window, const QString &name);
+// Empties a window's line edit, found by name, and types the text into it one key per character
+// (keyClicks only knows Latin-1).
+void TypeInto(QWidget *window, const QString &box, const QString &text);
 
 // Shows the screen at its design size, moves the mouse over the control and checks that the hint
 // line (panInfo, which shows `initial` until then) reads its hint, then over `background` at
