@@ -1,6 +1,7 @@
 #include "clients/AllegaCartella.h"
 
 #include "base/TextFunctions.h"
+#include "clients/ClientCardLabels.h"
 #include "storage/StorableText.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
@@ -88,10 +89,10 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
     GradientPanel *card
         = MakeCard(this, slotName(u"shpAllegato"_s, index), QRect(Margin, top, Inner, SlotHeight), look);
     const LabelLook labelLook { VerdanaFont(8, true), Palette::Navy };
-    const QString ordinal = QString::number(index + 1) + u"\u00b0"_s;
     const int boxWidth = Inner - 24 - (110 + 6 + 80 + 8 + 28 + 4);
 
-    MakeLabel(card, QString(), u"Nome "_s + ordinal + u" file allegato:"_s, QRect(12, 8, boxWidth, 16), labelLook);
+    MakeLabel(card, QString(), ClientFieldLabel(ClientField(int(ClientField::File01) + index)),
+        QRect(12, 8, boxWidth, 16), labelLook);
     SlotRow &row = m_rows[std::size_t(index)];
     row.file = makeBox(card, slotName(u"txtFile"_s, index), QRect(12, 26, boxWidth, BoxHeight), true);
     int x = 12 + boxWidth + 6;
@@ -104,7 +105,7 @@ void TfrmAllegaCartella::buildSlot(int index, int top)
         = new ClickableImage(slotName(u"imgCancella"_s, index), u":/img/gomma.svg"_s, QRect(x, 26, 28, 28), card);
     row.eraser->setToolTip(u"Cancella il nome del file"_s);
 
-    const QString descriptionLabel = u"Descrizione "_s + ordinal + u" file allegato:"_s;
+    const QString descriptionLabel = ClientFieldLabel(ClientField(int(ClientField::Desc01) + index));
     MakeLabel(card, QString(), descriptionLabel, QRect(12, 60, Inner - 24, 16), labelLook);
     row.descriptionCaption = CaptionOfLabel(descriptionLabel);
     row.description = makeBox(card, slotName(u"txtDesc"_s, index), QRect(12, 78, Inner - 24, BoxHeight), false);

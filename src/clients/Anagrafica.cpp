@@ -8,6 +8,7 @@
 #include "checks/PartitaIva.h"
 #include "clients/AllegaCartella.h"
 #include "clients/Cartella.h"
+#include "clients/ClientCardLabels.h"
 #include "clients/ClientCardRules.h"
 #include "clients/ClientFolders.h"
 #include "clients/DaRinnovare.h"
@@ -74,7 +75,6 @@ using A = TfrmAnagrafica;
 struct BoxSpec
 {
     F field;
-    const char16_t *label;
     int width; // 0: the rest of the row
     const char16_t *button = nullptr;
     const char16_t *icon = nullptr;
@@ -190,46 +190,42 @@ void TfrmAnagrafica::buildCard()
     const int municipalityWidth = MunicipalityWidth + ProvinceWidth - provinceWidth;
 
     const QList<RowSpec> leftRows = {
-        { { { F::Cognome, u"Cognome:", 182 }, { F::Nome, u"Nome:", 160 },
-            { F::CodFisc, u"Codice fiscale:", 216, u"btnCodFisc", u":/img/reg_codfisc.svg",
-                u"Controlla il codice fiscale.", &A::btnCodFiscClick } } },
-        { { { F::Sesso, u"Sesso:", 34 }, { F::DataNasc, u"Data di nascita:", 120 },
-            { F::ComuneNasc, u"Comune di nascita:", municipalityWidth }, { F::ProvNasc, u"Prov.", provinceWidth },
-            { F::Iva, u"Partita IVA:", 0, u"btnIva", u":/img/ana_iva.svg", u"Controlla il numero di partita IVA.",
-                &A::btnIvaClick } } },
-        { { { F::Indirizzo, u"Via e numero civico:", 262 }, { F::Cap, u"CAP:", 70 },
-            { F::ComuneRes, u"Comune di residenza:", municipalityWidth }, { F::ProvRes, u"Prov.", 0 } } },
-        { { { F::Stato, u"Stato civile:", 200 }, { F::Familiari, u"Familiari a carico:", 0 } } },
-        { { { F::Recapito, u"Recapito preferenziale:", 200 }, { F::TelCasa, u"Tel. casa:", 200 },
-              { F::TelCel, u"Tel. cellulare:", 0 } },
-            true },
-        { { { F::TelUff, u"Tel. ufficio:", 170 }, { F::Fax, u"Fax:", 170 },
-            { F::Email, u"E-mail:", 0, u"btnEmail", u":/img/ana_email.svg", u"Invia una e-mail all'indirizzo indicato.",
+        { { { F::Cognome, 182 }, { F::Nome, 160 },
+            { F::CodFisc, 216, u"btnCodFisc", u":/img/reg_codfisc.svg", u"Controlla il codice fiscale.",
+                &A::btnCodFiscClick } } },
+        { { { F::Sesso, 34 }, { F::DataNasc, 120 }, { F::ComuneNasc, municipalityWidth },
+            { F::ProvNasc, provinceWidth },
+            { F::Iva, 0, u"btnIva", u":/img/ana_iva.svg", u"Controlla il numero di partita IVA.", &A::btnIvaClick } } },
+        { { { F::Indirizzo, 262 }, { F::Cap, 70 }, { F::ComuneRes, municipalityWidth }, { F::ProvRes, 0 } } },
+        { { { F::Stato, 200 }, { F::Familiari, 0 } } },
+        { { { F::Recapito, 200 }, { F::TelCasa, 200 }, { F::TelCel, 0 } }, true },
+        { { { F::TelUff, 170 }, { F::Fax, 170 },
+            { F::Email, 0, u"btnEmail", u":/img/ana_email.svg", u"Invia una e-mail all'indirizzo indicato.",
                 &A::btnEmailClick } } },
-        { { { F::Qualifiche, u"Titolo di studio:", 300 }, { F::Professione, u"Professione:", 0 } } },
-        { { { F::Iban, u"IBAN:", 322, u"btnIban", u":/img/ana_iban.svg", u"Controlla l'IBAN.", &A::btnIbanClick },
-              { F::Intestatario, u"Intestatario C/C:", 0 } },
+        { { { F::Qualifiche, 300 }, { F::Professione, 0 } } },
+        { { { F::Iban, 322, u"btnIban", u":/img/ana_iban.svg", u"Controlla l'IBAN.", &A::btnIbanClick },
+              { F::Intestatario, 0 } },
             true },
-        { { { F::Banca, u"Banca:", 202 },
-            { F::Carta, u"Carta di credito n.", 236, u"btnCarta", u":/img/ana_carta.svg",
-                u"Controlla il numero di carta di credito.", &A::btnCartaClick },
-            { F::ScadeCarta, u"Scadenza:", 0 } } },
-        { { { F::Prodotti, u"Prodotti e servizi di interesse:", 0 } } },
-        { { { F::Pagamento, u"Modalità di pagamento:", 300 }, { F::Note, u"Note:", 0 } } },
+        { { { F::Banca, 202 },
+            { F::Carta, 236, u"btnCarta", u":/img/ana_carta.svg", u"Controlla il numero di carta di credito.",
+                &A::btnCartaClick },
+            { F::ScadeCarta, 0 } } },
+        { { { F::Prodotti, 0 } } },
+        { { { F::Pagamento, 300 }, { F::Note, 0 } } },
     };
 
     const QList<RowSpec> rightRows = {
-        { { { F::TipoDoc, u"Tipo di documento:", 0 } } },
-        { { { F::NumDoc, u"Numero:", 0 } } },
-        { { { F::EnteRil, u"Ente di rilascio:", 0 } } },
-        { { { F::DataRil, u"Data di rilascio:", 120 }, { F::DataSca, u"Data di scadenza:", 120 } } },
-        { { { F::Codice, u"Codice Cliente:", 0 } }, true },
-        { { { F::Categoria, u"Categoria:", 0 } } },
-        { { { F::Zona, u"Zona di appartenenza:", 0 } } },
-        { { { F::Acquisto, u"Acquisto rateale effettuato:", 0 } }, true },
-        { { { F::Decorrenza, u"Data decorrenza:", 120 }, { F::Scadenza, u"Prossima scadenza:", 120 } } },
-        { { { F::Preavviso, u"Giorni di preavviso:", 140 }, { F::Totale, u"Importo totale: €", 0 } } },
-        { { { F::Frazionamento, u"Frazionamento:", 140 }, { F::Rata, u"Importo rata: €", 0 } } },
+        { { { F::TipoDoc, 0 } } },
+        { { { F::NumDoc, 0 } } },
+        { { { F::EnteRil, 0 } } },
+        { { { F::DataRil, 120 }, { F::DataSca, 120 } } },
+        { { { F::Codice, 0 } }, true },
+        { { { F::Categoria, 0 } } },
+        { { { F::Zona, 0 } } },
+        { { { F::Acquisto, 0 } }, true },
+        { { { F::Decorrenza, 120 }, { F::Scadenza, 120 } } },
+        { { { F::Preavviso, 140 }, { F::Totale, 0 } } },
+        { { { F::Frazionamento, 140 }, { F::Rata, 0 } } },
     };
 
     const int cardWidth = panel()->width() - 16;
@@ -273,12 +269,13 @@ void TfrmAnagrafica::buildCard()
                 const int room = spec.button ? ButtonGap + ButtonSize : 0;
                 const int width = spec.width > 0 ? spec.width : SectionPadding + inner - x - room;
                 // A short box's label may reach past the box's right edge.
-                const int labelWidth = std::max(width, labelMetrics.horizontalAdvance(text(spec.label)) + 2);
-                MakeLabel(shape, QString(), text(spec.label), QRect(x, y, labelWidth, LabelHeight),
+                const int labelWidth
+                    = std::max(width, labelMetrics.horizontalAdvance(ClientFieldLabel(spec.field)) + 2);
+                MakeLabel(shape, QString(), ClientFieldLabel(spec.field), QRect(x, y, labelWidth, LabelHeight),
                     { labelFont, Palette::Navy, Qt::AlignLeft | Qt::AlignBottom });
 
                 const std::size_t i = std::size_t(spec.field);
-                m_captions[i] = CaptionOfLabel(text(spec.label));
+                m_captions[i] = CaptionOfLabel(ClientFieldLabel(spec.field));
                 const QRect geometry(x, y + BoxTop, width, BoxHeight);
                 if (isProvince(spec.field)) {
                     auto *combo = new QComboBox(shape);

@@ -2,19 +2,23 @@
 
 #include "base/ProgramFolder.h"
 #include "base/TextFunctions.h"
+#include "clients/ClientCardLabels.h"
 #include "clients/ClientFolders.h"
 #include "privacy/Retention.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
+#include "visits/VisitCardLabels.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -89,19 +93,35 @@ QString Position(const FoundCard &card)
     return u"%1 n. %2"_s.arg(card.file).arg(card.position);
 }
 
-template<typename Record> QList<std::pair<QString, QString>> CardFields(const QString &path, int position)
+template<typename Record> Record ReadCard(const QString &path, int position)
 {
     RecordFile<Record> file;
     file.open(path, RecordFile<Record>::Access::Read);
     const Record card = file.readAt(position);
     file.close();
-    QList<std::pair<QString, QString>> fields;
-    for (int i = 0; i < Record::FieldCount; ++i) {
-        const QString value = TrimText(card.field(i));
-        if (!value.isEmpty())
-            fields.append({ Record::layout().name(i), value });
-    }
-    return fields;
+    return card;
+}
+
+// "Etichetta: valore", under the label as the screen shows it ("Cognome:", "Prov.", "Importo rata: €").
+QString LabelledValue(const QString &label, const QString &value)
+{
+    return u"    "_s + label + (label.contains(u':') ? u" "_s : u": "_s) + value;
+}
+
+// The documents kept in a registry card's own folder, by their names inside it, sorted. A link in
+// the folder's place leads to nobody's card folder, so it holds nothing of the person.
+QStringList FolderDocuments(int position)
+{
+    const std::optional<QString> folder = ClientFolderPath(QString::number(position));
+    if (!folder || QFileInfo(*folder).isSymLink() || !QFileInfo(*folder).isDir())
+        return {};
+    const QDir root(*folder);
+    QStringList names;
+    QDirIterator it(*folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        names.append(root.relativeFilePath(it.next()));
+    names.sort();
+    return names;
 }
 
 // The cards of each file, files in the order first met, so each file is opened once.
@@ -150,10 +170,10 @@ TSchedaAnagrafica AnonymisedClient()
 }
 
 // Runs the work on one of many files: its failure names that file, for the operator's message.
-template<typename Work> void InFile(const QString &path, Work work)
+template<typename Work> auto InFile(const QString &path, Work work)
 {
     try {
-        work();
+        return work();
     } catch (const StorageError &error) {
         throw error.inFile(path);
     }
@@ -209,7 +229,10 @@ PersonCards FindPersonCards(const PersonQuery &query)
 ErasedCounts ErasePersonCards(const PersonCards &cards)
 {
     ErasedCounts erased;
-    for (const auto &[path, positions] : ByFile(cards.visits, true)) {
+    // Named references, not structured bindings: older clang cannot capture bindings in a lambda.
+    for (const auto &entry : ByFile(cards.visits, true)) {
+        const QString &path = entry.first;
+        const auto &positions = entry.second;
         InFile(path, [&] {
             VisitFile file;
             OpenExisting(file, path);
@@ -220,7 +243,9 @@ ErasedCounts ErasePersonCards(const PersonCards &cards)
             file.close();
         });
     }
-    for (const auto &[path, positions] : ByFile(cards.clients, false)) {
+    for (const auto &entry : ByFile(cards.clients, false)) {
+        const QString &path = entry.first;
+        const auto &positions = entry.second;
         InFile(path, [&] {
             ClientFile file;
             OpenExisting(file, path);
@@ -235,12 +260,52 @@ ErasedCounts ErasePersonCards(const PersonCards &cards)
     return erased;
 }
 
-QList<std::pair<QString, QString>> VisitCardFields(const FoundCard &card)
+QStringList PersonReportLines(const PersonQuery &query, const PersonCards &cards, const QDate &printed)
 {
-    return CardFields<TSchedaVisita>(ArchivePath(card, true), card.position);
-}
+    QStringList lines;
+    const std::pair<const char16_t *, QString> typed[]
+        = { { u"Cognome indicato: ", TrimText(query.surname) }, { u"Nome indicato: ", TrimText(query.firstName) },
+              { u"Codice fiscale indicato: ", TrimText(query.fiscalCode) } };
+    for (const auto &entry : typed) {
+        if (!entry.second.isEmpty())
+            lines.append(QString::fromUtf16(entry.first) + entry.second);
+    }
+    lines.append(u"Data della stampa: "_s + DateText(printed));
+    lines.append(
+        u"Schede trovate: %1 visite, %2 schede anagrafiche."_s.arg(cards.visits.size()).arg(cards.clients.size()));
 
-QList<std::pair<QString, QString>> ClientCardFields(const FoundCard &card)
-{
-    return CardFields<TSchedaAnagrafica>(ArchivePath(card, false), card.position);
+    for (const FoundCard &found : cards.visits) {
+        const QString path = ArchivePath(found, true);
+        const auto card = InFile(path, [&] { return ReadCard<TSchedaVisita>(path, found.position); });
+        lines << QString() << Position(found);
+        QString section;
+        for (int i = 0; i < TSchedaVisita::FieldCount; ++i) {
+            const QString value = TrimText(card.field(i));
+            if (value.isEmpty())
+                continue;
+            // The card's parts as on its screen: "Data:" is the entry's or the exit's by its heading.
+            if (VisitFieldSection(VisitField(i)) != section) {
+                section = VisitFieldSection(VisitField(i));
+                lines.append(u"  "_s + section);
+            }
+            lines.append(LabelledValue(VisitFieldLabel(VisitField(i)), value));
+        }
+    }
+    for (const FoundCard &found : cards.clients) {
+        const QString path = ArchivePath(found, false);
+        const auto card = InFile(path, [&] { return ReadCard<TSchedaAnagrafica>(path, found.position); });
+        lines << QString() << Position(found);
+        for (int i = 0; i < TSchedaAnagrafica::FieldCount; ++i) {
+            const QString value = TrimText(card.field(i));
+            if (!value.isEmpty())
+                lines.append(LabelledValue(ClientFieldLabel(ClientField(i)), value));
+        }
+        const QStringList documents = FolderDocuments(found.position);
+        if (!documents.isEmpty()) {
+            lines.append(u"  DOCUMENTI NELLA CARTELLA DELLA SCHEDA"_s);
+            for (const QString &name : documents)
+                lines.append(u"    "_s + name);
+        }
+    }
+    return lines;
 }

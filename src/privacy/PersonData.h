@@ -2,11 +2,10 @@
 // A person's cards in every archive of the program folder: every year's visits and the registry,
 // found for an access request and made anonymous when the person asks to be forgotten.
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <utility>
 
 // The person as the operator typed them.
 struct PersonQuery
@@ -55,7 +54,9 @@ struct ErasedCounts
 // with StorageError naming it; what was already written stays.
 ErasedCounts ErasePersonCards(const PersonCards &cards);
 
-// The stored card's non-empty fields as (field name of the record layout, value), in field order,
-// for the printed answer to an access request. StorageError when the card cannot be read.
-QList<std::pair<QString, QString>> VisitCardFields(const FoundCard &card);
-QList<std::pair<QString, QString>> ClientCardFields(const FoundCard &card);
+// The printed answer to an access request: the person as typed, the date of the print, the counts,
+// then every card found with its file and position and each non-empty field as "Etichetta: valore"
+// under the labels of the card's screen (a visit's fields under the headings of its parts); a
+// registry card's attachments by name, and the documents of its own folder. StorageError naming the
+// file when a card cannot be read.
+QStringList PersonReportLines(const PersonQuery &query, const PersonCards &cards, const QDate &printed);

@@ -2,6 +2,8 @@
 
 #include "base/Clock.h"
 #include "base/TextFunctions.h"
+#include "output/ListReport.h"
+#include "output/ReportPrinting.h"
 #include "privacy/Retention.h"
 #include "storage/PrivacySettings.h"
 #include "storage/StorageError.h"
@@ -44,6 +46,26 @@ QString previewText(const RetentionCount &count)
     if (count.unreadableDates > 0)
         text += u", con data non leggibile: %1"_s.arg(count.unreadableDates);
     return text;
+}
+
+// A line longer than the page goes on over as many lines as it needs, at its own indent.
+QStringList PageLines(const QStringList &lines)
+{
+    constexpr qreal Width = 262 * ReportLayout::UnitsPerMm; // the list's width less the deepest indent
+    QStringList paged;
+    for (const QString &line : lines) {
+        qsizetype indent = 0;
+        while (indent < line.size() && line.at(indent) == u' ')
+            ++indent;
+        const QStringList parts = WrapReportText(line.mid(indent), u"Courier New"_s, 8, Width);
+        if (parts.size() == 1) {
+            paged.append(line);
+            continue;
+        }
+        for (const QString &part : parts)
+            paged.append(line.left(indent) + part);
+    }
+    return paged;
 }
 
 } // namespace
@@ -99,7 +121,10 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     m_btnCerca = MakeButton(person, u"btnCerca"_s, u"Cerca in tutti gli archivi"_s, QRect(238, 84, 220, 40));
     m_lstSchede = new ListBox(u"lstSchede"_s, QRect(12, 134, 446, 300), person, ListBox::Order::AsGiven);
     m_lstSchede->setItemFont(QFont(u"Courier New"_s, 9));
-    m_lblTrovate = MakeLabel(person, u"lblTrovate"_s, QString(), QRect(12, 440, 446, 22), plain);
+    m_lblTrovate = MakeLabel(person, u"lblTrovate"_s, QString(), QRect(12, 446, 290, 40), plain);
+    m_lblTrovate->setWordWrap(true);
+    m_btnStampaPersona = MakeButton(person, u"btnStampaPersona"_s, u"Stampa"_s, QRect(318, 446, 140, 40));
+    m_btnStampaPersona->setEnabled(false);
     m_btnCancellaPersona
         = MakeButton(this, u"btnCancellaPersona"_s, u"Anonimizza questa persona"_s, QRect(Margin + 482, 580, 260, 40));
     m_btnCancellaPersona->setEnabled(false);
@@ -112,6 +137,7 @@ TfrmPrivacy::TfrmPrivacy(QWidget *parent)
     connect(m_btnAnonimizza, &QPushButton::clicked, this, &TfrmPrivacy::btnAnonimizzaClick);
     connect(m_btnSalvaImpostazioni, &QPushButton::clicked, this, &TfrmPrivacy::btnSalvaImpostazioniClick);
     connect(m_btnCerca, &QPushButton::clicked, this, &TfrmPrivacy::btnCercaClick);
+    connect(m_btnStampaPersona, &QPushButton::clicked, this, &TfrmPrivacy::btnStampaPersonaClick);
     connect(m_btnCancellaPersona, &QPushButton::clicked, this, &TfrmPrivacy::btnCancellaPersonaClick);
     connect(m_btnEsci, &QPushButton::clicked, this, [this] { closeDialog(); });
 
@@ -262,6 +288,7 @@ void TfrmPrivacy::btnCercaClick()
         if (!found)
             return;
         m_found = *found;
+        m_foundFor = query;
     } catch (const StorageError &error) {
         Messages::warning(PrivacyFailureText(error.file()), this);
         return;
@@ -275,6 +302,28 @@ void TfrmPrivacy::showFound()
     m_lblTrovate->setText(
         u"Schede trovate: %1 visite, %2 schede anagrafiche."_s.arg(m_found.visits.size()).arg(m_found.clients.size()));
     m_btnCancellaPersona->setEnabled(!m_found.visits.isEmpty() || !m_found.clients.isEmpty());
+    m_btnStampaPersona->setEnabled(m_foundFor.has_value());
+}
+
+void TfrmPrivacy::btnStampaPersonaClick()
+{
+    if (!m_foundFor)
+        return;
+    QStringList lines;
+    try {
+        const auto report = ComputeOffWindow<QStringList>(this, u"Preparazione della stampa in corso..."_s,
+            [query = *m_foundFor, cards = m_found] { return PersonReportLines(query, cards, Clock::today()); });
+        if (!report)
+            return;
+        lines = PageLines(*report);
+    } catch (const StorageError &error) {
+        Messages::warning(PrivacyFailureText(error.file()), this);
+        return;
+    }
+    if (PrintReport(this, BuildListReport(u"DATI PERSONALI CONSERVATI"_s, lines, Clock::today()))
+        == PrintOutcome::Printed)
+        RecordActivity(
+            u"accesso_dati_persona"_s, u"%1 %2"_s.arg(m_found.visits.size()).arg(m_found.clients.size()), this);
 }
 
 void TfrmPrivacy::btnCancellaPersonaClick()
@@ -303,5 +352,6 @@ void TfrmPrivacy::btnCancellaPersonaClick()
             .arg(erased.clients),
         this);
     m_found = {};
+    m_foundFor.reset();
     showFound();
 }

@@ -33,6 +33,7 @@ private:
     void btnSalvaImpostazioniClick();
     void btnAnonimizzaClick();
     void btnCercaClick();
+    void btnStampaPersonaClick();
     void btnCancellaPersonaClick();
     void showFound();
 
@@ -49,9 +50,12 @@ private:
     QPushButton *m_btnCerca;
     ListBox *m_lstSchede;
     QLabel *m_lblTrovate;
+    QPushButton *m_btnStampaPersona;
     QPushButton *m_btnCancellaPersona;
     QPushButton *m_btnEsci;
     PersonCards m_found;
+    // The person as typed for the cards found: what the printed answer names.
+    std::optional<PersonQuery> m_foundFor;
     bool m_previewShown = false;
 };
 

@@ -285,20 +285,45 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(ClientFilePath()));
     }
 
-    void storedFieldsInOrder()
+    // The printed answer names every stored field under the screen's own labels, a visit's under the
+    // headings of its parts, and lists the documents in a registry card's folder.
+    void accessReportLines()
     {
-        using Fields = QList<std::pair<QString, QString>>;
-        QCOMPARE(VisitCardFields({ u"2026.vis"_s, 3 }),
-            (Fields { { u"DataEnt"_s, u"04/01/2026"_s }, { u"OraEnt"_s, u"09:30"_s }, { u"OperatoreEnt"_s, u"Carla"_s },
-                { u"Cognome"_s, u"Rossi"_s }, { u"Nome"_s, u"Maria"_s }, { u"Motivo"_s, u"Colloquio"_s },
-                { u"Tessera"_s, u"12"_s }, { u"TipoDoc"_s, u"C.I."_s }, { u"NumDoc"_s, u"AX123"_s },
-                { u"EnteRil"_s, u"Comune"_s }, { u"TelCel"_s, u"333 1234567"_s }, { u"Note"_s, u"Allergico"_s } }));
-        QCOMPARE(ClientCardFields({ u"Visitatori.pro"_s, 2 }),
-            (Fields { { u"Cognome"_s, u"Bianchi"_s }, { u"Nome"_s, u"Anna"_s }, { u"CodFisc"_s, u"BNCNNA70A41F205X"_s },
-                { u"Indirizzo"_s, u"Via Roma 1"_s }, { u"Email"_s, u"x@example.com"_s },
-                { u"File01"_s, u"contratto.pdf"_s }, { u"Desc01"_s, u"Documento"_s } }));
-        QVERIFY_THROWS_EXCEPTION(StorageError, VisitCardFields({ u"2026.vis"_s, 5 }));
-        QVERIFY_THROWS_EXCEPTION(StorageError, ClientCardFields({ u"../Visitatori.pro"_s, 1 }));
+        const QString folder = *ClientFolderPath(u"1"_s);
+        QVERIFY(QDir().mkpath(folder + u"/sub"_s));
+        QVERIFY(writeFile(folder + u"/lettera.pdf"_s, "x"));
+        QVERIFY(writeFile(folder + u"/sub/foto.jpg"_s, "y"));
+
+        const PersonCards cards { { { u"2026.vis"_s, 1 } }, { { u"Visitatori.pro"_s, 1 } }, {} };
+        const QStringList lines
+            = PersonReportLines({ u" Rossi "_s, u"Mario"_s, QString() }, cards, QDate(2026, 12, 11));
+        QCOMPARE(lines,
+            (QStringList { u"Cognome indicato: Rossi"_s, u"Nome indicato: Mario"_s, u"Data della stampa: 11/12/2026"_s,
+                u"Schede trovate: 1 visite, 1 schede anagrafiche."_s, QString(), u"2026.vis n. 1"_s, u"  INGRESSO"_s,
+                u"    Data: 02/01/2026"_s, u"    Ora: 09:30"_s, u"    Registrato da: Carla"_s, u"  VISITATORE"_s,
+                u"    Cognome: Rossi"_s, u"    Nome: Mario"_s, u"    Codice fiscale: "_s + Code,
+                u"    Motivo della visita: Riunione"_s, u"    Numero tessera: 12"_s, u"    Tipo documento: C.I."_s,
+                u"    Numero documento: AX123"_s, u"    Ente di rilascio: Comune"_s, u"    Cellulare: 333 1234567"_s,
+                u"    Note: Allergico"_s, u"  USCITA"_s, u"    Data: 02/01/2026"_s, u"    Ora: 11:00"_s,
+                u"    Registrato da: Carla"_s, QString(), u"Visitatori.pro n. 1"_s, u"    Cognome: Rossi"_s,
+                u"    Nome: Mario"_s, u"    Codice fiscale: "_s + Code, u"    Via e numero civico: Via Roma 1"_s,
+                u"    E-mail: x@example.com"_s, u"    Nome 1° file allegato: carta.pdf"_s,
+                u"    Descrizione 1° file allegato: Documento"_s, u"  DOCUMENTI NELLA CARTELLA DELLA SCHEDA"_s,
+                u"    lettera.pdf"_s, u"    sub/foto.jpg"_s }));
+
+        // A label without its own colon gets one, one with a sign after it keeps it before the value.
+        AppendClients(
+            { ClientRecord({ { C::Cognome, u"Gialli"_s }, { C::ProvNasc, u"MI"_s }, { C::Totale, u"120,00"_s } }) });
+        QCOMPARE(PersonReportLines({}, { {}, { { u"Visitatori.pro"_s, 4 } }, {} }, QDate(2026, 12, 11)).mid(2),
+            (QStringList { QString(), u"Visitatori.pro n. 4"_s, u"    Cognome: Gialli"_s, u"    Prov.: MI"_s,
+                u"    Importo totale: € 120,00"_s }));
+
+        // A card that cannot be read stops the answer; nothing found still answers, with the counts.
+        QVERIFY(QFile::remove(file(u"2026.vis"_s)));
+        QVERIFY_THROWS_EXCEPTION(StorageError, PersonReportLines({}, cards, QDate(2026, 12, 11)));
+        QCOMPARE(PersonReportLines({ QString(), QString(), Code }, {}, QDate(2026, 12, 11)),
+            (QStringList { u"Codice fiscale indicato: "_s + Code, u"Data della stampa: 11/12/2026"_s,
+                u"Schede trovate: 0 visite, 0 schede anagrafiche."_s }));
     }
 };
 

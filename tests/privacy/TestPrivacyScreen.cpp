@@ -188,6 +188,19 @@ private Q_SLOTS:
         QCOMPARE(in<ListBox>(&dlg, u"lstSchede"_s)->lines().first(),
             u"2025.vis n. 1  10/01/2025 08:00  Rossi Mario  Riunione"_s);
 
+        // The answer to the access request, printed: every card with the labels of its screen.
+        const QString pdf = m_app->file(u"accesso.pdf"_s);
+        {
+            const PdfPrinting printing(pdf);
+            ClickControl(&dlg, u"btnStampaPersona"_s);
+        }
+        const QString printed = PdfPages(pdf).join(u'\n');
+        for (const QString &expected : { u"DATI PERSONALI CONSERVATI"_s, u"Codice fiscale indicato: RSSMRA80A01H501U"_s,
+                 u"Data della stampa: 07/03/2026"_s, u"Schede trovate: 2 visite, 0 schede anagrafiche."_s,
+                 u"2025.vis n. 1"_s, u"2026.vis n. 5"_s, u"Cellulare: 3331234567"_s, u"USCITA"_s })
+            QVERIFY2(printed.contains(expected), qPrintable(expected));
+        QVERIFY(bytesOf(ActivityLog::path()).contains("accesso_dati_persona\t2 0\t"));
+
         m_app->messages.answers = { true };
         ClickControl(&dlg, u"btnCancellaPersona"_s);
         QCOMPARE(m_app->messages.lastText(),
