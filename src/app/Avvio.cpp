@@ -13,6 +13,7 @@
 #include "storage/PrivacySettings.h"
 #include "storage/StorageError.h"
 #include "visits/StampaEmergenza.h"
+#include "visits/UsciteNonRegistrate.h"
 #include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Help.h"
@@ -105,6 +106,12 @@ void TfrmAvvio::startDailyBackup()
     }));
     showBackupProgress();
     m_backupStatus.start();
+    // Once a day per run, over the start menu once the login is done: visits left open on earlier days.
+    if (m_exitsOfferedDay != m_backupDay) {
+        m_exitsOfferedDay = m_backupDay;
+        QTimer::singleShot(
+            0, this, [this] { TfrmUsciteNonRegistrate::showFor(this, TfrmUsciteNonRegistrate::Opening::AtLogin); });
+    }
 }
 
 void TfrmAvvio::stopDailyBackup()

@@ -58,6 +58,7 @@ private:
     QFutureWatcher<BackupOutcome> m_backup;
     QTimer m_backupStatus;
     QDate m_backupDay;
+    QDate m_exitsOfferedDay;
     WorkProgress m_anonymisingProgress;
     QFutureWatcher<int> m_anonymising;
     QDate m_cutOff;

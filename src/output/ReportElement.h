@@ -1,15 +1,18 @@
 #pragma once
-// One named element of a report layout: a text box (optionally framed and filled), a line or an
-// SVG picture, placed in layout units (1/96 inch) relative to the top-left corner of its band.
+// One named element of a report layout: a text box (optionally framed and filled), a line, an
+// SVG picture or a grid of modules (a QR code), placed in layout units (1/96 inch) relative to the
+// top-left corner of its band.
 
+#include <QBitArray>
 #include <QColor>
+#include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
 struct ReportElement
 {
-    enum class Kind { Text, Line, Picture };
+    enum class Kind { Text, Line, Picture, Modules };
 
     Kind kind = Kind::Text;
     QString name;
@@ -44,6 +47,10 @@ struct ReportElement
     // Pictures: an SVG resource such as ":/img/x.svg", stretched over rect.
     QString resource;
 
+    // Modules: rows of equal length, a true bit a square of textColor; the grid fills rect. No
+    // rows paint nothing.
+    QList<QBitArray> modules;
+
     bool isMemo() const { return kind == Kind::Text && linePitch > 0; }
 
     static ReportElement textBox(const QString &name, const QRectF &rect, const QString &text = QString())
@@ -76,6 +83,15 @@ struct ReportElement
         e.name = name;
         e.rect = rect;
         e.resource = resource;
+        return e;
+    }
+    static ReportElement moduleGrid(const QString &name, const QRectF &rect, const QList<QBitArray> &modules = {})
+    {
+        ReportElement e;
+        e.kind = Kind::Modules;
+        e.name = name;
+        e.rect = rect;
+        e.modules = modules;
         return e;
     }
 };

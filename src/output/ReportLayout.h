@@ -12,7 +12,7 @@
 //   pages; any other band that does not fit starts a new page.
 // - ReportElement (ReportElement.h): a named text box (frame, fill or gradient, font, alignment,
 //   single line cut at the box's edge, or a memo of fixed-pitch lines), a line with optional
-//   arrowheads, or an SVG picture.
+//   arrowheads, an SVG picture, or a grid of square modules (a QR code).
 // - element(name) finds an element in any band; setText(name, text) fills a text box, a memo
 //   taking one line per '\n'-separated part. Texts are printed literally.
 // - render(device) paints every page onto a QPrinter, QPdfWriter or other QPagedPaintDevice,

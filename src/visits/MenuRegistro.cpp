@@ -1,6 +1,7 @@
 #include "visits/MenuRegistro.h"
 
 #include "visits/Registro.h"
+#include "visits/UsciteNonRegistrate.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/Help.h"
@@ -54,6 +55,14 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     MakePicture(stats, QString(), u":/img/tile_riepilogo.svg"_s, QRect(24, 66, 189, 140));
     m_btnApriRiepStats = makeApri(stats, u"btnApriRiepStats"_s);
 
+    GradientPanel *exits = MakeCard(p, u"shpNonRegistrate"_s, QRect(40, 440, 440, 84), TileCard);
+    auto *nonRegistrate
+        = new ClickableImage(u"imgNonRegistrate"_s, u":/img/icona_nonregistrate.svg"_s, QRect(16, 14, 56, 56), exits);
+    nonRegistrate->setToolTip(u"Visite dei giorni precedenti senza uscita registrata."_s);
+    MakeLabel(exits, QString(), u"Uscite non registrate"_s, QRect(88, 14, 336, 28), verdana(14, true));
+    MakeLabel(
+        exits, QString(), u"Visite dei giorni precedenti ancora aperte."_s, QRect(88, 44, 336, 24), verdana(10, false));
+
     InstallYearBoxFilter(m_txtAnnoFatture, m_btnApriFatture);
 
     auto *guida = new ClickableImage(u"imgGuida"_s, u":/img/icona_guida.svg"_s, QRect(807, 27, 56, 56), banner.widget);
@@ -66,6 +75,8 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     connect(m_btnApriRiepStats, &QPushButton::clicked, this, &TfrmMenuRegistro::btnApriRiepStatsClick);
     connect(banner.exit, &ClickableImage::clicked, this, &QWidget::close);
     connect(guida, &ClickableImage::clicked, this, [this] { ShowHelp(this, HelpTopic::Registro); });
+    connect(nonRegistrate, &ClickableImage::clicked, this,
+        [this] { TfrmUsciteNonRegistrate::showFor(this, TfrmUsciteNonRegistrate::Opening::OnRequest); });
 }
 
 void TfrmMenuRegistro::setNext(Next next)

@@ -4,6 +4,7 @@
 #include "storage/StorageError.h"
 #include "storage/VisitFile.h"
 #include "visits/PresenceLines.h"
+#include "visits/UnrecordedExits.h"
 
 #include <QFileInfo>
 
@@ -13,9 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Adds the cards of one year file that `keep` accepts; false when the file could not be read to
-// its end. A missing file is left missing: an emergency print writes nothing.
-template<typename Keep> bool readYear(int year, QList<TSchedaVisita> &people, const Keep &keep)
+// Adds the cards of one year file that `keep` accepts, those open from an earlier day to
+// `toVerify`; false when the file could not be read to its end. A missing file is left missing: an
+// emergency print writes nothing.
+template<typename Keep> bool readYear(int year, const QDate &today, PeopleInside &result, const Keep &keep)
 {
     const QString path = VisitFilePath(QString::number(year));
     const QFileInfo info(path);
@@ -24,7 +26,7 @@ template<typename Keep> bool readYear(int year, QList<TSchedaVisita> &people, co
     try {
         VisitFile::scan(path, [&](const VisitRecordView &card, int) {
             if (IsPresenceListed(PresenceKind::NonUsciti, card, QString()) && keep(card))
-                people.append(card.toRecord());
+                (IsOpenFromEarlierDay(card, year, today) ? result.toVerify : result.people).append(card.toRecord());
             return true;
         });
     } catch (const StorageError &) {
@@ -52,16 +54,18 @@ PeopleInside ReadPeopleInside(const QDate &today)
     const auto lastWeek = [lastYear](const VisitRecordView &card) {
         return IsInLastWeekOfYear(card.field(VisitField::DataEnt), lastYear);
     };
-    if (!readYear(lastYear, result.people, lastWeek))
+    if (!readYear(lastYear, today, result, lastWeek))
         result.unreadableFiles.append(QString::number(lastYear) + u".vis"_s);
-    if (!readYear(today.year(), result.people, [](const VisitRecordView &) { return true; }))
+    if (!readYear(today.year(), today, result, [](const VisitRecordView &) { return true; }))
         result.unreadableFiles.append(QString::number(today.year()) + u".vis"_s);
 
-    std::stable_sort(result.people.begin(), result.people.end(), [](const TSchedaVisita &a, const TSchedaVisita &b) {
+    const auto byName = [](const TSchedaVisita &a, const TSchedaVisita &b) {
         const int bySurname = QString::compare(a.Cognome, b.Cognome, Qt::CaseInsensitive);
         if (bySurname != 0)
             return bySurname < 0;
         return QString::compare(a.Nome, b.Nome, Qt::CaseInsensitive) < 0;
-    });
+    };
+    std::stable_sort(result.people.begin(), result.people.end(), byName);
+    std::stable_sort(result.toVerify.begin(), result.toVerify.end(), byName);
     return result;
 }

@@ -10,9 +10,11 @@
 #include "visits/EntratiOggi.h"
 #include "visits/ExpVisite.h"
 #include "visits/NonUsciti.h"
+#include "visits/QuickExit.h"
 #include "visits/StampaVisita.h"
 #include "visits/TrovaVisite.h"
 #include "visits/UscitiOggi.h"
+#include "visits/VisitCardLabels.h"
 #include "visits/VisitCardRules.h"
 #include "widgets/Activity.h"
 #include "widgets/ClickableImage.h"
@@ -63,7 +65,6 @@ QString currentTime()
 struct Row
 {
     VisitField field;
-    const char16_t *label;
     int width;
     // The picture beside the box, if any.
     const char16_t *image = nullptr;
@@ -72,12 +73,6 @@ struct Row
     void (TfrmRegistro::*slot)() = nullptr;
     // F2 in the box does what the image does.
     bool byF2 = false;
-};
-
-struct Section
-{
-    const char16_t *title;
-    QList<Row> rows;
 };
 
 constexpr int Long = 465;
@@ -174,56 +169,53 @@ void TfrmRegistro::buildSections()
 
     using F = VisitField;
     using R = TfrmRegistro;
-    const QList<Section> sections = {
-        { u"INGRESSO",
-            {
-                { F::DataEnt, u"Data:", 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick,
-                    true },
-                { F::OraEnt, u"Ora:", 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick, true },
-                { F::OperatoreEnt, u"Registrato da:", Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint,
-                    &R::impOperatoreEntClick },
-            } },
-        { u"VISITATORE",
-            {
-                { F::Cognome, u"Cognome:", Long },
-                { F::Nome, u"Nome:", Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint,
-                    &R::impVisitatoreClick },
-                { F::CodFisc, u"Codice fiscale:", 230, u"impCodFisc", u":/img/reg_codfisc.svg",
-                    u"Controlla codice fiscale.", &R::impCodFiscClick },
-                { F::Motivo, u"Motivo della visita:", Long },
-                { F::Tessera, u"Numero tessera:", Medium },
-                { F::TipoDoc, u"Tipo documento:", Long },
-                { F::NumDoc, u"Numero documento:", Medium },
-                { F::EnteRil, u"Ente di rilascio:", Long },
-                { F::TelCel, u"Cellulare:", Medium },
-                { F::Note, u"Note:", Long },
-            } },
-        { u"USCITA",
-            {
-                { F::DataUsc, u"Data:", 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick,
-                    true },
-                { F::OraUsc, u"Ora:", 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick,
-                    true },
-                { F::OperatoreUsc, u"Registrato da:", Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint,
-                    &R::impOperatoreUscitaClick },
-            } },
+    // One list of rows per part of the card; each part is headed by its rows' section.
+    const QList<QList<Row>> sections = {
+        {
+            { F::DataEnt, 130, u"impDataEnt", u":/img/reg_data.svg", DateHint, &R::impDataEntClick, true },
+            { F::OraEnt, 80, u"impOraEnt", u":/img/reg_ora.svg", TimeHint, &R::impOraEntClick, true },
+            { F::OperatoreEnt, Long, u"impOperatoreEnt", u":/img/reg_importa.svg", ImportHint,
+                &R::impOperatoreEntClick },
+        },
+        {
+            { F::Cognome, Long },
+            { F::Nome, Long, u"impVisitatore", u":/img/reg_importa.svg", ImportHint, &R::impVisitatoreClick },
+            { F::CodFisc, 230, u"impCodFisc", u":/img/reg_codfisc.svg", u"Controlla codice fiscale.",
+                &R::impCodFiscClick },
+            { F::Motivo, Long },
+            { F::Tessera, Medium },
+            { F::TipoDoc, Long },
+            { F::NumDoc, Medium },
+            { F::EnteRil, Long },
+            { F::TelCel, Medium },
+            { F::Note, Long },
+        },
+        {
+            { F::DataUsc, 130, u"impDataUsc", u":/img/reg_data.svg", DateHint, &R::impDataUscClick, true },
+            { F::OraUsc, 80, u"impOraUscita", u":/img/reg_ora.svg", TimeHint, &R::impOraUscitaClick, true },
+            { F::OperatoreUsc, Long, u"impOperatoreUscita", u":/img/reg_importa.svg", ImportHint,
+                &R::impOperatoreUscitaClick },
+        },
     };
 
     int top = 6;
-    for (const Section &section : sections) {
-        const int height = HeaderHeight + 8 + int(section.rows.size()) * RowPitch + 2;
-        GradientPanel *shape
-            = MakeCard(panel(), u"shp"_s + text(section.title).at(0) + LowerAZ(text(section.title).mid(1)),
-                QRect(SectionLeft, top, SectionWidth, height),
-                { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
+    GradientPanel *exitShape = nullptr;
+    for (const QList<Row> &rows : sections) {
+        const QString title = VisitFieldSection(rows.first().field);
+        const int height = HeaderHeight + 8 + int(rows.size()) * RowPitch + 2;
+        GradientPanel *shape = MakeCard(panel(), u"shp"_s + title.at(0) + LowerAZ(title.mid(1)),
+            QRect(SectionLeft, top, SectionWidth, height),
+            { Qt::white, Palette::SectionBottom, Palette::SteelBlue, 1, 8 });
         hintLine()->addBackground(shape);
+        if (rows.first().field == F::DataUsc)
+            exitShape = shape;
 
-        QLabel *header = MakeSectionHeader(shape, text(section.title), HeaderHeight);
+        QLabel *header = MakeSectionHeader(shape, title, HeaderHeight);
         hintLine()->addBackground(header);
 
         int y = HeaderHeight + 8;
-        for (const Row &row : section.rows) {
-            MakeLabel(shape, QString(), text(row.label), QRect(LabelLeft, y, LabelWidth, BoxHeight),
+        for (const Row &row : rows) {
+            MakeLabel(shape, QString(), VisitFieldLabel(row.field), QRect(LabelLeft, y, LabelWidth, BoxHeight),
                 { labelFont, Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
 
             auto *edit = new QLineEdit(shape);
@@ -233,7 +225,7 @@ void TfrmRegistro::buildSections()
             edit->setMaxLength(TSchedaVisita::layout().capacity(int(row.field)));
             edit->setStyleSheet(EditBoxStyle());
             m_boxes[std::size_t(row.field)] = edit;
-            m_captions[std::size_t(row.field)] = CaptionOfLabel(text(row.label));
+            m_captions[std::size_t(row.field)] = CaptionOfLabel(VisitFieldLabel(row.field));
             AttachFocusFrame(edit);
 
             if (row.image) {
@@ -256,6 +248,22 @@ void TfrmRegistro::buildSections()
         cycle.append(edit);
     InstallEnterCycle(cycle);
     InstallUpperCaseAsTyped(box(VisitField::CodFisc));
+
+    // Beside the exit's date and time, and outside the card's Enter cycle: a reader's Enter records
+    // the exit and leaves the box ready for the next scan.
+    const int quickTop = HeaderHeight + 8;
+    MakeLabel(exitShape, QString(), u"Uscita rapida:"_s, QRect(390, quickTop, 131, BoxHeight),
+        { labelFont, Palette::Navy, Qt::AlignRight | Qt::AlignVCenter });
+    m_txtUscitaRapida = new QLineEdit(exitShape);
+    m_txtUscitaRapida->setObjectName(u"txtUscitaRapida"_s);
+    m_txtUscitaRapida->setGeometry(BoxLeft + Long - 160, quickTop, 160, BoxHeight);
+    m_txtUscitaRapida->setFont(boxFont);
+    m_txtUscitaRapida->setStyleSheet(EditBoxStyle());
+    AttachFocusFrame(m_txtUscitaRapida);
+    hintLine()->addHint(m_txtUscitaRapida,
+        u"Leggere il codice della ricevuta, oppure scrivere il numero della scheda, e premere Invio per registrare "
+        u"l'uscita."_s);
+    connect(m_txtUscitaRapida, &QLineEdit::returnPressed, this, &TfrmRegistro::txtUscitaRapidaEnter);
 }
 
 void TfrmRegistro::loadCard(const TSchedaVisita &card, int position)
@@ -375,9 +383,55 @@ void TfrmRegistro::btnStampaClick()
 {
     TfrmStampaVisita dlg(this);
     dlg.setCard(currentCard());
-    const QString file = QFileInfo(m_yearFile).fileName();
-    dlg.setPrintedAs(position() ? u"ricevuta %1 %2"_s.arg(file).arg(*position()) : u"ricevuta "_s + file);
+    dlg.setPlace(QFileInfo(m_yearFile).fileName(), position());
     dlg.exec();
+}
+
+void TfrmRegistro::txtUscitaRapidaEnter()
+{
+    const QString typed = m_txtUscitaRapida->text();
+    m_txtUscitaRapida->clear();
+    m_txtUscitaRapida->setFocus(Qt::OtherFocusReason);
+    const std::optional<ExitCode> code = ParseExitCode(typed);
+    if (!code) {
+        Messages::notice(u"Attenzione: codice non riconosciuto."_s, this);
+        return;
+    }
+    const QString fileYear = QFileInfo(m_yearFile).completeBaseName();
+    if (!code->year.isEmpty() && code->year != fileYear) {
+        Messages::notice(u"Attenzione: la ricevuta appartiene all'archivio %1."_s.arg(code->year), this);
+        return;
+    }
+    runFileAction([&] {
+        const QuickExit exit = RecordQuickExit(m_yearFile, code->number, Clock::today(), Clock::now().time(),
+            Session::hasOperator() ? Session::operatorName() : QString());
+        const QString name = TrimText(TrimText(exit.card.Cognome) + u' ' + TrimText(exit.card.Nome));
+        switch (exit.outcome) {
+        case QuickExit::Outcome::NoSuchCard:
+            Messages::notice(u"Attenzione: la scheda n. %1 non esiste in archivio."_s.arg(code->number), this);
+            return;
+        case QuickExit::Outcome::AlreadyClosed:
+            showScannedCard(exit.card, exit.position);
+            Messages::notice(u"La visita di %1 risulta già chiusa il %2 alle ore %3."_s.arg(
+                                 name, TrimText(exit.card.DataUsc), TrimText(exit.card.OraUsc)),
+                this);
+            return;
+        case QuickExit::Outcome::Recorded:
+            RecordActivity(u"salvataggio_visita"_s,
+                QFileInfo(m_yearFile).fileName() + u' ' + QString::number(exit.position) + u" uscita rapida"_s, this);
+            showScannedCard(exit.card, exit.position);
+            Messages::information(u"Uscita registrata: %1 alle ore %2."_s.arg(name, TrimText(exit.card.OraUsc)), this);
+            return;
+        }
+    });
+    m_txtUscitaRapida->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmRegistro::showScannedCard(const TSchedaVisita &card, int position)
+{
+    // The exit is in the file already; a card being typed is kept unless the operator lets it go.
+    if (mayLeaveCard())
+        loadCard(card, position);
 }
 
 void TfrmRegistro::btnExcelClick()

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmRegistro: the visit card editor, one card of the open year file at a time: new card, save,
-// browsing the file, the presence lists and the receipt.
+// browsing the file, the presence lists, the receipt and the exit recorded in one scan.
 
 #include "storage/TSchedaVisita.h"
 #include "storage/VisitFile.h"
@@ -46,6 +46,7 @@ private Q_SLOTS:
     void btnUscitiOggiClick();
     void btnStampaClick();
     void btnExcelClick();
+    void txtUscitaRapidaEnter();
     void btnGuidaClick();
     void btnEsciClick();
     void impDataEntClick();
@@ -69,10 +70,13 @@ private:
     void importFromRegistry(ImportRole role);
     // Opens a presence list on the open year file and loads the card chosen in it, if any.
     void showPresenceList(PresenceList &list);
+    // Puts the card of a scanned receipt on screen, unless the card being typed is kept.
+    void showScannedCard(const TSchedaVisita &card, int position);
 
     std::array<QLineEdit *, TSchedaVisita::FieldCount> m_boxes {};
     // Each box's label without its colon, as messages name the box.
     std::array<QString, TSchedaVisita::FieldCount> m_captions {};
     QString m_yearFile;
     QLabel *m_lblFile = nullptr;
+    QLineEdit *m_txtUscitaRapida = nullptr;
 };

@@ -68,11 +68,39 @@ QStringList wrappedName(const QString &name, qreal width, const ReportElement &s
     return lines;
 }
 
+// One band per person: a band that does not fit starts the next page, so a row is never cut.
+// `above` goes at the top of the band, `aboveHeight` tall, so a heading never ends a page alone.
+void addPersonRow(
+    ReportLayout &layout, const TSchedaVisita &card, const QList<ReportElement> &above = {}, qreal aboveHeight = 0)
+{
+    const qreal width = layout.printableSize().width();
+    ReportElement name = text(u"txtNome"_s, QRectF(), QString(), 18, true);
+    name.lines = wrappedName(fullName(card), width, name);
+    name.linePitch = mm(9);
+    const qreal nameHeight = name.linePitch * name.lines.size();
+    const qreal top = aboveHeight;
+    name.rect = QRectF(0, top + mm(1), width, nameHeight);
+    ReportBand &row = layout.addBand(u"Persona"_s, top + nameHeight + mm(16));
+    row.elements.append(above);
+    row.elements.append(name);
+    row.elements.append(text(u"txtMotivo"_s, QRectF(0, top + nameHeight + mm(2), width, mm(6)),
+        u"Motivo: "_s + TrimText(card.Motivo), 10, false));
+    row.elements.append(text(u"txtEntrata"_s, QRectF(0, top + nameHeight + mm(8), width, mm(6)),
+        u"Entrata: "_s + TrimText(card.DataEnt) + u" ore "_s + TrimText(card.OraEnt) + u"     Tessera: "_s
+            + TrimText(card.Tessera) + u"     Cel. "_s + TrimText(card.TelCel),
+        10, false));
+    const qreal ruleAt = top + nameHeight + mm(15);
+    ReportElement rule = ReportElement::line(u"linSeparatore"_s, QPointF(0, ruleAt), QPointF(width, ruleAt));
+    rule.frameColor = Palette::SlateGrey;
+    row.elements.append(rule);
+}
+
 } // namespace
 
-ReportLayout BuildEmergencyReport(
-    const QList<TSchedaVisita> &people, const QStringList &unreadableFiles, const QDateTime &printed)
+ReportLayout BuildEmergencyReport(const PeopleInside &inside, const QDateTime &printed)
 {
+    const QList<TSchedaVisita> &people = inside.people;
+    const QStringList &unreadableFiles = inside.unreadableFiles;
     ReportLayout layout(u"Emergenza - persone presenti in sede"_s, QPageLayout::Portrait);
     const qreal width = layout.printableSize().width();
 
@@ -97,25 +125,25 @@ ReportLayout BuildEmergencyReport(
         head.elements.append(missing);
     }
 
-    // One band per person: a band that does not fit starts the next page, so a row is never cut.
-    for (const TSchedaVisita &card : people) {
-        ReportElement name = text(u"txtNome"_s, QRectF(), QString(), 18, true);
-        name.lines = wrappedName(fullName(card), width, name);
-        name.linePitch = mm(9);
-        const qreal nameHeight = name.linePitch * name.lines.size();
-        name.rect = QRectF(0, mm(1), width, nameHeight);
-        ReportBand &row = layout.addBand(u"Persona"_s, nameHeight + mm(16));
-        row.elements.append(name);
-        row.elements.append(text(u"txtMotivo"_s, QRectF(0, nameHeight + mm(2), width, mm(6)),
-            u"Motivo: "_s + TrimText(card.Motivo), 10, false));
-        row.elements.append(text(u"txtEntrata"_s, QRectF(0, nameHeight + mm(8), width, mm(6)),
-            u"Entrata: "_s + TrimText(card.DataEnt) + u" ore "_s + TrimText(card.OraEnt) + u"     Tessera: "_s
-                + TrimText(card.Tessera) + u"     Cel. "_s + TrimText(card.TelCel),
-            10, false));
-        const qreal ruleAt = nameHeight + mm(15);
-        ReportElement rule = ReportElement::line(u"linSeparatore"_s, QPointF(0, ruleAt), QPointF(width, ruleAt));
-        rule.frameColor = Palette::SlateGrey;
-        row.elements.append(rule);
+    for (const TSchedaVisita &card : people)
+        addPersonRow(layout, card);
+
+    // Visits whose exit may only have gone unrecorded: after the people surely inside, apart.
+    for (qsizetype i = 0; i < inside.toVerify.size(); ++i) {
+        QList<ReportElement> above;
+        qreal aboveHeight = 0;
+        if (i == 0) {
+            ReportElement heading = text(u"txtDaVerificare"_s, QRectF(0, mm(5), width, mm(9)),
+                u"DA VERIFICARE - ENTRATI NEI GIORNI PRECEDENTI SENZA USCITA REGISTRATA"_s, 10, true);
+            heading.fill = Palette::DarkOrange;
+            heading.textColor = Qt::white;
+            heading.alignment = Qt::AlignCenter;
+            above << heading
+                  << text(u"txtConteggioDaVerificare"_s, QRectF(0, mm(16), width, mm(8)),
+                         u"Da verificare: "_s + QString::number(inside.toVerify.size()), 13, true);
+            aboveHeight = mm(25);
+        }
+        addPersonRow(layout, inside.toVerify.at(i), above, aboveHeight);
     }
     return layout;
 }
@@ -124,12 +152,13 @@ void PrintEmergencyList(QWidget *owner)
 {
     const QDateTime now = Clock::now();
     const PeopleInside inside = ReadPeopleInside(now.date());
-    if (PrintReportAtOnce(owner, BuildEmergencyReport(inside.people, inside.unreadableFiles, now))
-        != PrintOutcome::Printed)
+    if (PrintReportAtOnce(owner, BuildEmergencyReport(inside, now)) != PrintOutcome::Printed)
         return;
     RecordActivity(u"emergenza"_s, QString::number(inside.people.size()), owner);
-    QString notice
-        = u"Elenco di emergenza stampato: "_s + QString::number(inside.people.size()) + u" persone presenti in sede."_s;
+    QString notice = u"Elenco di emergenza stampato: "_s + QString::number(inside.people.size())
+        + (inside.toVerify.isEmpty()
+                ? u" persone presenti in sede."_s
+                : u" persone presenti in sede, "_s + QString::number(inside.toVerify.size()) + u" da verificare."_s);
     for (const QString &file : inside.unreadableFiles)
         notice += u"\r\n\r\nAttenzione: l'archivio "_s + file + u" non è leggibile."_s;
     Messages::notice(notice, owner);

@@ -23,6 +23,7 @@
 #include "visits/ExpVisite.h"
 #include "visits/Registro.h"
 #include "visits/TrovaVisite.h"
+#include "visits/UsciteNonRegistrate.h"
 #include "visits/VisitCardRules.h"
 #include "widgets/ListBox.h"
 
@@ -205,6 +206,29 @@ ScreenUse monthlyChart()
         [](Reads) -> std::optional<RecordedMessage> { return std::nullopt; } };
 }
 
+// The visits left open on earlier days, asked for from the register's menu: the list fills with what
+// can be read, and a file that cannot be opened is said instead.
+ScreenUse unrecordedExits()
+{
+    return { u"forgotten exits"_s, u"2026.vis"_s, TSchedaVisita::RecordSize,
+        [](Reads reads) {
+            bool shown = false;
+            if (reads != Reads::Unreachable) {
+                WhenModalShown([&shown](QDialog *dialog) {
+                    shown = dialog->findChild<ListBox *>(u"lstVisite"_s) != nullptr;
+                    dialog->findChild<QPushButton *>(u"btnEsci"_s)->click();
+                });
+            }
+            TfrmUsciteNonRegistrate::showFor(reg(), TfrmUsciteNonRegistrate::Opening::OnRequest);
+            QCOMPARE(shown, reads != Reads::Unreachable);
+        },
+        [](Reads reads) -> std::optional<RecordedMessage> {
+            if (reads == Reads::Unreachable)
+                return RecordedMessage { MessageKind::Error, AccessFailureText() };
+            return std::nullopt;
+        } };
+}
+
 QList<ScreenUse> screenUses()
 {
     return {
@@ -226,6 +250,7 @@ QList<ScreenUse> screenUses()
         instalmentsDue(),
         yearSummary(),
         monthlyChart(),
+        unrecordedExits(),
     };
 }
 

@@ -208,6 +208,57 @@ private Q_SLOTS:
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
 
+    // The exit recorded in one scan rewrites one card in place: whatever step fails, the file holds
+    // the card as it was or with its exit whole, and the operator is told which.
+    void quickExit()
+    {
+        QByteArray before;
+        for (int n = 1; n <= 3; ++n)
+            before += ::storedCard(n).toBytes();
+        TSchedaVisita closed = ::storedCard(2);
+        closed.DataUsc = u"07/03/2026"_s;
+        closed.OraUsc = u"09:30"_s;
+        const QByteArray saved = QByteArray(before).replace(792, 792, closed.toBytes());
+        const QString success = u"Uscita registrata: Rossi2 Mario alle ore 09:30."_s;
+        reg()->openYear(u"2026"_s);
+        reg()->showScreen();
+        auto *quick = in(reg(), u"txtUscitaRapida"_s);
+
+        const auto prepare = [&] {
+            writeBytes(yearFile(), before);
+            in<QPushButton>(reg(), u"btnNuovo"_s)->click();
+            m_app->messages.messages.clear();
+        };
+        const auto attempt = [&] {
+            QTest::keyClicks(quick, u"PV:2026:2"_s);
+            QTest::keyClick(quick, Qt::Key_Return);
+        };
+        Tally tally;
+        const auto check = [&](const FaultRun &run) {
+            const QString at = where(run);
+            QVERIFY2(m_app->messages.count() == 1, qPrintable(at));
+            QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(), qPrintable(at));
+            const QByteArray after = bytesOf(yearFile());
+            if (m_app->messages.lastText() == success) {
+                QVERIFY2(after == saved, qPrintable(at + u": success reported, exit not saved"_s));
+                if (run.struck)
+                    tally.survive(run);
+                return;
+            }
+            QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
+            QCOMPARE(m_app->messages.lastText(), AccessFailureText());
+            ++tally.failed;
+            QVERIFY2(after == before || (run.operation == u"close"_s && after == saved),
+                qPrintable(at + u": the file changed after a failed exit"_s));
+        };
+        tally.points = StrikeEveryStep(m_app->path(), prepare, attempt, check);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(bytesOf(yearFile()), saved);
+        QVERIFY(tally.points > 0);
+        report(u"quick exit"_s, tally);
+    }
+
     // The client card editor's saves: the registry keeps every card it had.
     void clientSave_data()
     {

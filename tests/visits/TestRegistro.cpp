@@ -1,9 +1,12 @@
 #include "app/AppWindows.h"
 #include "app/Avvio.h"
+#include "base/Session.h"
 #include "storage/TSchedaVisita.h"
+#include "storage/VisitFile.h"
 #include "visits/Registro.h"
 #include "visits/StampaVisita.h"
 #include "widgets/Dialog.h"
+#include "widgets/HintLine.h"
 #include "widgets/ListBox.h"
 
 #include "AppFixture.h"
@@ -714,6 +717,126 @@ private Q_SLOTS:
         if (file == u"one card"_s)
             QCOMPARE(fileBytes(), sampleCard(1).toBytes());
         QVERIFY(!QFile::exists(m_app->file(u"manca"_s)));
+    }
+
+    // The exit recorded in one scan, as a reader types the receipt's code and Enter: the card rewritten
+    // in place with today's date and the minute, or a notice and the file untouched.
+    void quickExit_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageKind>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown"); // the position on screen afterwards
+        QTest::addColumn<bool>("written");
+
+        const QString recorded = u"Uscita registrata: Rossi2 c2f4 alle ore 09:05."_s;
+        const QString unknown = u"Attenzione: codice non riconosciuto."_s;
+        QTest::newRow("receipt code") << u"PV:2026:2"_s << MessageKind::Information << recorded << u"2"_s << true;
+        QTest::newRow("lower case, blanks")
+            << u"  pv:2026:2 "_s << MessageKind::Information << recorded << u"2"_s << true;
+        QTest::newRow("number alone") << u"2"_s << MessageKind::Information << recorded << u"2"_s << true;
+        QTest::newRow("another year") << u"PV:2025:2"_s << MessageKind::Notice
+                                      << u"Attenzione: la ricevuta appartiene all'archivio 2025."_s << QString()
+                                      << false;
+        QTest::newRow("past the last card")
+            << u"PV:2026:4"_s << MessageKind::Notice << u"Attenzione: la scheda n. 4 non esiste in archivio."_s
+            << QString() << false;
+        QTest::newRow("zero") << u"0"_s << MessageKind::Notice
+                              << u"Attenzione: la scheda n. 0 non esiste in archivio."_s << QString() << false;
+        QTest::newRow("beyond any number")
+            << u"99999999999999999999"_s << MessageKind::Notice
+            << u"Attenzione: la scheda n. 99999999999999999999 non esiste in archivio."_s << QString() << false;
+        QTest::newRow("already closed")
+            << u"PV:2026:1"_s << MessageKind::Notice
+            << u"La visita di Rossi1 c1f4 risulta già chiusa il 06/03/2026 alle ore 18:01."_s << u"1"_s << false;
+        for (const QString &other : { u"PV:26:2"_s, u"PV:2026:"_s, u"PV 2026 2"_s, u"2a"_s, u"-2"_s, QString() })
+            QTest::addRow("not a code: '%s'", qPrintable(other))
+                << other << MessageKind::Notice << unknown << QString() << false;
+    }
+
+    void quickExit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(MessageKind, kind);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QFETCH(bool, written);
+        QList<TSchedaVisita> cards = { sampleCard(1), sampleCard(2), sampleCard(3) };
+        cards[0].DataUsc = u"06/03/2026"_s;
+        cards[1].DataUsc = u" "_s; // a blank exit, as an older copy may store it
+        cards[1].OraUsc.clear();
+        QFile file(yearFile());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (const TSchedaVisita &card : std::as_const(cards))
+            file.write(card.toBytes());
+        file.close();
+        const QByteArray before = fileBytes();
+
+        QLineEdit *quick = edit(u"txtUscitaRapida"_s);
+        QCOMPARE(reg()->findChild<HintLine *>()->hint(quick),
+            u"Leggere il codice della ricevuta, oppure scrivere il numero della scheda, e premere Invio per "
+            u"registrare l'uscita."_s);
+        quick->setFocus();
+        QTest::keyClicks(quick, typed);
+        QTest::keyClick(quick, Qt::Key_Return);
+
+        QCOMPARE(m_app->messages.count(), 1);
+        QCOMPARE(m_app->messages.lastKind(), kind);
+        QCOMPARE(m_app->messages.lastText(), message);
+        QCOMPARE(position(), shown);
+        QVERIFY(quick->text().isEmpty());
+        QVERIFY(quick->hasFocus());
+        TSchedaVisita closed = cards[1];
+        closed.DataUsc = u"07/03/2026"_s;
+        closed.OraUsc = u"09:05"_s;
+        QCOMPARE(fileBytes(), written ? QByteArray(before).replace(792, 792, closed.toBytes()) : before);
+        if (!shown.isEmpty()) {
+            const TSchedaVisita &onScreen = written ? closed : cards[0];
+            QCOMPARE(TrimmedText(edit(u"txtCognome"_s)), onScreen.Cognome);
+            QCOMPARE(TrimmedText(edit(u"txtDataUsc"_s)), onScreen.DataUsc);
+            QCOMPARE(TrimmedText(edit(u"txtOraUsc"_s)), onScreen.OraUsc);
+        }
+    }
+
+    // A card being typed is not thrown away by a scan: the exit is recorded, the typed card stays
+    // unless the operator lets it go; an unreadable file gets the access message.
+    void quickExitKeepsTheTypedCard()
+    {
+        writeCards(2);
+        QFile file(yearFile());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        TSchedaVisita open = sampleCard(2);
+        open.DataUsc.clear();
+        QVERIFY(file.seek(792));
+        file.write(open.toBytes());
+        file.close();
+        edit(u"txtCognome"_s)->setText(u"Nuovo"_s);
+        Session::logIn(u"Anna Neri"_s, OperatorRole::Operatore); // the exit takes the operator's name
+        m_app->messages.answers = { false };
+        QTest::keyClicks(edit(u"txtUscitaRapida"_s), u"2"_s);
+        QTest::keyClick(edit(u"txtUscitaRapida"_s), Qt::Key_Return);
+        QCOMPARE(m_app->messages.count(), 2);
+        QCOMPARE(m_app->messages.messages.first().text, Unsaved);
+        QCOMPARE(TrimmedText(edit(u"txtCognome"_s)), u"Nuovo"_s);
+        QCOMPARE(position(), QString());
+        VisitFile stored;
+        stored.open(yearFile(), VisitFile::Access::Read);
+        QCOMPARE(stored.readAt(2).DataUsc, u"07/03/2026"_s);
+        QCOMPARE(stored.readAt(2).OperatoreUsc, u"Anna Neri"_s);
+        stored.close();
+
+        // A year with no file yet has no card to close, and is not made by the scan.
+        QVERIFY(QFile::remove(yearFile()));
+        QTest::keyClicks(edit(u"txtUscitaRapida"_s), u"1"_s);
+        QTest::keyClick(edit(u"txtUscitaRapida"_s), Qt::Key_Return);
+        QCOMPARE(m_app->messages.lastText(), u"Attenzione: la scheda n. 1 non esiste in archivio."_s);
+        QVERIFY(!QFile::exists(yearFile()));
+
+        QVERIFY(QDir().mkpath(yearFile()));
+        QTest::keyClicks(edit(u"txtUscitaRapida"_s), u"PV:2026:1"_s);
+        QTest::keyClick(edit(u"txtUscitaRapida"_s), Qt::Key_Return);
+        QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
+        QCOMPARE(m_app->messages.lastText(), AccessFailure);
     }
 
     // The lists, the receipt and the checks open as modal dialogs owned by the editor; the fiscal

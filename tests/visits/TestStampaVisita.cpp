@@ -10,11 +10,13 @@
 #include "visits/StampaVisita.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +66,31 @@ public:
 QPushButton *button(QWidget *dialog, const QString &name)
 {
     return dialog->findChild<QPushButton *>(name);
+}
+
+// The texts of the QR codes a reader finds in the image, one per code, sorted.
+QStringList readQrCodes(const QString &image)
+{
+    QProcess zbar;
+    zbar.start(u"zbarimg"_s, { u"--raw"_s, u"-q"_s, image });
+    if (!zbar.waitForFinished(60000))
+        return { u"zbarimg did not run"_s };
+    QStringList codes = QString::fromUtf8(zbar.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    codes.sort();
+    return codes;
+}
+
+// The page's words that stand in none of the given lines, in the page's order.
+QList<PdfWord> wordsOutside(const PdfPage &page, const QList<PdfLine> &lines)
+{
+    QList<PdfWord> words;
+    for (const PdfWord &word : page.words) {
+        const bool inside = std::any_of(
+            lines.begin(), lines.end(), [&word](const PdfLine &line) { return line.box.contains(word.box.center()); });
+        if (!inside)
+            words.append(word);
+    }
+    return words;
 }
 
 } // namespace
@@ -173,6 +200,73 @@ private Q_SLOTS:
         QVERIFY(at(359, 385.5).value() < 100);
         QVERIFY(at(359, 388).value() > 250);
         QVERIFY(at(158.7, 200).value() < 160);
+    }
+
+    void qrCodeOnBothCopies_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("position"); // 0: not saved yet
+        QTest::addColumn<QString>("code");
+        QTest::newRow("first card") << u"2024.vis"_s << 1 << u"PV:2024:1"_s;
+        QTest::newRow("another year") << u"2026.vis"_s << 1234567 << u"PV:2026:1234567"_s;
+        QTest::newRow("not saved yet") << u"2024.vis"_s << 0 << QString();
+    }
+
+    // The code of the card's place in the top right corner of each copy, its text under it, and
+    // every value where it stands without a code.
+    void qrCodeOnBothCopies()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, position);
+        QFETCH(QString, code);
+        TfrmStampaVisita plainDialog;
+        plainDialog.setCard(cardOf(CardValues));
+        const QList<PdfPage> plain = printCard(plainDialog, u"plain.pdf"_s);
+        TfrmStampaVisita dialog;
+        dialog.setCard(cardOf(CardValues));
+        dialog.setPlace(file, position > 0 ? std::optional<int>(position) : std::nullopt);
+        const QList<PdfPage> pages = printCard(dialog, u"code.pdf"_s);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(plain.size(), 1);
+
+        const QString image = m_dir.filePath(u"code.png"_s);
+        QVERIFY(RenderPdfPage(m_dir.filePath(u"code.pdf"_s), 0, 300).save(image));
+        const QStringList expected = code.isEmpty() ? QStringList() : QStringList { code, code };
+        QCOMPARE(readQrCodes(image), expected);
+
+        const PdfPage &page = pages.first();
+        const QList<PdfLine> small = code.isEmpty() ? QList<PdfLine>() : page.linesContaining(code);
+        QCOMPARE(small.size(), expected.size());
+        QCOMPARE(page.linesContaining(u"PV:"_s).size(), expected.size());
+        const qreal margin = 10 * ReportLayout::UnitsPerMm;
+        const qreal copyRight = (margin + 714.4) * PointsPerUnit;
+        const qreal codeBottom = 22 * PointsPerMm;
+        for (qsizetype i = 0; i < small.size(); ++i) {
+            const qreal copyTop = (margin + (i == 0 ? 3.8 : 412.0)) * PointsPerUnit;
+            const QRectF box = small.at(i).box;
+            const qreal shortOf = box.top() - copyTop - codeBottom;
+            QVERIFY2(shortOf > 0 && shortOf < 3, qPrintable(QString::number(shortOf)));
+            QVERIFY(box.right() < copyRight && box.left() > copyRight - 22 * PointsPerMm);
+            QVERIFY(qAbs(box.center().x() - (copyRight - 11 * PointsPerMm)) < 1);
+            QVERIFY(box.height() < 9);
+        }
+
+        const QList<PdfLine> titles = page.linesContaining(u"SCHEDA RIEPILOGATIVA"_s);
+        QCOMPARE(titles.size(), 2);
+        const QList<PdfWord> before = wordsOutside(plain.first(), plain.first().linesContaining(u"SCHEDA"_s));
+        const QList<PdfWord> after = wordsOutside(page, titles + small);
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            QCOMPARE(after.at(i).text, before.at(i).text);
+            QVERIFY2((after.at(i).box.topLeft() - before.at(i).box.topLeft()).manhattanLength() < 0.01,
+                qPrintable(before.at(i).text));
+        }
+        // Each title stays whole, left of the code.
+        for (const PdfLine &title : titles) {
+            QCOMPARE(title.text, u"SCHEDA RIEPILOGATIVA INGRESSO E USCITA VISITATORE"_s);
+            if (!code.isEmpty())
+                QVERIFY(title.box.right() < copyRight - 22 * PointsPerMm);
+        }
     }
 
     void newCardPrintsEmptyExitRows()
