@@ -90,25 +90,11 @@ private:
         QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
         QCOMPARE(login()->focusWidget(), in(login(), u"txtPassword"_s));
     }
-    static QStringList registerEvents()
-    {
-        QFile file(ActivityLog::path());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QStringList events;
-        for (const QByteArray &line : file.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.split('\t');
-            if (fields.size() == 6)
-                events.append(QString::fromUtf8(fields[2] + ' ' + fields[3] + ' ' + fields[4]).trimmed());
-        }
-        return events;
-    }
-
     // The day's copy ends behind the start menu and goes into the register: wait for it, so that
     // the lines after it come in the order the test makes them.
     static void waitForDayCopy(const QString &operatorName)
     {
-        QTRY_VERIFY(registerEvents().contains(operatorName + u" copia_sicurezza 2026-03-07"_s));
+        QTRY_VERIFY(RegisterEvents().contains(operatorName + u" copia_sicurezza 2026-03-07"_s));
     }
 
 private Q_SLOTS:
@@ -130,7 +116,7 @@ private Q_SLOTS:
         QVERIFY(in<ClickableImage>(avvio(), u"imgOperatori"_s)->isEnabled());
         QCOMPARE(m_app->messages.count(), 0);
         waitForDayCopy(u"-"_s);
-        QCOMPARE(registerEvents(), (QStringList { u"- accesso"_s, u"- copia_sicurezza 2026-03-07"_s }));
+        QCOMPARE(RegisterEvents(), (QStringList { u"- accesso"_s, u"- copia_sicurezza 2026-03-07"_s }));
     }
 
     void operatorChecks_data()
@@ -256,7 +242,7 @@ private Q_SLOTS:
         waitForDayCopy(u"Anna Rossi"_s);
         QCOMPARE(Session::operatorName(), u"Anna Rossi"_s);
         QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isVisible());
-        QCOMPARE(registerEvents().mid(0, 5),
+        QCOMPARE(RegisterEvents().mid(0, 5),
             (QStringList { u"- accesso_negato Nessuno"_s, u"- accesso_negato Carla"_s, u"- accesso_negato Anna Rossi"_s,
                 u"- accesso_negato Anna Rossi"_s, u"Anna Rossi accesso"_s }));
 
@@ -266,7 +252,7 @@ private Q_SLOTS:
         QVERIFY(in(login(), u"txtOperatore"_s)->text().isEmpty());
         QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
         QVERIFY(!Session::hasOperator());
-        QCOMPARE(registerEvents().last(), u"Anna Rossi cambio_operatore"_s);
+        QCOMPARE(RegisterEvents().last(), u"Anna Rossi cambio_operatore"_s);
         logIn(u"bruno"_s, u"bruno12345"_s);
         QCOMPARE(Session::operatorName(), u"Bruno"_s);
     }
@@ -319,7 +305,7 @@ private Q_SLOTS:
         QVERIFY(!OperatorStore::verify(u"Bruno"_s, u"bruno12345"_s));
         // The shared store is not the operators' and stays as it was.
         QCOMPARE(PasswordStore::readPassword(), PasswordText(u"portavel"_s));
-        QCOMPARE(registerEvents().last(), u"- cambio_password Bruno"_s);
+        QCOMPARE(RegisterEvents().last(), u"- cambio_password Bruno"_s);
     }
 
     // An "Operatore" finds the administrators' functions closed, with a hint that says why.
@@ -379,9 +365,9 @@ private Q_SLOTS:
         ClickControl(reg, u"impOraUscita"_s);
         ClickControl(reg, u"btnSalva"_s);
         QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
-        QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 nuova"_s);
+        QCOMPARE(RegisterEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 nuova"_s);
         ClickControl(reg, u"btnSalva"_s);
-        QCOMPARE(registerEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 modifica"_s);
+        QCOMPARE(RegisterEvents().last(), u"Bruno salvataggio_visita 2026.vis 1 modifica"_s);
 
         // The receipt and the roll-call, once printed, under the same name.
         const PdfPrinting printing(m_app->file(u"stampa.pdf"_s));
@@ -391,9 +377,9 @@ private Q_SLOTS:
         });
         ClickControl(reg, u"btnStampa"_s);
         QCOMPARE(printing.dialogs, 1);
-        QCOMPARE(registerEvents().last(), u"Bruno stampa ricevuta 2026.vis 1"_s);
+        QCOMPARE(RegisterEvents().last(), u"Bruno stampa ricevuta 2026.vis 1"_s);
         PrintEmergencyList(reg);
-        QCOMPARE(registerEvents().last(), u"Bruno emergenza 0"_s);
+        QCOMPARE(RegisterEvents().last(), u"Bruno emergenza 0"_s);
 
         const ActivityLog::Check check = ActivityLog::verify(ActivityLog::path());
         QVERIFY(check.intact);

@@ -33,12 +33,6 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.write(bytes) == bytes.size();
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
@@ -158,7 +152,7 @@ private Q_SLOTS:
             if (round == 0)
                 QVERIFY(writeFile(program(u"Visitatore_3/nota.txt"_s), "nota"));
         }
-        QCOMPARE(readFile(program(u"Visitatore_3/nota.txt"_s)), QByteArray("nota"));
+        QCOMPARE(FileBytes(program(u"Visitatore_3/nota.txt"_s)), QByteArray("nota"));
         QCOMPARE(m_messages->count(), 0);
     }
 
@@ -176,7 +170,7 @@ private Q_SLOTS:
         QVERIFY(m_messages->lastText().contains(u"Visitatore_4"_s));
         QVERIFY(m_opened.isEmpty());
         QVERIFY(dialog.isVisible());
-        QCOMPARE(readFile(program(u"Visitatore_4"_s)), QByteArray("non una cartella"));
+        QCOMPARE(FileBytes(program(u"Visitatore_4"_s)), QByteArray("non una cartella"));
     }
 
     void folderDialogCloses()
@@ -243,7 +237,7 @@ private Q_SLOTS:
         button(&dialog, u"btnSfoglia02"_s)->click();
         QCOMPARE(edit(&dialog, u"txtFile02"_s)->text(), name);
         QVERIFY(button(&dialog, u"btnApri02"_s)->isEnabled());
-        QCOMPARE(readFile(attachments(name)), content);
+        QCOMPARE(FileBytes(attachments(name)), content);
         QCOMPARE(entriesOf(attachments()), QStringList { name });
         QCOMPARE(m_messages->count(), 0);
 
@@ -289,7 +283,7 @@ private Q_SLOTS:
             u"vuole sovrascrivere il file esistente?"_s);
         QCOMPARE(edit(&dialog, u"txtFile03"_s)->text(), u"contratto.pdf"_s);
         QCOMPARE(
-            readFile(attachments(u"contratto.pdf"_s)), yes ? QByteArray("nuovo") : QByteArray("di un'altra scheda"));
+            FileBytes(attachments(u"contratto.pdf"_s)), yes ? QByteArray("nuovo") : QByteArray("di un'altra scheda"));
         QCOMPARE(entriesOf(attachments()), QStringList { u"contratto.pdf"_s });
     }
 
@@ -336,10 +330,10 @@ private Q_SLOTS:
                   u"scrittura nella cartella di installazione del programma."_s);
         QCOMPARE(edit(&dialog, u"txtFile01"_s)->text(), u"vecchio.pdf"_s);
         if (how == u"no folder"_s) {
-            QCOMPARE(readFile(program(u"Documenti_Allegati"_s)), QByteArray("un file"));
+            QCOMPARE(FileBytes(program(u"Documenti_Allegati"_s)), QByteArray("un file"));
         } else {
             QCOMPARE(entriesOf(attachments()), QStringList { u"contratto.pdf"_s });
-            QCOMPARE(readFile(attachments(u"contratto.pdf"_s)), earlier);
+            QCOMPARE(FileBytes(attachments(u"contratto.pdf"_s)), earlier);
         }
     }
 
@@ -355,7 +349,7 @@ private Q_SLOTS:
         button(&dialog, u"btnSfoglia01"_s)->click();
         QCOMPARE(m_messages->count(), 0);
         QCOMPARE(edit(&dialog, u"txtFile01"_s)->text(), u"fuori.txt"_s);
-        QCOMPARE(readFile(attachments(u"fuori.txt"_s)), QByteArray("dentro"));
+        QCOMPARE(FileBytes(attachments(u"fuori.txt"_s)), QByteArray("dentro"));
         QCOMPARE(entriesOf(m_folder->path()), QStringList { u"Documenti_Allegati"_s });
 
         // A name loaded from a damaged card opens only inside the folder too.
@@ -394,7 +388,7 @@ private Q_SLOTS:
         button(&dialog, u"btnSfoglia02"_s)->click();
         QCOMPARE(m_messages->count(), 0);
         QCOMPARE(edit(&dialog, u"txtFile02"_s)->text(), u"gia.pdf"_s);
-        QCOMPARE(readFile(attachments(u"gia.pdf"_s)), QByteArray("filed"));
+        QCOMPARE(FileBytes(attachments(u"gia.pdf"_s)), QByteArray("filed"));
         QCOMPARE(entriesOf(attachments()), QStringList { u"gia.pdf"_s });
     }
 
@@ -435,7 +429,7 @@ private Q_SLOTS:
         }
         // Applica in a dialog the editor did not open does nothing: the dialog stays.
         QCOMPARE(dialog.isVisible(), !byEditor);
-        QCOMPARE(readFile(attachments(u"foto.jpg"_s)), QByteArray("jpg"));
+        QCOMPARE(FileBytes(attachments(u"foto.jpg"_s)), QByteArray("jpg"));
     }
 };
 

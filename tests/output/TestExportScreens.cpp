@@ -144,12 +144,6 @@ TSchedaAnagrafica RegistryCard(std::initializer_list<std::pair<ClientField, QStr
     return card;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -453,7 +447,7 @@ private Q_SLOTS:
 
         click(screen.get(), u"cmdEsporta"_s);
 
-        QCOMPARE(fileBytes(path), expectedFile(which, rows));
+        QCOMPARE(FileBytes(path), expectedFile(which, rows));
         QCOMPARE(messages.count(), 2);
         QCOMPARE(messages.messages[0].kind, MessageKind::Confirmation);
         QCOMPARE(messages.messages[0].text,
@@ -469,7 +463,7 @@ private Q_SLOTS:
         // No to opening it: the file stays, nothing is opened.
         messages.answers = { true, false };
         click(screen.get(), u"cmdEsporta"_s);
-        QCOMPARE(fileBytes(path), expectedFile(which, rows));
+        QCOMPARE(FileBytes(path), expectedFile(which, rows));
         QCOMPARE(m_opened.size(), 1);
     }
 
@@ -497,7 +491,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, exported);
         storeTrickyCards();
         const QString archive = which == Export::Visits ? yearFile() : ClientFilePath();
-        const QByteArray stored = fileBytes(archive);
+        const QByteArray stored = FileBytes(archive);
         MessageRecorder messages;
         messages.answers = { true, false };
 
@@ -515,10 +509,10 @@ private Q_SLOTS:
         click(screen.get(), u"cmdEsporta"_s);
 
         QCOMPARE(cellText(screen.get(), row, column), typed);
-        const QList<Row> rows = exportedRows(fileBytes(exportPath(which)));
+        const QList<Row> rows = exportedRows(FileBytes(exportPath(which)));
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[row][column - 1], exported);
-        QCOMPARE(fileBytes(archive), stored);
+        QCOMPARE(FileBytes(archive), stored);
 
         screen.reset();
         auto again = open(which);
@@ -575,7 +569,7 @@ private Q_SLOTS:
         if (failure == u"folder"_s)
             QVERIFY(QFileInfo(path).isDir());
         else
-            QCOMPARE(fileBytes(path), earlier);
+            QCOMPARE(FileBytes(path), earlier);
         // No half-written file is left beside it.
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden), folderBefore);
         QVERIFY(!QFileInfo::exists(folder + u"cartella-assente"_s));

@@ -26,12 +26,6 @@ namespace {
 
 const QString Code = u"RSSMRA80A01H501U"_s;
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -188,10 +182,10 @@ private Q_SLOTS:
         QVERIFY(writeFile(folder2 + u"/nota.txt"_s, "di Anna"));
         // The namesake's card has no folder: nothing to delete is no failure.
 
-        const QByteArray visits25 = readFile(file(u"2025.vis"_s));
-        const QByteArray visits26 = readFile(file(u"2026.vis"_s));
-        const QByteArray copy = readFile(file(u"copia 2025.vis"_s));
-        const QByteArray clients = readFile(ClientFilePath());
+        const QByteArray visits25 = FileBytes(file(u"2025.vis"_s));
+        const QByteArray visits26 = FileBytes(file(u"2026.vis"_s));
+        const QByteArray copy = FileBytes(file(u"copia 2025.vis"_s));
+        const QByteArray clients = FileBytes(ClientFilePath());
 
         const PersonQuery query { u"Rossi"_s, u"Mario"_s, Code };
         const PersonCards found = FindPersonCards(query);
@@ -203,21 +197,21 @@ private Q_SLOTS:
         QCOMPARE(erased.clients, 2);
 
         constexpr int VisitSize = TSchedaVisita::RecordSize;
-        QCOMPARE(readFile(file(u"2025.vis"_s)),
+        QCOMPARE(FileBytes(file(u"2025.vis"_s)),
             withRecords(visits25, VisitSize,
                 { { 2, AnonymisedVisit(year2025()[1]).toBytes() }, { 3, AnonymisedVisit(year2025()[2]).toBytes() } }));
-        QCOMPARE(readFile(file(u"2026.vis"_s)),
+        QCOMPARE(FileBytes(file(u"2026.vis"_s)),
             withRecords(visits26, VisitSize,
                 { { 1, AnonymisedVisit(year2026()[0]).toBytes() }, { 4, AnonymisedVisit(year2026()[3]).toBytes() } }));
-        QCOMPARE(readFile(file(u"copia 2025.vis"_s)), copy);
+        QCOMPARE(FileBytes(file(u"copia 2025.vis"_s)), copy);
 
         const QByteArray anonymous = ClientRecord({ { C::Cognome, u"Anonimo"_s } }).toBytes();
-        QCOMPARE(readFile(ClientFilePath()),
+        QCOMPARE(FileBytes(ClientFilePath()),
             withRecords(clients, TSchedaAnagrafica::RecordSize, { { 1, anonymous }, { 3, anonymous } }));
 
         QVERIFY(!QFileInfo::exists(folder1));
         QVERIFY(!QFileInfo::exists(folder3));
-        QCOMPARE(readFile(folder2 + u"/nota.txt"_s), QByteArray("di Anna"));
+        QCOMPARE(FileBytes(folder2 + u"/nota.txt"_s), QByteArray("di Anna"));
 
         QCOMPARE(FindPersonCards(query).lines, QStringList());
     }
@@ -225,7 +219,7 @@ private Q_SLOTS:
     void erasureStopsAtAFileItCannotWrite()
     {
         const PersonCards found = FindPersonCards({ u"Rossi"_s, u"Mario"_s, Code });
-        const QByteArray clients = readFile(ClientFilePath());
+        const QByteArray clients = FileBytes(ClientFilePath());
         QVERIFY(QFile::remove(file(u"2026.vis"_s)));
         QVERIFY(QDir().mkpath(file(u"2026.vis"_s)));
         try {
@@ -240,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(year.readAt(2), AnonymisedVisit(year2025()[1]));
         QCOMPARE(year.readAt(3), AnonymisedVisit(year2025()[2]));
         year.close();
-        QCOMPARE(readFile(ClientFilePath()), clients);
+        QCOMPARE(FileBytes(ClientFilePath()), clients);
     }
 
     void unreadableYearStopsTheSearch_data()
@@ -268,8 +262,8 @@ private Q_SLOTS:
             const WorkProgress::Scope scope(progress);
             FindPersonCards({ QString(), QString(), Code });
         }
-        const qint64 everything = readFile(file(u"2025.vis"_s)).size() + readFile(file(u"2026.vis"_s)).size()
-            + readFile(ClientFilePath()).size();
+        const qint64 everything = FileBytes(file(u"2025.vis"_s)).size() + FileBytes(file(u"2026.vis"_s)).size()
+            + FileBytes(ClientFilePath()).size();
         QCOMPARE(progress.done(), everything);
 
         progress.reset();

@@ -49,12 +49,6 @@ TSchedaVisita cardAt(const QString &path, int position)
     return file.readAt(position);
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestPrivacyScreen : public QObject
@@ -138,7 +132,7 @@ private Q_SLOTS:
     void anonymiseNow()
     {
         writeYears();
-        const QByteArray before2026 = bytesOf(m_app->file(u"2026.vis"_s));
+        const QByteArray before2026 = FileBytes(m_app->file(u"2026.vis"_s));
         TfrmPrivacy dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -152,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->messages.lastText(),
             u"Attenzione: 2 schede di visita con data d'ingresso anteriore al 07/03/2025 saranno rese anonime in modo "
             u"definitivo. Continuare?"_s);
-        QCOMPARE(bytesOf(m_app->file(u"2026.vis"_s)), before2026);
+        QCOMPARE(FileBytes(m_app->file(u"2026.vis"_s)), before2026);
 
         m_app->messages.answers = { true };
         ClickControl(&dlg, u"btnAnonimizza"_s);
@@ -199,7 +193,7 @@ private Q_SLOTS:
                  u"Data della stampa: 07/03/2026"_s, u"Schede trovate: 2 visite, 0 schede anagrafiche."_s,
                  u"2025.vis n. 1"_s, u"2026.vis n. 5"_s, u"Cellulare: 3331234567"_s, u"USCITA"_s })
             QVERIFY2(printed.contains(expected), qPrintable(expected));
-        QVERIFY(bytesOf(ActivityLog::path()).contains("accesso_dati_persona\t2 0\t"));
+        QVERIFY(FileBytes(ActivityLog::path()).contains("accesso_dati_persona\t2 0\t"));
 
         m_app->messages.answers = { true };
         ClickControl(&dlg, u"btnCancellaPersona"_s);
@@ -209,7 +203,7 @@ private Q_SLOTS:
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2026.vis"_s), 5)));
         ClickControl(&dlg, u"btnCerca"_s);
         QCOMPARE(in<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 0 visite, 0 schede anagrafiche."_s);
-        const QByteArray log = bytesOf(ActivityLog::path());
+        const QByteArray log = FileBytes(ActivityLog::path());
         QVERIFY(log.contains("cancellazione_persona\t2 0\t"));
         QVERIFY(!log.contains("RSSMRA") && !log.contains("rssmra") && !log.contains("Rossi"));
     }
@@ -272,7 +266,7 @@ private Q_SLOTS:
         QCOMPARE(PrivacySettings::read().lastAutomaticCount, 2);
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2025.vis"_s), 1)));
         QVERIFY(!IsAnonymisedVisit(cardAt(m_app->file(u"2025.vis"_s), 2)));
-        QTRY_VERIFY(bytesOf(ActivityLog::path()).contains("anonimizzazione\t07/03/2025 2\t"));
+        QTRY_VERIFY(FileBytes(ActivityLog::path()).contains("anonimizzazione\t07/03/2025 2\t"));
 
         TfrmPrivacy dlg;
         QCOMPARE(

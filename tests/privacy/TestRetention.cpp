@@ -47,12 +47,6 @@ TSchedaVisita visitor(const QString &entered, const QString &left, const QString
     });
 }
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray imageOf(const QList<TSchedaVisita> &cards)
 {
     QByteArray image;
@@ -189,11 +183,11 @@ private Q_SLOTS:
         QCOMPARE(count.unreadableDates, unreadable);
         QCOMPARE(AnonymiseDueVisits(CutOff), 1 + due);
         const QByteArray expected = imageOf({ AnonymisedVisit(before), due ? AnonymisedVisit(card) : card, after });
-        QCOMPARE(bytesOf(path), expected);
+        QCOMPARE(FileBytes(path), expected);
 
         QCOMPARE(CountDueVisits(CutOff).due, 0);
         QCOMPARE(AnonymiseDueVisits(CutOff), 0);
-        QCOMPARE(bytesOf(path), expected);
+        QCOMPARE(FileBytes(path), expected);
     }
 
     void everyYearFile()
@@ -212,14 +206,14 @@ private Q_SLOTS:
         QCOMPARE(count.due, 4);
         QCOMPARE(count.unreadableDates, 1);
         QCOMPARE(AnonymiseDueVisits(CutOff), count.due);
-        QCOMPARE(bytesOf(old.path), old.after());
-        QCOMPARE(bytesOf(recent.path), recent.after());
-        QCOMPARE(bytesOf(notAYear), old.before());
-        QCOMPARE(bytesOf(copy), old.before());
+        QCOMPARE(FileBytes(old.path), old.after());
+        QCOMPARE(FileBytes(recent.path), recent.after());
+        QCOMPARE(FileBytes(notAYear), old.before());
+        QCOMPARE(FileBytes(copy), old.before());
 
         QCOMPARE(AnonymiseDueVisits(CutOff), 0);
-        QCOMPARE(bytesOf(old.path), old.after());
-        QCOMPARE(bytesOf(recent.path), recent.after());
+        QCOMPARE(FileBytes(old.path), old.after());
+        QCOMPARE(FileBytes(recent.path), recent.after());
     }
 
     void noYearFiles()
@@ -242,7 +236,7 @@ private Q_SLOTS:
         file.close();
 
         QCOMPARE(AnonymiseDueVisits(CutOff), 1);
-        const QByteArray after = bytesOf(path);
+        const QByteArray after = FileBytes(path);
         QCOMPARE(after, AnonymisedVisit(card).toBytes());
         QVERIFY(!after.contains("ssini"));
     }
@@ -261,7 +255,7 @@ private Q_SLOTS:
         const MonthlyCounts before = CountVisitsPerMonth(path, 2025);
 
         QVERIFY(AnonymiseDueVisits(CutOff) > 10);
-        QVERIFY(bytesOf(path) != imageOf(cards));
+        QVERIFY(FileBytes(path) != imageOf(cards));
         QCOMPARE(CountVisitsPerMonth(path, 2025), before);
     }
 
@@ -293,8 +287,8 @@ private Q_SLOTS:
                 QCOMPARE(error.file(), u"2025.vis"_s);
                 QVERIFY2(QString::fromStdString(error.what()).contains(u"2025.vis"_s), error.what());
             }
-            QCOMPARE(bytesOf(old.path), anonymise ? old.after() : old.before());
-            QCOMPARE(bytesOf(later.path), later.before());
+            QCOMPARE(FileBytes(old.path), anonymise ? old.after() : old.before());
+            QCOMPARE(FileBytes(later.path), later.before());
         }
     }
 
@@ -338,8 +332,8 @@ private Q_SLOTS:
         };
         const auto check = [&](const FaultRun &run) {
             const QString at = u"fault at %1 (%2)"_s.arg(run.point).arg(run.operation);
-            const QByteArray oldBytes = bytesOf(old.path);
-            const QByteArray recentBytes = bytesOf(recent.path);
+            const QByteArray oldBytes = FileBytes(old.path);
+            const QByteArray recentBytes = FileBytes(recent.path);
             QCOMPARE(oldBytes.size(), old.before().size());
             QCOMPARE(recentBytes.size(), recent.before().size());
             const int oldDone = cardsDone(old, oldBytes);
@@ -358,8 +352,8 @@ private Q_SLOTS:
             if (failure->file() == u"2024.vis"_s)
                 QVERIFY2(recentDone == 0, qPrintable(at + u": went on after a failing year"_s));
             QCOMPARE(AnonymiseDueVisits(CutOff), old.due.size() - oldDone + recent.due.size() - recentDone);
-            QCOMPARE(bytesOf(old.path), old.after());
-            QCOMPARE(bytesOf(recent.path), recent.after());
+            QCOMPARE(FileBytes(old.path), old.after());
+            QCOMPARE(FileBytes(recent.path), recent.after());
         };
         QVERIFY(StrikeEveryStep(m_folder->path(), prepare, attempt, check) > 0);
     }
@@ -386,8 +380,8 @@ private Q_SLOTS:
             const WorkProgress::Scope scope(progress);
             QVERIFY_THROWS_EXCEPTION(WorkCancelled, AnonymiseDueVisits(CutOff));
         }
-        QCOMPARE(bytesOf(old.path), old.before());
-        QCOMPARE(bytesOf(recent.path), recent.before());
+        QCOMPARE(FileBytes(old.path), old.before());
+        QCOMPARE(FileBytes(recent.path), recent.before());
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "AppFixture.h"
 #include "MessageRecorder.h"
+#include "TestHelpers.h"
 #include "TestPrinting.h"
 #include "VisitCards.h"
 
@@ -47,12 +48,6 @@ TSchedaVisita visit(const QString &cognome, const QString &dataUsc = {})
     return VisitCard(
         { { F::Cognome, cognome }, { F::Nome, u"Ospite"_s }, { F::DataEnt, u"10/12/2026"_s }, { F::OraEnt, u"09:15"_s },
             { F::DataUsc, dataUsc }, { F::OraUsc, dataUsc.isEmpty() ? QString() : u"10:00"_s } });
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void setMode(const QString &path, mode_t mode)
@@ -121,7 +116,7 @@ private Q_SLOTS:
         QFETCH(mode_t, fileMode);
         QFETCH(QStringList, inside);
         QFETCH(bool, unreadable);
-        const QByteArray before = bytesOf(yearFile()); // read before the modes bite
+        const QByteArray before = FileBytes(yearFile()); // read before the modes bite
         setMode(yearFile(), fileMode);
         setMode(m_app->path(), folderMode);
 
@@ -162,7 +157,7 @@ private Q_SLOTS:
         ClickControl(reg, u"btnSalva"_s);
         QCOMPARE(m_app->messages.lastKind(), MessageKind::Error);
         QCOMPARE(m_app->messages.lastText(), AccessMessage);
-        QCOMPARE(bytesOf(yearFile()), before);
+        QCOMPARE(FileBytes(yearFile()), before);
     }
 
     // Logging in where nothing can be written: a warning, and no day copy attempted.
@@ -215,7 +210,7 @@ private Q_SLOTS:
         for (const QString &name : QDir(folder).entryList(QDir::Files))
             QVERIFY(QFile::remove(folder + name));
         QVERIFY(PrepareProgramFolder(InitialStore));
-        QCOMPARE(bytesOf(PasswordStore::path()), InitialStore);
+        QCOMPARE(FileBytes(PasswordStore::path()), InitialStore);
     }
 };
 

@@ -32,19 +32,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 TSchedaVisita storedCard(int n)
 {
     return VisitCard({ { VisitField::DataEnt, u"0%1/03/2026"_s.arg(n) }, { VisitField::OraEnt, u"08:0%1"_s.arg(n) },
@@ -157,7 +144,7 @@ private Q_SLOTS:
         reg()->showScreen();
 
         const auto prepare = [&] {
-            writeBytes(yearFile(), before);
+            WriteFileBytes(yearFile(), before);
             if (storedCard)
                 reg()->loadCard(::storedCard(2), 2);
             else
@@ -173,7 +160,7 @@ private Q_SLOTS:
             const QString at = where(run);
             QVERIFY2(m_app->messages.count() == 1,
                 qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
-            const QByteArray after = bytesOf(yearFile());
+            const QByteArray after = FileBytes(yearFile());
             QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s }).join(u' ')));
             if (m_app->messages.lastText() == success) {
@@ -203,7 +190,7 @@ private Q_SLOTS:
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(bytesOf(yearFile()), saved);
+        QCOMPARE(FileBytes(yearFile()), saved);
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
@@ -225,7 +212,7 @@ private Q_SLOTS:
         auto *quick = in(reg(), u"txtUscitaRapida"_s);
 
         const auto prepare = [&] {
-            writeBytes(yearFile(), before);
+            WriteFileBytes(yearFile(), before);
             in<QPushButton>(reg(), u"btnNuovo"_s)->click();
             m_app->messages.messages.clear();
         };
@@ -238,7 +225,7 @@ private Q_SLOTS:
             const QString at = where(run);
             QVERIFY2(m_app->messages.count() == 1, qPrintable(at));
             QVERIFY2(strayFiles({ u"2026.vis"_s }).isEmpty(), qPrintable(at));
-            const QByteArray after = bytesOf(yearFile());
+            const QByteArray after = FileBytes(yearFile());
             if (m_app->messages.lastText() == success) {
                 QVERIFY2(after == saved, qPrintable(at + u": success reported, exit not saved"_s));
                 if (run.struck)
@@ -254,7 +241,7 @@ private Q_SLOTS:
         tally.points = StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(bytesOf(yearFile()), saved);
+        QCOMPARE(FileBytes(yearFile()), saved);
         QVERIFY(tally.points > 0);
         report(u"quick exit"_s, tally);
     }
@@ -295,7 +282,7 @@ private Q_SLOTS:
         auto *position = editor->findChild<QLabel *>(u"lblPosizione"_s);
 
         const auto prepare = [&] {
-            writeBytes(ClientFilePath(), before);
+            WriteFileBytes(ClientFilePath(), before);
             m_app->messages.messages.clear();
             editor->loadCard(edited, storedCard ? 2 : 0);
         };
@@ -304,7 +291,7 @@ private Q_SLOTS:
         prepare();
         attempt();
         QCOMPARE(m_app->messages.lastText(), success);
-        const QByteArray saved = bytesOf(ClientFilePath());
+        const QByteArray saved = FileBytes(ClientFilePath());
         QCOMPARE(saved.size(), before.size() + (storedCard ? 0 : TSchedaAnagrafica::RecordSize));
         QVERIFY(saved.startsWith(before.left(TSchedaAnagrafica::RecordSize)));
 
@@ -313,7 +300,7 @@ private Q_SLOTS:
             const QString at = where(run);
             QVERIFY2(m_app->messages.count() == 1,
                 qPrintable(at + u": messages shown: "_s + QString::number(m_app->messages.count())));
-            const QByteArray after = bytesOf(ClientFilePath());
+            const QByteArray after = FileBytes(ClientFilePath());
             QVERIFY2(strayFiles({ u"Visitatori.pro"_s }).isEmpty(), qPrintable(at));
             if (m_app->messages.lastText() == success) {
                 QVERIFY2(!run.struck || after == saved, qPrintable(at + u": success reported, card not saved"_s));
@@ -333,7 +320,7 @@ private Q_SLOTS:
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(bytesOf(ClientFilePath()), saved);
+        QCOMPARE(FileBytes(ClientFilePath()), saved);
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
@@ -356,7 +343,7 @@ private Q_SLOTS:
         QByteArray document(600 * 1024, Qt::Uninitialized);
         for (qsizetype i = 0; i < document.size(); ++i)
             document[i] = char((i * 7919) >> 3);
-        writeBytes(source, document);
+        WriteFileBytes(source, document);
         const QString filed = AttachmentsFolder() + u"contratto.pdf"_s;
         QVERIFY(QDir().mkpath(AttachmentsFolder()));
         const QByteArray earlier = "the contract filed last year";
@@ -366,7 +353,7 @@ private Q_SLOTS:
         auto *slot = in(&dialog, u"txtFile01"_s);
 
         const auto prepare = [&] {
-            writeBytes(filed, earlier);
+            WriteFileBytes(filed, earlier);
             m_app->messages.messages.clear();
             m_app->messages.answers = { true }; // replace the earlier document: yes
             m_app->messages.fileNames = { source };
@@ -381,7 +368,7 @@ private Q_SLOTS:
             QVERIFY2(m_app->messages.count() >= 1, qPrintable(at));
             QCOMPARE(m_app->messages.messages.first().text, ClientFolderTexts::replaceExisting());
             if (m_app->messages.count() == 1) {
-                QVERIFY2(bytesOf(filed) == document, qPrintable(at + u": the copy is not whole"_s));
+                QVERIFY2(FileBytes(filed) == document, qPrintable(at + u": the copy is not whole"_s));
                 QCOMPARE(slot->text(), u"contratto.pdf"_s);
                 if (run.struck)
                     tally.survive(run);
@@ -391,7 +378,7 @@ private Q_SLOTS:
             QCOMPARE(m_app->messages.count(), 2);
             QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
             QCOMPARE(m_app->messages.lastText(), ClientFolderTexts::copyFailed(u"contratto.pdf"_s));
-            QVERIFY2(bytesOf(filed) == earlier, qPrintable(at + u": the earlier document changed"_s));
+            QVERIFY2(FileBytes(filed) == earlier, qPrintable(at + u": the earlier document changed"_s));
             QCOMPARE(slot->text(), u"vecchio.pdf"_s);
             ++tally.failed;
         };
@@ -399,7 +386,7 @@ private Q_SLOTS:
                                  : StrikeEveryStep(m_app->path(), prepare, attempt, check);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(bytesOf(filed), document);
+        QCOMPARE(FileBytes(filed), document);
         QVERIFY(tally.points > 0);
         report(QString::fromLatin1(QTest::currentDataTag()), tally);
     }
@@ -426,14 +413,14 @@ private Q_SLOTS:
             = u"Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di Excel?"_s;
         const QString failure = u"Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il "
                                 u"file di Excel non sia già aperto."_s;
-        writeBytes(yearFile(), cards);
+        WriteFileBytes(yearFile(), cards);
         TfrmExpVisite screen;
         screen.setYearFile(yearFile());
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
 
         const auto prepare = [&] {
-            writeBytes(exportPath, earlier);
+            WriteFileBytes(exportPath, earlier);
             m_app->messages.messages.clear();
             m_app->messages.answers = { true, false }; // export: yes; open the file: no
         };
@@ -447,8 +434,8 @@ private Q_SLOTS:
             QCOMPARE(m_app->messages.messages.first().text, question);
             QVERIFY2(strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).isEmpty(),
                 qPrintable(at + u": left "_s + strayFiles({ u"2026.vis"_s, u"Registro_Visite.xls"_s }).join(u' ')));
-            QVERIFY2(bytesOf(yearFile()) == cards, qPrintable(at + u": the export changed the year file"_s));
-            const QByteArray after = bytesOf(exportPath);
+            QVERIFY2(FileBytes(yearFile()) == cards, qPrintable(at + u": the export changed the year file"_s));
+            const QByteArray after = FileBytes(exportPath);
             if (m_app->messages.lastText() == done) {
                 QVERIFY2(
                     after.startsWith("<html") && after.endsWith("</table></body></html>") && after.contains("Rossi3"),
@@ -489,7 +476,7 @@ private Q_SLOTS:
                                 u"password. Si consiglia di reinstallare il software."_s;
 
         const auto prepare = [&] {
-            writeBytes(storePath, before);
+            WriteFileBytes(storePath, before);
             m_app->messages.messages.clear();
             change->showScreen();
             in(change, u"txtPasswordOld"_s)->setText(u"portavel"_s);
@@ -513,7 +500,7 @@ private Q_SLOTS:
             QVERIFY2(run.struck, qPrintable(at + u": failure without a fault"_s));
             QCOMPARE(m_app->messages.lastText(), failure);
             // The old password still opens the program, and the store is as it was.
-            QVERIFY2(bytesOf(storePath) == before, qPrintable(at + u": the store changed after a failed change"_s));
+            QVERIFY2(FileBytes(storePath) == before, qPrintable(at + u": the store changed after a failed change"_s));
             QCOMPARE(PasswordStore::readPassword(), u"PORTAVEL"_s);
             ++tally.failed;
         };

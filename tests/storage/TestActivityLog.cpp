@@ -86,12 +86,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 const QDateTime SaveTime(QDate(2026, 3, 7), QTime(10, 15, 30));
 const QStringList SavedFields
     = { u"2026-03-07T10:15:30"_s, u"Ingresso"_s, u"Bianchi"_s, u"salvataggio_visita"_s, u"Rossi Mario"_s };
@@ -149,7 +143,7 @@ private Q_SLOTS:
         const QByteArray first = registerLine(Zeros, { u"2026-03-07T09:05:07"_s, desk, u"Verdi"_s, u"accesso"_s, {} });
         const QByteArray second = registerLine(
             chainField(first), { u"2026-12-31T23:59:59"_s, desk, u"-"_s, u"salvataggio_visita"_s, u"Perché è così"_s });
-        QCOMPARE(readFile(ActivityLog::path()), joined({ first, second }));
+        QCOMPARE(FileBytes(ActivityLog::path()), joined({ first, second }));
         const ActivityLog::Check check = ActivityLog::verify(ActivityLog::path());
         QVERIFY(check.intact);
         QCOMPARE(check.lines, qint64(2));
@@ -161,7 +155,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString file = dir.filePath(u"log"_s);
         ActivityLog::appendLine(file, SaveTime, u"Banco\t1"_s, u"Rossi\r\nMario"_s, u"acc\nesso"_s, u"a\tb\rc\nd\t"_s);
-        QCOMPARE(readFile(file),
+        QCOMPARE(FileBytes(file),
             joined({ registerLine(
                 Zeros, { SavedFields[0], u"Banco 1"_s, u"Rossi  Mario"_s, u"acc esso"_s, u"a b c d "_s }) }));
         QVERIFY(ActivityLog::verify(file).intact);
@@ -200,7 +194,7 @@ private Q_SLOTS:
 
         const QByteArray expected
             = before + (startsNewLine ? "\n" : "") + joined({ registerLine(previousChain, SavedFields) });
-        QCOMPARE(readFile(file), expected);
+        QCOMPARE(FileBytes(file), expected);
     }
 
     void severalDesksAtOnce()
@@ -230,7 +224,7 @@ private Q_SLOTS:
         }
 
         const QString file = dir.filePath(u"Registro_attivita.log"_s);
-        const QByteArray bytes = readFile(file);
+        const QByteArray bytes = FileBytes(file);
         QVERIFY(bytes.endsWith('\n'));
         QSet<QString> details;
         for (const QByteArray &line : bytes.chopped(1).split('\n')) {
@@ -347,7 +341,7 @@ private Q_SLOTS:
         appendSaved(file);
 
         const QByteArray added = registerLine(chainField(lines[1]), SavedFields);
-        QCOMPARE(readFile(file),
+        QCOMPARE(FileBytes(file),
             joined({ lines[0], lines[1], lines[2].left(40), added, registerLine(chainField(added), SavedFields) }));
         const ActivityLog::Check check = ActivityLog::verify(file);
         QVERIFY(!check.intact);
@@ -404,12 +398,12 @@ private Q_SLOTS:
     {
         TempProgramFolder folder;
         QVERIFY(ActivityLog::append(u"accesso"_s, {}));
-        const QByteArray before = readFile(ActivityLog::path());
+        const QByteArray before = FileBytes(ActivityLog::path());
         {
             FileSizeLimit full(before.size() + 20);
             QVERIFY(!ActivityLog::append(u"salvataggio_visita"_s, u"Rossi Mario"_s));
         }
-        QCOMPARE(readFile(ActivityLog::path()), before);
+        QCOMPARE(FileBytes(ActivityLog::path()), before);
         QVERIFY(ActivityLog::append(u"uscita"_s, {}));
         QCOMPARE(ActivityLog::verify(ActivityLog::path()).lines, qint64(2));
 

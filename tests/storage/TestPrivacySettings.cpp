@@ -16,19 +16,6 @@ Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace {
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 PrivacySettings someSettings()
 {
     PrivacySettings settings;
@@ -99,7 +86,7 @@ private Q_SLOTS:
     void writtenAsTheOfficeReadsIt()
     {
         someSettings().write();
-        QCOMPARE(bytesOf(PrivacySettings::path()),
+        QCOMPARE(FileBytes(PrivacySettings::path()),
             QByteArray("[Privacy]\nMesiConservazione=18\nStampaInformativa=1\nUltimaAnonimizzazione=09/03/2026\n"
                        "UltimeSchedeAnonimizzate=412\n"));
     }
@@ -130,9 +117,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
-        writeBytes(PrivacySettings::path(), before);
+        WriteFileBytes(PrivacySettings::path(), before);
         someSettings().write();
-        QCOMPARE(bytesOf(PrivacySettings::path()), after);
+        QCOMPARE(FileBytes(PrivacySettings::path()), after);
         compareSettings(PrivacySettings::read(), someSettings());
     }
 
@@ -179,7 +166,7 @@ private Q_SLOTS:
         QFETCH(bool, printNotice);
         QFETCH(QDate, lastRun);
         QFETCH(int, lastCount);
-        writeBytes(PrivacySettings::path(), file);
+        WriteFileBytes(PrivacySettings::path(), file);
         const PrivacySettings settings = PrivacySettings::read();
         QCOMPARE(settings.months, months);
         QCOMPARE(settings.printNotice, printNotice);
@@ -203,11 +190,11 @@ private Q_SLOTS:
         const QString text
             = u"Informativa: città, perché, 20 €, “virgolette”, Œuvre, ż, 日本, 🙂\nSeconda riga\r\n"_s;
         PrivacySettings::writeNotice(text);
-        QCOMPARE(bytesOf(PrivacySettings::noticePath()), text.toUtf8());
+        QCOMPARE(FileBytes(PrivacySettings::noticePath()), text.toUtf8());
         QCOMPARE(PrivacySettings::readNotice(), text);
 
         // As a Windows editor saves it.
-        writeBytes(PrivacySettings::noticePath(), "\xEF\xBB\xBFTesto dell'ufficio");
+        WriteFileBytes(PrivacySettings::noticePath(), "\xEF\xBB\xBFTesto dell'ufficio");
         QCOMPARE(PrivacySettings::readNotice(), u"Testo dell'ufficio"_s);
         // An office may choose no text at all: that is not the missing file.
         PrivacySettings::writeNotice(QString());
@@ -220,8 +207,8 @@ private Q_SLOTS:
         PrivacySettings::writeNotice(u"Testo"_s);
         QCOMPARE(BackUpArchives(QDate(2026, 3, 10)), BackupOutcome::Done);
         const QString day = BackupFolder() + u"2026-03-10/"_s;
-        QCOMPARE(bytesOf(day + u"Impostazioni.ini"_s), bytesOf(PrivacySettings::path()));
-        QCOMPARE(bytesOf(day + u"Informativa.txt"_s), QByteArray("Testo"));
+        QCOMPARE(FileBytes(day + u"Impostazioni.ini"_s), FileBytes(PrivacySettings::path()));
+        QCOMPARE(FileBytes(day + u"Informativa.txt"_s), QByteArray("Testo"));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "TestHelpers.h"
 #include "base/ProgramFolder.h"
 #include "storage/ClientFile.h"
 #include "storage/StorageError.h"
@@ -49,13 +50,6 @@ QByteArray fileBytes(const QString &path)
     return file.readAll();
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // Index of the first and the last byte that differ between two images of equal size.
 std::pair<qsizetype, qsizetype> changedRange(const QByteArray &before, const QByteArray &after)
 {
@@ -91,7 +85,7 @@ private:
         QByteArray bytes;
         for (int i = 1; i <= records; ++i)
             bytes += visitCard(i).toBytes();
-        writeBytes(visitPath(), bytes + extra);
+        WriteFileBytes(visitPath(), bytes + extra);
     }
 
 private Q_SLOTS:
@@ -182,7 +176,7 @@ private Q_SLOTS:
     {
         QByteArray bytes = clientCard(1).toBytes() + clientCard(2).toBytes() + QByteArray(1, 'Z');
         QCOMPARE(bytes.size(), 8087);
-        writeBytes(ClientFilePath(), bytes);
+        WriteFileBytes(ClientFilePath(), bytes);
 
         ClientFile clients;
         clients.open(ClientFilePath());
@@ -268,7 +262,7 @@ private Q_SLOTS:
         if (!folderToMake.isEmpty())
             QVERIFY(QDir(m_dir->path()).mkdir(folderToMake));
         if (!fileToMake.isEmpty())
-            writeBytes(m_dir->filePath(fileToMake), "x");
+            WriteFileBytes(m_dir->filePath(fileToMake), "x");
         const QString path = relativePath.isEmpty() ? QString() : m_dir->filePath(relativePath);
 
         VisitFile visits;
@@ -318,7 +312,7 @@ private Q_SLOTS:
         record.replace(724, 11, "\x03   " + QByteArray(7, '\0')); // DataUsc, blanks only
         record[741] = char(255); // OperatoreUsc, the record's last field
         record.replace(742, 50, QByteArray(50, 'O'));
-        writeBytes(visitPath(), record);
+        WriteFileBytes(visitPath(), record);
 
         VisitFile visits;
         visits.open(visitPath());
@@ -344,7 +338,7 @@ private Q_SLOTS:
 
         QByteArray client = clientCard(1).toBytes();
         client[3792] = char(255); // Desc03, the record's last field
-        writeBytes(ClientFilePath(), client);
+        WriteFileBytes(ClientFilePath(), client);
         ClientFile clients;
         clients.open(ClientFilePath());
         QCOMPARE(clients.readAt(1).Desc03, QString());

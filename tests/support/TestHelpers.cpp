@@ -1,5 +1,6 @@
 #include "TestHelpers.h"
 
+#include "storage/ActivityLog.h"
 #include "widgets/ClickableImage.h"
 #include "widgets/Screen.h"
 
@@ -13,6 +14,30 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList RegisterEvents()
+{
+    QStringList events;
+    for (const QByteArray &line : FileBytes(ActivityLog::path()).split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 6)
+            events.append(QString::fromUtf8(fields[2] + ' ' + fields[3] + ' ' + fields[4]).trimmed());
+    }
+    return events;
+}
 
 void ClickControl(QWidget *window, const QString &name)
 {

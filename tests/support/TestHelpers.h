@@ -26,6 +26,13 @@ private:
 class QLabel;
 class Screen;
 
+// A file's bytes, or nothing when it cannot be read.
+QByteArray FileBytes(const QString &path);
+// Makes the file hold exactly these bytes (a failed check when it cannot).
+void WriteFileBytes(const QString &path, const QByteArray &bytes);
+// The activity register's lines as "operator event details", in order.
+QStringList RegisterEvents();
+
 // Clicks a window's push button, or its clickable image with the mouse, found by name.
 void ClickControl(QWidget *window, const QString &name);
 // Empties a window's line edit, found by name, and types the text into it one key per character

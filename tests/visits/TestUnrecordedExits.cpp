@@ -41,19 +41,6 @@ QStringList surnames(const QList<UnrecordedExit> &found)
     return out;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 // A stored field written by hand: length byte, text, then the unused bytes given (zeros unless said).
 void poke(QByteArray &record, int at, int capacity, const QByteArray &text, char filler = 0)
 {
@@ -132,7 +119,7 @@ private Q_SLOTS:
     {
         QByteArray record = visit(u"Rossi"_s, u"09/12/2026"_s).toBytes();
         poke(record, DataUscAt, DataUscSize, "   ");
-        writeBytes(yearFile(2026), record);
+        WriteFileBytes(yearFile(2026), record);
         QCOMPARE(FindUnrecordedExits(Today).size(), 1);
     }
 
@@ -195,7 +182,7 @@ private Q_SLOTS:
         poke(record, OperatoreUscAt, OperatoreUscSize, {}, 'x');
         record[200] = '\x81';
         const QByteArray other = visit(u"Bianchi"_s, u"08/12/2026"_s).toBytes();
-        writeBytes(yearFile(2026), other + record + other);
+        WriteFileBytes(yearFile(2026), other + record + other);
 
         const QList<UnrecordedExit> exits = FindUnrecordedExits(Today);
         QCOMPARE(exits.size(), 3);
@@ -208,7 +195,7 @@ private Q_SLOTS:
         poke(expected, DataUscAt, DataUscSize, dataEnt);
         poke(expected, OraUscAt, OraUscSize, {});
         poke(expected, OperatoreUscAt, OperatoreUscSize, "Non registrata");
-        const QByteArray written = fileBytes(yearFile(2026));
+        const QByteArray written = FileBytes(yearFile(2026));
         QCOMPARE(written.mid(792, 792), expected);
         QCOMPARE(written.left(792), other);
         QCOMPARE(written.mid(2 * 792), other);
@@ -233,7 +220,7 @@ private Q_SLOTS:
         byOther.OperatoreUsc = u"Carla"_s;
         file.writeAt(2, byOther);
         file.close();
-        const QByteArray otherDesk = fileBytes(yearFile(2026)).mid(792, 792);
+        const QByteArray otherDesk = FileBytes(yearFile(2026)).mid(792, 792);
 
         QStringList heard;
         const int written = CloseUnrecordedExits(exits, Today, [&](qsizetype index, ExitClosing outcome) {
@@ -241,7 +228,7 @@ private Q_SLOTS:
         });
         QCOMPARE(written, 3);
         QCOMPARE(heard, (QStringList { u"0 written"_s, u"1 written"_s, u"2 closed"_s, u"3 written"_s }));
-        QCOMPARE(fileBytes(yearFile(2026)).mid(792, 792), otherDesk);
+        QCOMPARE(FileBytes(yearFile(2026)).mid(792, 792), otherDesk);
 
         VisitFile reread;
         reread.open(yearFile(2026), VisitFile::Access::Read);

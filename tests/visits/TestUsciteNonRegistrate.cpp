@@ -52,20 +52,6 @@ QByteArray record(const QString &path, int position)
     return file.readAll().mid((position - 1) * TSchedaVisita::RecordSize, TSchedaVisita::RecordSize);
 }
 
-QStringList registerEvents()
-{
-    QFile file(ActivityLog::path());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QStringList events;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() == 6)
-            events.append(QString::fromUtf8(fields[2] + ' ' + fields[3] + ' ' + fields[4]).trimmed());
-    }
-    return events;
-}
-
 // Counts the dialog's showings and closes each one at once, keeping its lines.
 class ExitsDialogWatch : public QObject
 {
@@ -185,7 +171,7 @@ private Q_SLOTS:
         QCOMPARE(record(yearFile(2026), 2) + record(yearFile(2026), 3) + record(yearFile(2026), 4),
             before2026.mid(TSchedaVisita::RecordSize));
         QCOMPARE(list(&dlg)->lines(), QStringList { LineBianchi });
-        QCOMPARE(registerEvents().last(), u"- salvataggio_visita uscite non registrate: 2"_s);
+        QCOMPARE(RegisterEvents().last(), u"- salvataggio_visita uscite non registrate: 2"_s);
     }
 
     // A year file that cannot be written: the access message, the cards written before it stay
@@ -205,7 +191,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->messages.lastText(), AccessFailureText());
         QCOMPARE(record(yearFile(2025), 1), closedBytes(u"Verdi"_s, u"20/12/2025"_s));
         QCOMPARE(list(&dlg)->lines(), (QStringList { LineBianchi, LineNeri }));
-        QCOMPARE(registerEvents().last(), u"- salvataggio_visita uscite non registrate: 1"_s);
+        QCOMPARE(RegisterEvents().last(), u"- salvataggio_visita uscite non registrate: 1"_s);
     }
 
     // The visit register's menu opens it with a picture, hand cursor and hint.
@@ -230,7 +216,7 @@ private Q_SLOTS:
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         const ExitsDialogWatch watch;
         logIn();
-        QTRY_VERIFY(registerEvents().contains(u"- copia_sicurezza 2026-12-10"_s));
+        QTRY_VERIFY(RegisterEvents().contains(u"- copia_sicurezza 2026-12-10"_s));
         QCOMPARE(watch.shown, 1);
         QCOMPARE(watch.lines, (QStringList { Line2025, LineBianchi, LineNeri }));
 
@@ -240,7 +226,7 @@ private Q_SLOTS:
 
         Clock::setFixed(QDateTime(QDate(2026, 12, 11), QTime(8, 0)));
         logIn();
-        QTRY_VERIFY(registerEvents().contains(u"- copia_sicurezza 2026-12-11"_s));
+        QTRY_VERIFY(RegisterEvents().contains(u"- copia_sicurezza 2026-12-11"_s));
         QCOMPARE(watch.shown, 2);
         QCOMPARE(m_app->messages.count(), 0);
     }
@@ -253,7 +239,7 @@ private Q_SLOTS:
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         const ExitsDialogWatch watch;
         logIn();
-        QTRY_VERIFY(registerEvents().contains(u"- copia_sicurezza 2026-12-10"_s));
+        QTRY_VERIFY(RegisterEvents().contains(u"- copia_sicurezza 2026-12-10"_s));
         QTest::qWait(50);
         QCOMPARE(watch.shown, 0);
         QCOMPARE(m_app->messages.count(), 0);
