@@ -99,6 +99,8 @@ void TfrmAvvio::startDailyBackup()
     if (m_backup.isRunning())
         return;
     m_backupDay = Clock::today();
+    // Asked before the copy starts: once it has, today's folder is there.
+    const bool firstLoginOfDay = !IsDayCopied(m_backupDay);
     m_backupProgress.reset();
     m_backup.setFuture(QtConcurrent::run([this, day = m_backupDay] {
         const WorkProgress::Scope scope(m_backupProgress);
@@ -106,8 +108,9 @@ void TfrmAvvio::startDailyBackup()
     }));
     showBackupProgress();
     m_backupStatus.start();
-    // Once a day per run, over the start menu once the login is done: visits left open on earlier days.
-    if (m_exitsOfferedDay != m_backupDay) {
+    // At the day's first login (and once a day however often the day's copy fails), over the start
+    // menu once the login is done: visits left open on earlier days.
+    if (firstLoginOfDay && m_exitsOfferedDay != m_backupDay) {
         m_exitsOfferedDay = m_backupDay;
         QTimer::singleShot(
             0, this, [this] { TfrmUsciteNonRegistrate::showFor(this, TfrmUsciteNonRegistrate::Opening::AtLogin); });

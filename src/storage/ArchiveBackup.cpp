@@ -246,11 +246,17 @@ QStringList ArchiveFileNames()
     return names;
 }
 
+bool IsDayCopied(const QDate &day)
+{
+    const QString folder = BackupFolder() + day.toString(u"yyyy-MM-dd"_s);
+    return QFileInfo::exists(folder) || QFileInfo(folder).isSymLink();
+}
+
 BackupOutcome BackUpArchives(const QDate &today, int keep)
 {
     const QString dayName = today.toString(u"yyyy-MM-dd"_s);
     const QString day = BackupFolder() + dayName;
-    if (QFileInfo::exists(day) || QFileInfo(day).isSymLink())
+    if (IsDayCopied(today))
         return BackupOutcome::AlreadyDone;
 
     // A working folder left by a copy that was cut short is ours to clear.

@@ -33,6 +33,9 @@ QString BackupFolder();
 // The archives of the program folder a day copy holds, by file name, sorted.
 QStringList ArchiveFileNames();
 
+// Whether the day's copy is there already: the first login of a day finds it missing.
+bool IsDayCopied(const QDate &day);
+
 // Makes today's copy when it is not there yet, then keeps the `keep` most recent day folders
 // (names of the yyyy-mm-dd form) and deletes the older ones; nothing else in the folder is touched.
 BackupOutcome BackUpArchives(const QDate &today, int keep = 14);

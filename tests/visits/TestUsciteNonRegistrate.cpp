@@ -7,6 +7,7 @@
 #include "app/Password.h"
 #include "base/PasswordStore.h"
 #include "storage/ActivityLog.h"
+#include "storage/ArchiveBackup.h"
 #include "storage/StorageError.h"
 #include "visits/MenuRegistro.h"
 #include "visits/UsciteNonRegistrate.h"
@@ -229,6 +230,18 @@ private Q_SLOTS:
         QTRY_VERIFY(RegisterEvents().contains(u"- copia_sicurezza 2026-12-11"_s));
         QCOMPARE(watch.shown, 2);
         QCOMPARE(m_app->messages.count(), 0);
+    }
+
+    // A program started again later the same day finds the day's copy made: not its first login.
+    void notAgainAfterARestartTheSameDay()
+    {
+        writeVisits();
+        PasswordStore::writePassword(PasswordText(u"portavel"_s));
+        QVERIFY(QDir().mkpath(BackupFolder() + u"2026-12-10"_s));
+        const ExitsDialogWatch watch;
+        logIn();
+        QTest::qWait(200);
+        QCOMPARE(watch.shown, 0);
     }
 
     void staysClosedWithNothingOpen()
