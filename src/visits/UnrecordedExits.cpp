@@ -27,7 +27,8 @@ void putField(QByteArray &record, F field, QByteArrayView bytes)
     const int capacity = layout.capacity(int(field));
     const int length = int(std::min<qsizetype>(bytes.size(), capacity));
     at[0] = char(length);
-    std::memcpy(at + 1, bytes.data(), size_t(length));
+    if (length > 0) // an empty view may have no data at all, which memcpy must not be given
+        std::memcpy(at + 1, bytes.data(), size_t(length));
     std::memset(at + 1 + length, 0, size_t(capacity - length));
 }
 
