@@ -50,13 +50,6 @@ class TestOperatorScreens : public QObject
 private:
     std::optional<AppFixture> m_app;
 
-    template<typename T = QLineEdit> static T *in(QWidget *window, const QString &name)
-    {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
     static QWidget *login() { return Windows().password(); }
     static QWidget *avvio() { return Windows().avvio(); }
     static void addOperators()
@@ -87,8 +80,8 @@ private:
         QCOMPARE(m_app->messages.lastText(), text);
         QVERIFY(login()->isVisible());
         QVERIFY(!avvio()->isVisible());
-        QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
-        QCOMPARE(login()->focusWidget(), in(login(), u"txtPassword"_s));
+        QVERIFY(Control(login(), u"txtPassword"_s)->text().isEmpty());
+        QCOMPARE(login()->focusWidget(), Control(login(), u"txtPassword"_s));
     }
     // The day's copy ends behind the start menu and goes into the register: wait for it, so that
     // the lines after it come in the order the test makes them.
@@ -107,13 +100,13 @@ private Q_SLOTS:
     {
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         showLogin();
-        QVERIFY(in(login(), u"txtOperatore"_s)->isHidden());
+        QVERIFY(Control(login(), u"txtOperatore"_s)->isHidden());
         QCOMPARE(login()->size(), QSize(440, 280));
         TypeInto(login(), u"txtPassword"_s, u"portavel"_s);
         ClickControl(login(), u"cmdOK"_s);
         QVERIFY(avvio()->isVisible());
-        QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isHidden());
-        QVERIFY(in<ClickableImage>(avvio(), u"imgOperatori"_s)->isEnabled());
+        QVERIFY(Control<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isHidden());
+        QVERIFY(Control<ClickableImage>(avvio(), u"imgOperatori"_s)->isEnabled());
         QCOMPARE(m_app->messages.count(), 0);
         waitForDayCopy(u"-"_s);
         QCOMPARE(RegisterEvents(), (QStringList { u"- accesso"_s, u"- copia_sicurezza 2026-03-07"_s }));
@@ -164,7 +157,7 @@ private Q_SLOTS:
         TypeInto(&dlg, u"txtNome"_s, name);
         TypeInto(&dlg, u"txtPassword"_s, password);
         TypeInto(&dlg, u"txtConferma"_s, confirmation);
-        in<QComboBox>(&dlg, u"cboRuolo"_s)->setCurrentIndex(role);
+        Control<QComboBox>(&dlg, u"cboRuolo"_s)->setCurrentIndex(role);
         ClickControl(&dlg, u"btnAggiungi"_s);
 
         QCOMPARE(m_app->messages.count(), 1);
@@ -174,9 +167,10 @@ private Q_SLOTS:
             QCOMPARE(m_app->messages.lastKind(), MessageKind::Information);
             QCOMPARE(stored.size(), before + 1);
             QCOMPARE(stored.last().role, OperatorRole::Operatore);
-            QCOMPARE(in<ListBox>(&dlg, u"lstOperatori"_s)->lines().last().simplified(), u"Dario Operatore attivo"_s);
+            QCOMPARE(
+                Control<ListBox>(&dlg, u"lstOperatori"_s)->lines().last().simplified(), u"Dario Operatore attivo"_s);
             for (const QString &box : { u"txtNome"_s, u"txtPassword"_s, u"txtConferma"_s })
-                QVERIFY(in(&dlg, box)->text().isEmpty());
+                QVERIFY(Control(&dlg, box)->text().isEmpty());
         } else {
             QCOMPARE(m_app->messages.lastKind(), MessageKind::Warning);
             QCOMPARE(stored.size(), before);
@@ -192,7 +186,7 @@ private Q_SLOTS:
         TfrmOperatori dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        auto *list = in<ListBox>(&dlg, u"lstOperatori"_s);
+        auto *list = Control<ListBox>(&dlg, u"lstOperatori"_s);
         QVERIFY(list->lines().at(2).contains(u"disattivato"_s));
         list->selectRow(0);
         for (const QString &button : { u"btnDisattiva"_s, u"btnCambiaRuolo"_s }) {
@@ -226,10 +220,10 @@ private Q_SLOTS:
         PasswordStore::writePassword(PasswordText(u"portavel"_s));
         addOperators();
         showLogin();
-        QVERIFY(in(login(), u"txtOperatore"_s)->isVisible());
-        QVERIFY(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
+        QVERIFY(Control(login(), u"txtOperatore"_s)->isVisible());
+        QVERIFY(!Control<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
         TypeInto(login(), u"txtPassword"_s, u"portavel"_s);
-        QVERIFY2(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled(), "OK needs the operator's name too");
+        QVERIFY2(!Control<QPushButton>(login(), u"cmdOK"_s)->isEnabled(), "OK needs the operator's name too");
 
         const QList<std::pair<QString, QString>> refused = { { u"Nessuno"_s, u"segreta123"_s },
             { u"Carla"_s, u"carla12345"_s }, { u"Anna Rossi"_s, u"Segreta123"_s }, { u"Anna Rossi"_s, u"portavel"_s } };
@@ -241,7 +235,7 @@ private Q_SLOTS:
         QVERIFY(avvio()->isVisible());
         waitForDayCopy(u"Anna Rossi"_s);
         QCOMPARE(Session::operatorName(), u"Anna Rossi"_s);
-        QVERIFY(in<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isVisible());
+        QVERIFY(Control<ClickableImage>(avvio(), u"imgCambiaOperatore"_s)->isVisible());
         QCOMPARE(RegisterEvents().mid(0, 5),
             (QStringList { u"- accesso_negato Nessuno"_s, u"- accesso_negato Carla"_s, u"- accesso_negato Anna Rossi"_s,
                 u"- accesso_negato Anna Rossi"_s, u"Anna Rossi accesso"_s }));
@@ -249,8 +243,8 @@ private Q_SLOTS:
         // Changing operator leaves nothing typed and nobody logged in.
         ClickControl(avvio(), u"imgCambiaOperatore"_s);
         QVERIFY(login()->isVisible());
-        QVERIFY(in(login(), u"txtOperatore"_s)->text().isEmpty());
-        QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
+        QVERIFY(Control(login(), u"txtOperatore"_s)->text().isEmpty());
+        QVERIFY(Control(login(), u"txtPassword"_s)->text().isEmpty());
         QVERIFY(!Session::hasOperator());
         QCOMPARE(RegisterEvents().last(), u"Anna Rossi cambio_operatore"_s);
         logIn(u"bruno"_s, u"bruno12345"_s);
@@ -316,7 +310,7 @@ private Q_SLOTS:
             showLogin();
             logIn(administrator ? u"Anna Rossi"_s : u"Bruno"_s, administrator ? u"segreta123"_s : u"bruno12345"_s);
             QVERIFY(avvio()->isVisible());
-            auto *operatori = in<ClickableImage>(avvio(), u"imgOperatori"_s);
+            auto *operatori = Control<ClickableImage>(avvio(), u"imgOperatori"_s);
             QCOMPARE(operatori->isEnabled(), administrator);
             QCOMPARE(
                 operatori->toolTip(), administrator ? u"Gestione degli operatori e dei loro permessi."_s : Reserved);
@@ -324,7 +318,7 @@ private Q_SLOTS:
             TfrmRegistro *reg = Windows().registro();
             reg->setYearFile(m_app->file(u"2026.vis"_s));
             reg->showScreen();
-            auto *excel = in<QPushButton>(reg, u"btnExcel"_s);
+            auto *excel = Control<QPushButton>(reg, u"btnExcel"_s);
             QCOMPARE(excel->isEnabled(), administrator);
             QCOMPARE(reg->findChild<HintLine *>()->hint(excel),
                 administrator ? u"Esporta le schede in archivio in un file di Microsoft Excel."_s : Reserved);
@@ -332,7 +326,7 @@ private Q_SLOTS:
 
             TfrmAnagrafica *ana = Windows().anagrafica();
             ana->showScreen();
-            auto *esporta = in<ClickableImage>(ana, u"cmdEsporta"_s);
+            auto *esporta = Control<ClickableImage>(ana, u"cmdEsporta"_s);
             QCOMPARE(esporta->isEnabled(), administrator);
             QCOMPARE(ana->findChild<HintLine *>()->hint(esporta),
                 administrator ? u"Esporta le schede in archivio in un file di Microsoft Excel."_s : Reserved);
@@ -352,13 +346,13 @@ private Q_SLOTS:
         TfrmRegistro *reg = Windows().registro();
         reg->setYearFile(m_app->file(u"2026.vis"_s));
         reg->showScreen();
-        QCOMPARE(in(reg, u"txtOperatoreEnt"_s)->text(), u"Bruno"_s);
-        QVERIFY(!in(reg, u"txtOperatoreEnt"_s)->isReadOnly());
+        QCOMPARE(Control(reg, u"txtOperatoreEnt"_s)->text(), u"Bruno"_s);
+        QVERIFY(!Control(reg, u"txtOperatoreEnt"_s)->isReadOnly());
         ClickControl(reg, u"impDataUsc"_s);
-        QCOMPARE(in(reg, u"txtOperatoreUsc"_s)->text(), u"Bruno"_s);
+        QCOMPARE(Control(reg, u"txtOperatoreUsc"_s)->text(), u"Bruno"_s);
         TypeInto(reg, u"txtOperatoreUsc"_s, u"Portiere"_s);
         ClickControl(reg, u"impDataUsc"_s);
-        QCOMPARE(in(reg, u"txtOperatoreUsc"_s)->text(), u"Portiere"_s);
+        QCOMPARE(Control(reg, u"txtOperatoreUsc"_s)->text(), u"Portiere"_s);
 
         TypeInto(reg, u"txtCognome"_s, u"Verdi"_s);
         TypeInto(reg, u"txtNome"_s, u"Luca"_s);

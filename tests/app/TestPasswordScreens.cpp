@@ -50,13 +50,6 @@ private:
     static QWidget *login() { return Windows().password(); }
     static QWidget *change() { return Windows().cambiaPassword(); }
     static QWidget *avvio() { return Windows().avvio(); }
-    template<typename T = QLineEdit> static T *in(QWidget *window, const QString &name)
-    {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
 
     // Raw content of the store file; other lines and LF breaks make a rewrite show.
     static QByteArray storeWith(const QByteArray &value)
@@ -85,11 +78,11 @@ private:
     {
         // One key per character, with its text: keyClicks only knows Latin-1.
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, in(window, box), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, Control(window, box), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
     void click(QWidget *window, const QString &button)
     {
-        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(window, button), Qt::LeftButton);
     }
     void openChange()
     {
@@ -108,10 +101,10 @@ private:
     {
         QVERIFY(login()->isVisible());
         QVERIFY(!change()->isVisible());
-        QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
-        QVERIFY(in<QLabel>(login(), u"lblMemory"_s)->text().isEmpty());
-        QVERIFY(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
-        QCOMPARE(login()->focusWidget(), in(login(), u"txtPassword"_s));
+        QVERIFY(Control(login(), u"txtPassword"_s)->text().isEmpty());
+        QVERIFY(Control<QLabel>(login(), u"lblMemory"_s)->text().isEmpty());
+        QVERIFY(!Control<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
+        QCOMPARE(login()->focusWidget(), Control(login(), u"txtPassword"_s));
     }
 
 private Q_SLOTS:
@@ -122,15 +115,15 @@ private Q_SLOTS:
     {
         showLogin();
         QCOMPARE(login()->windowTitle(), u" Portavel - Autenticazione"_s);
-        QLineEdit *box = in(login(), u"txtPassword"_s);
+        QLineEdit *box = Control(login(), u"txtPassword"_s);
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         QCOMPARE(box->font().family(), u"Verdana"_s);
         QVERIFY(box->font().bold());
         QCOMPARE(login()->focusWidget(), box);
-        QVERIFY(in<QWidget>(login(), u"effPassword"_s)->isVisible());
-        QVERIFY(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
-        QVERIFY(!in<QLabel>(login(), u"lblMemory"_s)->isVisible());
-        QCOMPARE(in<QPushButton>(login(), u"btnCambiaPassword"_s)->text(), u"Cambia password"_s);
+        QVERIFY(Control<QWidget>(login(), u"effPassword"_s)->isVisible());
+        QVERIFY(!Control<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
+        QVERIFY(!Control<QLabel>(login(), u"lblMemory"_s)->isVisible());
+        QCOMPARE(Control<QPushButton>(login(), u"btnCambiaPassword"_s)->text(), u"Cambia password"_s);
     }
 
     void okFollowsTheBox_data()
@@ -146,8 +139,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(bool, enabled);
         showLogin();
-        QLineEdit *box = in(login(), u"txtPassword"_s);
-        auto *ok = in<QPushButton>(login(), u"cmdOK"_s);
+        QLineEdit *box = Control(login(), u"txtPassword"_s);
+        auto *ok = Control<QPushButton>(login(), u"cmdOK"_s);
         typeInto(login(), u"txtPassword"_s, typed);
         QCOMPARE(ok->isEnabled(), enabled);
         for (qsizetype i = 0; i < typed.size(); ++i)
@@ -186,16 +179,16 @@ private Q_SLOTS:
         expectOnlyNotice(WrongPassword);
         QVERIFY(!avvio()->isVisible());
         QVERIFY(login()->isVisible());
-        QVERIFY(in(login(), u"txtPassword"_s)->text().isEmpty());
-        QVERIFY(!in<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
-        QCOMPARE(login()->focusWidget(), in(login(), u"txtPassword"_s));
+        QVERIFY(Control(login(), u"txtPassword"_s)->text().isEmpty());
+        QVERIFY(!Control<QPushButton>(login(), u"cmdOK"_s)->isEnabled());
+        QCOMPARE(login()->focusWidget(), Control(login(), u"txtPassword"_s));
     }
 
     void enterInTheLoginBox()
     {
         storePassword(u"PORTAVEL"_s);
         showLogin();
-        QLineEdit *box = in(login(), u"txtPassword"_s);
+        QLineEdit *box = Control(login(), u"txtPassword"_s);
         typeInto(login(), u"txtPassword"_s, u"  "_s);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(m_app->messages.count(), 0);
@@ -239,7 +232,7 @@ private Q_SLOTS:
         expectOnlyNotice(message);
         QVERIFY(login()->isVisible());
         // A store that cannot be read leaves the screen as it was; a wrong password empties the box.
-        QCOMPARE(in(login(), u"txtPassword"_s)->text(), message == WrongPassword ? QString() : u"portavel"_s);
+        QCOMPARE(Control(login(), u"txtPassword"_s)->text(), message == WrongPassword ? QString() : u"portavel"_s);
     }
 
     void storeReadAtEveryOK()
@@ -277,24 +270,24 @@ private Q_SLOTS:
         typeInto(change(), u"txtPasswordOld"_s, u"a"_s);
         typeInto(change(), u"txtPasswordNew"_s, u"b"_s);
         typeInto(change(), u"txtConferma"_s, u"c"_s);
-        QCOMPARE(in<QPushButton>(change(), u"cmdEsci"_s)->text(), u"Chiudi"_s);
+        QCOMPARE(Control<QPushButton>(change(), u"cmdEsci"_s)->text(), u"Chiudi"_s);
         click(change(), u"cmdEsci"_s);
         QCOMPARE(m_app->messages.count(), 0);
         expectFreshLogin();
 
         click(login(), u"btnCambiaPassword"_s);
         for (const QString &name : { u"txtPasswordOld"_s, u"txtPasswordNew"_s, u"txtConferma"_s }) {
-            QVERIFY(in(change(), name)->text().isEmpty());
-            QCOMPARE(in(change(), name)->echoMode(), QLineEdit::Password);
+            QVERIFY(Control(change(), name)->text().isEmpty());
+            QCOMPARE(Control(change(), name)->echoMode(), QLineEdit::Password);
         }
-        QVERIFY(!in<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
-        QCOMPARE(change()->focusWidget(), in(change(), u"txtPasswordOld"_s));
+        QVERIFY(!Control<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
+        QCOMPARE(change()->focusWidget(), Control(change(), u"txtPasswordOld"_s));
     }
 
     void changeOkNeedsAllThree()
     {
         openChange();
-        auto *ok = in<QPushButton>(change(), u"cmdOK"_s);
+        auto *ok = Control<QPushButton>(change(), u"cmdOK"_s);
         typeInto(change(), u"txtPasswordOld"_s, u"a"_s);
         typeInto(change(), u"txtPasswordNew"_s, u"b"_s);
         QVERIFY(!ok->isEnabled());
@@ -302,7 +295,7 @@ private Q_SLOTS:
         QVERIFY(!ok->isEnabled());
         typeInto(change(), u"txtConferma"_s, u"c"_s);
         QVERIFY(ok->isEnabled());
-        QTest::keyClick(in(change(), u"txtPasswordOld"_s), Qt::Key_Backspace);
+        QTest::keyClick(Control(change(), u"txtPasswordOld"_s), Qt::Key_Backspace);
         QVERIFY(!ok->isEnabled());
     }
 
@@ -314,12 +307,12 @@ private Q_SLOTS:
         typeInto(change(), u"txtPasswordOld"_s, u"portavel"_s);
         typeInto(change(), u"txtPasswordNew"_s, u"nuova"_s);
         typeInto(change(), u"txtConferma"_s, u"nuova"_s);
-        QVERIFY(in<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
+        QVERIFY(Control<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
         const QStringList cycle { u"txtPasswordOld"_s, u"txtPasswordNew"_s, u"txtConferma"_s, u"txtPasswordOld"_s };
         for (qsizetype i = 0; i + 1 < cycle.size(); ++i) {
-            in(change(), cycle.at(i))->setFocus();
-            QTest::keyClick(in(change(), cycle.at(i)), Qt::Key_Return);
-            QCOMPARE(change()->focusWidget(), in(change(), cycle.at(i + 1)));
+            Control(change(), cycle.at(i))->setFocus();
+            QTest::keyClick(Control(change(), cycle.at(i)), Qt::Key_Return);
+            QCOMPARE(change()->focusWidget(), Control(change(), cycle.at(i + 1)));
         }
         QCOMPARE(m_app->messages.count(), 0);
         QVERIFY(change()->isVisible());
@@ -389,9 +382,9 @@ private Q_SLOTS:
         QVERIFY(change()->isVisible());
         QVERIFY(!login()->isVisible());
         for (const auto &[box, text] : typed)
-            QCOMPARE(in(change(), box)->text(), emptied.contains(box) ? QString() : text);
-        QCOMPARE(change()->focusWidget(), in(change(), emptied.first()));
-        QVERIFY(!in<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
+            QCOMPARE(Control(change(), box)->text(), emptied.contains(box) ? QString() : text);
+        QCOMPARE(change()->focusWidget(), Control(change(), emptied.first()));
+        QVERIFY(!Control<QPushButton>(change(), u"cmdOK"_s)->isEnabled());
     }
 
     void changeWithAFaultyStore_data()

@@ -58,13 +58,6 @@ class TestPrivacyScreen : public QObject
 private:
     std::optional<AppFixture> m_app;
 
-    template<typename T = QLineEdit> static T *in(QWidget *window, const QString &name)
-    {
-        T *child = window->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
     // Two years with cards on both sides of the cut-off (07/03/2025 for twelve months): two are due.
     void writeYears()
     {
@@ -106,12 +99,12 @@ private Q_SLOTS:
         TfrmPrivacy dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QCOMPARE(in<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->toPlainText(), PrivacySettings::defaultNotice());
-        QVERIFY(!in<QCheckBox>(&dlg, u"chkInformativa"_s)->isChecked());
+        QCOMPARE(Control<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->toPlainText(), PrivacySettings::defaultNotice());
+        QVERIFY(!Control<QCheckBox>(&dlg, u"chkInformativa"_s)->isChecked());
         TypeInto(&dlg, u"txtMesi"_s, months);
         const QString notice = QString(noticeLength - 1, u'a') + u'è';
-        in<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->setPlainText(notice);
-        in<QCheckBox>(&dlg, u"chkInformativa"_s)->setChecked(true);
+        Control<QPlainTextEdit>(&dlg, u"txtInformativa"_s)->setPlainText(notice);
+        Control<QCheckBox>(&dlg, u"chkInformativa"_s)->setChecked(true);
         m_app->messages.messages.clear();
         ClickControl(&dlg, u"btnSalvaImpostazioni"_s);
         QCOMPARE(m_app->messages.lastText(), message);
@@ -136,9 +129,9 @@ private Q_SLOTS:
         TfrmPrivacy dlg;
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        QTRY_COMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(), u"Schede di visita da anonimizzare: 0"_s);
+        QTRY_COMPARE(Control<QLabel>(&dlg, u"lblAnteprima"_s)->text(), u"Schede di visita da anonimizzare: 0"_s);
         TypeInto(&dlg, u"txtMesi"_s, u"12"_s);
-        QCOMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
+        QCOMPARE(Control<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
             u"Schede di visita da anonimizzare: 2, con data non leggibile: 1"_s);
 
         m_app->messages.answers = { false };
@@ -151,7 +144,7 @@ private Q_SLOTS:
         m_app->messages.answers = { true };
         ClickControl(&dlg, u"btnAnonimizza"_s);
         QCOMPARE(m_app->messages.lastText(), u"Schede rese anonime: 2."_s);
-        QCOMPARE(in<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
+        QCOMPARE(Control<QLabel>(&dlg, u"lblAnteprima"_s)->text(),
             u"Schede di visita da anonimizzare: 0, con data non leggibile: 1"_s);
         const TSchedaVisita first = cardAt(m_app->file(u"2026.vis"_s), 1);
         QVERIFY(IsAnonymisedVisit(first));
@@ -178,8 +171,8 @@ private Q_SLOTS:
 
         TypeInto(&dlg, u"txtCodFiscPersona"_s, u"rssmra80a01h501u"_s);
         ClickControl(&dlg, u"btnCerca"_s);
-        QCOMPARE(in<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 2 visite, 0 schede anagrafiche."_s);
-        QCOMPARE(in<ListBox>(&dlg, u"lstSchede"_s)->lines().first(),
+        QCOMPARE(Control<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 2 visite, 0 schede anagrafiche."_s);
+        QCOMPARE(Control<ListBox>(&dlg, u"lstSchede"_s)->lines().first(),
             u"2025.vis n. 1  10/01/2025 08:00  Rossi Mario  Riunione"_s);
 
         // The answer to the access request, printed: every card with the labels of its screen.
@@ -202,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2025.vis"_s), 1)));
         QVERIFY(IsAnonymisedVisit(cardAt(m_app->file(u"2026.vis"_s), 5)));
         ClickControl(&dlg, u"btnCerca"_s);
-        QCOMPARE(in<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 0 visite, 0 schede anagrafiche."_s);
+        QCOMPARE(Control<QLabel>(&dlg, u"lblTrovate"_s)->text(), u"Schede trovate: 0 visite, 0 schede anagrafiche."_s);
         const QByteArray log = FileBytes(ActivityLog::path());
         QVERIFY(log.contains("cancellazione_persona\t2 0\t"));
         QVERIFY(!log.contains("RSSMRA") && !log.contains("rssmra") && !log.contains("Rossi"));
@@ -269,8 +262,8 @@ private Q_SLOTS:
         QTRY_VERIFY(FileBytes(ActivityLog::path()).contains("anonimizzazione\t07/03/2025 2\t"));
 
         TfrmPrivacy dlg;
-        QCOMPARE(
-            in<QLabel>(&dlg, u"lblUltima"_s)->text(), u"Ultima anonimizzazione automatica: 07/03/2026, 2 schede."_s);
+        QCOMPARE(Control<QLabel>(&dlg, u"lblUltima"_s)->text(),
+            u"Ultima anonimizzazione automatica: 07/03/2026, 2 schede."_s);
 
         // The same day again: nothing more, even with a card now due; the next day it is done.
         WriteVisits(m_app->file(u"2024.vis"_s), { visit(u"01/06/2024"_s, u"01/06/2024"_s) });

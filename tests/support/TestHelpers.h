@@ -24,7 +24,18 @@ private:
 };
 
 class QLabel;
+class QLineEdit;
 class Screen;
+
+// A window's control of that type and name; stops the test program when there is none, so a
+// renamed control is named at once rather than crashing later.
+template<typename T = QLineEdit> T *Control(QWidget *window, const QString &name)
+{
+    T *child = window->findChild<T *>(name);
+    if (!child)
+        qFatal("no control %s", qPrintable(name));
+    return child;
+}
 
 // A file's bytes, or nothing when it cannot be read.
 QByteArray FileBytes(const QString &path);
